@@ -1,0 +1,108 @@
+#include "grid.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace simplesso {
+namespace {
+
+void CheckIndex(int value, int count, const char* what) {
+    if (value < 0 || value >= count) {
+        throw std::out_of_range(std::string("grid ") + what +
+                                " out of range: " + std::to_string(value));
+    }
+}
+
+}  // namespace
+
+Grid::Grid(const Grid& other)
+    : cells_(other.cells_), widths_(other.widths_), row_(other.row_), col_(other.col_) {}
+
+void Grid::SetRow(int row) {
+    CheckIndex(row, kRows, "row");
+    if (row != row_) {
+        row_ = row;
+        if (listener_) {
+            listener_->CurrentCellChanged();
+        }
+    }
+}
+
+void Grid::SetCol(int col) {
+    CheckIndex(col, kCols, "column");
+    if (col != col_) {
+        col_ = col;
+        if (listener_) {
+            listener_->CurrentCellChanged();
+        }
+    }
+}
+
+void Grid::SetCellBold(bool bold) {
+    Current().bold = bold;
+    Changed(row_, col_);
+}
+
+void Grid::SetCellAlignment(int code) {
+    CheckIndex(code, 9, "alignment");
+    Current().alignment = code;
+    Changed(row_, col_);
+}
+
+void Grid::SetCellBackColor(Colour colour) {
+    Current().background = colour & 0xFFFFFF;
+    Changed(row_, col_);
+}
+
+void Grid::SetTextMatrix(int row, int col, std::string text) {
+    Mutable(row, col).text = std::move(text);
+    Changed(row, col);
+}
+
+void Grid::SetColWidth(int col, int twips) {
+    CheckIndex(col, kCols, "column");
+    widths_[col] = twips;
+    if (listener_) {
+        listener_->ColumnWidthChanged(col);
+    }
+}
+
+int Grid::ColWidth(int col) const {
+    CheckIndex(col, kCols, "column");
+    return widths_[col];
+}
+
+const Cell& Grid::At(int row, int col) const {
+    CheckIndex(row, kRows, "row");
+    CheckIndex(col, kCols, "column");
+    return cells_[row * kCols + col];
+}
+
+void Grid::TakeContentOf(const Grid& other) {
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kCols; ++c) {
+            if (At(r, c) != other.At(r, c)) {
+                Mutable(r, c) = other.At(r, c);
+                Changed(r, c);
+            }
+        }
+    }
+    SetCol(other.col_);
+    SetRow(other.row_);
+}
+
+Cell& Grid::Current() {
+    return Mutable(row_, col_);
+}
+
+Cell& Grid::Mutable(int row, int col) {
+    return const_cast<Cell&>(At(row, col));
+}
+
+void Grid::Changed(int row, int col) {
+    if (listener_) {
+        listener_->CellChanged(row, col);
+    }
+}
+
+}  // namespace simplesso

@@ -1,0 +1,166 @@
+#include "numbers.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace simplesso {
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Checks the syntax and returns the number without blanks or a plus sign and with "." as its
+// separator, the form std::from_chars takes.
+std::optional<std::string> Normalise(std::string_view text, char separator) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ') {
+        ++i;
+    }
+    std::string out;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') {
+            out += '-';
+        }
+        ++i;
+    }
+    int digits = 0;
+    bool seenSeparator = false;
+    for (; i < n; ++i) {
+        if (IsDigit(text[i])) {
+            out += text[i];
+            ++digits;
+        } else if (text[i] == separator && !seenSeparator) {
+            out += '.';
+            seenSeparator = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) {
+        return std::nullopt;
+    }
+    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+        out += 'e';
+        ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-')) {
+            out += text[i];
+            ++i;
+        }
+        int exponentDigits = 0;
+        for (; i < n && IsDigit(text[i]); ++i) {
+            out += text[i];
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0) {
+            return std::nullopt;
+        }
+    }
+    while (i < n && text[i] == ' ') {
+        ++i;
+    }
+    if (i != n) {
+        return std::nullopt;
+    }
+    return out;
+}
+
+// Tells an underflow from an overflow when from_chars reports a result out of range: the
+// decimal exponent of the leading significant digit decides, without a second conversion.
+bool IsTiny(const std::string& normalised) {
+    const auto e = normalised.find('e');
+    const std::string mantissa = normalised.substr(normalised[0] == '-' ? 1 : 0, e);
+    const auto point = std::min(mantissa.find('.'), mantissa.size());
+    const auto lead = mantissa.find_first_of("123456789");
+    long exponent = lead < point ? static_cast<long>(point - lead) - 1
+                                 : static_cast<long>(point) - static_cast<long>(lead);
+    if (e != std::string::npos) {
+        const char* first = normalised.data() + e + 1;
+        const bool negative = *first == '-';
+        if (*first == '+' || negative) {
+            ++first;
+        }
+        long written = 0;
+        const auto [ptr, ec] =
+            std::from_chars(first, normalised.data() + normalised.size(), written);
+        if (ec == std::errc::result_out_of_range) {
+            return negative;
+        }
+        exponent += negative ? -written : written;
+    }
+    return exponent < 0;
+}
+
+template <typename T>
+std::optional<T> Read(std::string_view text, char separator) {
+    const auto normalised = Normalise(text, separator);
+    if (!normalised) {
+        return std::nullopt;
+    }
+    T value{};
+    const char* first = normalised->data();
+    const char* last = first + normalised->size();
+    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        if (IsTiny(*normalised)) {
+            return (*normalised)[0] == '-' ? -T{0} : T{0};
+        }
+        return std::nullopt;
+    }
+    if (ec != std::errc{} || ptr != last || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// printf's %.<digits>G with the exponent letter in capitals and the given separator.
+template <typename T>
+std::string GeneralText(T value, int digits, char separator) {
+    if (value == 0) {
+        return "0";
+    }
+    char buffer[64];
+    const auto [ptr, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+    std::string out(buffer, ec == std::errc{} ? ptr : buffer);
+    for (char& c : out) {
+        if (c == 'e') {
+            c = 'E';
+        } else if (c == '.') {
+            c = separator;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+bool IsNumber(std::string_view text, char separator) {
+    return Normalise(text, separator).has_value();
+}
+
+std::optional<float> ReadSingle(std::string_view text, char separator) {
+    return Read<float>(text, separator);
+}
+
+std::optional<double> ReadDouble(std::string_view text, char separator) {
+    return Read<double>(text, separator);
+}
+
+std::string FifteenDigitText(double value, char separator) {
+    return GeneralText(value, 15, separator);
+}
+
+std::string SevenDigitText(float value, char separator) {
+    return GeneralText(value, 7, separator);
+}
+
+std::string BlankSignedText(float value, char separator) {
+    const std::string digits = GeneralText(value, 7, separator);
+    return digits.front() == '-' ? digits : " " + digits;
+}
+
+}  // namespace simplesso
