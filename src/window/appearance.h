@@ -1,0 +1,11 @@
+// How the window looks before any widget exists: the classic Windows style, whose frames carry
+// their captions on the border and share one flat background with their labels, and the
+// installed faces that stand in for the ones the window asks for, at the same size and weight.
+#pragma once
+
+namespace simplesso {
+
+// Call once, after the QApplication exists and before the window is created.
+void PrepareAppearance();
+
+}  // namespace simplesso

@@ -1,0 +1,83 @@
+#include "grid_model.h"
+
+#include <QBrush>
+#include <QString>
+
+namespace simplesso {
+
+GridModel::GridModel(Grid& grid, QFont font, QColor headerColour, QObject* parent)
+    : QAbstractTableModel(parent), grid_(grid), font_(font), headerColour_(headerColour) {
+    grid_.SetListener(this);
+}
+
+GridModel::~GridModel() {
+    grid_.SetListener(nullptr);
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Grid::kRows;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Grid::kCols;
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) {
+        return {};
+    }
+    const Cell& cell = grid_.At(index.row(), index.column());
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::AccessibleTextRole:
+            return QString::fromStdString(cell.text);
+        case Qt::FontRole: {
+            QFont font = font_;
+            font.setBold(cell.bold);
+            return font;
+        }
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Alignment(cell.alignment));
+        case Qt::BackgroundRole:
+            if (cell.background) {
+                return QBrush(ToQColor(*cell.background));
+            }
+            if (Grid::IsFixed(index.row(), index.column())) {
+                return QBrush(headerColour_);
+            }
+            return {};
+        default:
+            return {};
+    }
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+Qt::Alignment GridModel::Alignment(int code) {
+    static constexpr Qt::AlignmentFlag kHorizontal[] = {Qt::AlignLeft, Qt::AlignHCenter,
+                                                        Qt::AlignRight};
+    static constexpr Qt::AlignmentFlag kVertical[] = {Qt::AlignTop, Qt::AlignVCenter,
+                                                      Qt::AlignBottom};
+    return kHorizontal[code / 3] | kVertical[code % 3];
+}
+
+QColor GridModel::ToQColor(Colour colour) {
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+void GridModel::CellChanged(int row, int col) {
+    const QModelIndex i = index(row, col);
+    emit dataChanged(i, i);
+}
+
+void GridModel::ColumnWidthChanged(int col) {
+    emit columnWidthChanged(col);
+}
+
+void GridModel::CurrentCellChanged() {
+    emit currentCellChanged(grid_.Row(), grid_.Col());
+}
+
+}  // namespace simplesso

@@ -1,0 +1,41 @@
+// Shows the tableau grid in a Qt view: one cell per model cell, with its text, bold, alignment
+// and background, the header band of row 0 and columns 0-1 painted in the header colour.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QFont>
+
+#include "grid.h"
+
+namespace simplesso {
+
+class GridModel : public QAbstractTableModel, private GridListener {
+    Q_OBJECT
+  public:
+    GridModel(Grid& grid, QFont font, QColor headerColour, QObject* parent = nullptr);
+    ~GridModel() override;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    static Qt::Alignment Alignment(int code);
+    static QColor ToQColor(Colour colour);
+
+  signals:
+    void columnWidthChanged(int col);
+    void currentCellChanged(int row, int col);
+
+  private:
+    void CellChanged(int row, int col) override;
+    void ColumnWidthChanged(int col) override;
+    void CurrentCellChanged() override;
+
+    Grid& grid_;
+    QFont font_;
+    QColor headerColour_;
+};
+
+}  // namespace simplesso

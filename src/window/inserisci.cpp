@@ -1,0 +1,306 @@
+#include "inserisci.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+
+#include "grid_model.h"
+#include "layout.h"
+#include "setup.h"
+#include "step.h"
+
+namespace simplesso {
+namespace {
+
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+
+QFont SansSerif(double points, bool bold) {
+    QFont font("MS Sans Serif");
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont FaceFont(layout::Face face) {
+    switch (face) {
+        case layout::Face::LessThan:
+            return SansSerif(12, true);
+        case layout::Face::Brace: {
+            QFont font("Palatino Linotype");
+            font.setPointSizeF(54.75);
+            font.setBold(true);
+            return font;
+        }
+        case layout::Face::Normal:
+            break;
+    }
+    return SansSerif(8.25, true);
+}
+
+void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+Inserisci::Inserisci(MessagePresenter presenter, QWidget* parent)
+    : QWidget(parent), presenter_(std::move(presenter)) {
+    setObjectName("Inserisci");
+    setWindowTitle("Metodo del simplesso, Simplesso didattico");
+    setFixedSize(layout::Px(layout::kClientWidth), layout::Px(layout::kClientHeight));
+    setFont(SansSerif(8.25, true));
+    CreateControls();
+    Form_Load();
+    objective_[0]->setFocus();
+}
+
+Inserisci::~Inserisci() = default;
+
+void Inserisci::CreateControls() {
+    const auto frame = [this](const char* name, const char* caption, const QColor& colour,
+                              QRect rect) {
+        auto* box = new QGroupBox(caption, this);
+        box->setObjectName(name);
+        box->setGeometry(rect);
+        box->setFocusPolicy(Qt::NoFocus);
+        SetTextColour(box, QPalette::WindowText, colour);
+        return box;
+    };
+    Frame1 = frame("Frame1", "Funzione economica", kRed, layout::Rect(45, 0, 4965, 1065));
+    Frame2 = frame("Frame2", "Vincoli", kRed, layout::Rect(5040, 0, 4965, 1800));
+    const auto frameOf = [this](layout::Frame f) -> QWidget* {
+        return f == layout::Frame::Objective ? Frame1 : Frame2;
+    };
+
+    for (const layout::LabelSpec& spec : layout::Labels()) {
+        auto* label = new QLabel(spec.caption, frameOf(spec.frame));
+        label->setObjectName(spec.name);
+        label->setGeometry(layout::Rect(spec.left, spec.top, spec.width, spec.height));
+        label->setFont(FaceFont(spec.face));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setAutoFillBackground(true);  // opaque, as the stacking relies on
+        SetTextColour(label, QPalette::WindowText, kBlue);
+    }
+
+    std::array<QLineEdit*, 16> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const layout::FieldSpec& spec = layout::Fields()[i];
+        auto* field = new QLineEdit(frameOf(spec.frame));
+        field->setObjectName(spec.name);
+        field->setAccessibleName(spec.accessibleName);
+        field->setGeometry(layout::Rect(spec.left, spec.top, spec.width, spec.height));
+        field->setMaxLength(5);
+        SetTextColour(field, QPalette::Text, kBlue);
+        fields[i] = field;
+    }
+    for (int v = 0; v < 4; ++v) {
+        objective_[v] = fields[v];
+        for (int r = 0; r < 3; ++r) {
+            constraints_[r][v] = fields[4 + 4 * r + v];
+        }
+    }
+
+    calcola = new QPushButton("Calcola il simplesso", this);
+    calcola->setObjectName("calcola");
+    calcola->setGeometry(layout::Rect(3195, 1125, 1755, 615));
+
+    Frame3 = frame("Frame3", "Tabella del Pivot", kBlue, layout::Rect(45, 1800, 9960, 3465));
+    TabellaPivot = new QTableView(Frame3);
+    TabellaPivot->setObjectName("TabellaPivot");
+    TabellaPivot->setAccessibleName("Tabella del Pivot");
+    TabellaPivot->setGeometry(layout::Rect(540, 360, 8850, 2595));
+    TabellaPivot->setFont(SansSerif(8.25, false));
+    model_ = new GridModel(grid_, TabellaPivot->font(), palette().color(QPalette::Button), this);
+    TabellaPivot->setModel(model_);
+    TabellaPivot->horizontalHeader()->hide();
+    TabellaPivot->verticalHeader()->hide();
+    TabellaPivot->verticalHeader()->setMinimumSectionSize(1);
+    TabellaPivot->verticalHeader()->setDefaultSectionSize(layout::Px(Grid::kRowHeight));
+    TabellaPivot->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TabellaPivot->setSelectionMode(QAbstractItemView::NoSelection);
+    TabellaPivot->setTabKeyNavigation(false);
+    for (int c = 0; c < Grid::kCols; ++c) {
+        TabellaPivot->setColumnWidth(c, layout::Px(grid_.ColWidth(c)));
+    }
+    connect(model_, &GridModel::columnWidthChanged, this,
+            [this](int c) { TabellaPivot->setColumnWidth(c, layout::Px(grid_.ColWidth(c))); });
+    connect(model_, &GridModel::currentCellChanged, this,
+            [this](int row, int col) { TabellaPivot->setCurrentIndex(model_->index(row, col)); });
+
+    cmdPassoS = new QPushButton("Passo successivo", Frame3);
+    cmdPassoS->setObjectName("cmdPassoS");
+    cmdPassoS->setGeometry(layout::Rect(7425, 3015, 1935, 330));
+
+    for (QPushButton* button : {calcola, cmdPassoS}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    connect(calcola, &QPushButton::clicked, this, [this] { calcola_Click(); });
+    connect(cmdPassoS, &QPushButton::clicked, this, [this] { cmdPassoS_Click(); });
+
+    QWidget* previous = fields[0];
+    for (QWidget* next : {static_cast<QWidget*>(fields[1]), static_cast<QWidget*>(fields[2])}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    for (std::size_t i = 3; i < fields.size(); ++i) {
+        setTabOrder(previous, fields[i]);
+        previous = fields[i];
+    }
+    for (QWidget* next : {static_cast<QWidget*>(calcola), static_cast<QWidget*>(TabellaPivot),
+                          static_cast<QWidget*>(cmdPassoS)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void Inserisci::Form_Load() {
+    grid_.SetColWidth(0, 700);
+    grid_.SetColWidth(1, 1200);
+    cmdPassoS->setEnabled(false);
+    state_.RigaPivot = 8;
+    state_.ColonnaPivot = 8;
+}
+
+void Inserisci::calcola_Click() {
+    state_.CampiValidi = false;
+    ControllaFunzioneEconomica();
+    if (!state_.CampiValidi) {
+        return;
+    }
+    for (const RowFields& row : constraints_) {
+        state_.CampiValidi = false;
+        ControllaVincoli(row);
+        if (!state_.CampiValidi) {
+            return;
+        }
+    }
+    if (!ControllaTerminiNoti()) {
+        state_.CampiValidi = false;
+        return;
+    }
+    state_.PrimoPasso = true;
+    ImpostaTabella();
+}
+
+void Inserisci::cmdPassoS_Click() {
+    Simplesso();
+}
+
+void Inserisci::ImpostaTabella() {
+    ProblemTexts texts;
+    for (int v = 0; v < 3; ++v) {
+        texts.objective[v] = objective_[v]->text().toStdString();
+        for (int r = 0; r < 3; ++r) {
+            texts.constraint[r][v] = constraints_[r][v]->text().toStdString();
+        }
+    }
+    for (int r = 0; r < 3; ++r) {
+        texts.known[r] = constraints_[r][3]->text().toStdString();
+    }
+    simplesso::ImpostaTabella(grid_, texts, *this);
+}
+
+void Inserisci::Simplesso() {
+    simplesso::Simplesso(grid_, state_, Separator(), *this);
+}
+
+void Inserisci::ControllaFunzioneEconomica() {
+    ControllaRiga(RowKind::Objective, objective_);
+}
+
+void Inserisci::ControllaVincoli(const RowFields& row) {
+    ControllaRiga(RowKind::Constraint, row);
+}
+
+void Inserisci::ControllaRiga(RowKind kind, const RowFields& row) {
+    const RowFault fault = CheckRow(Texts(row), Separator());
+    if (fault == RowFault::None) {
+        state_.CampiValidi = true;
+        return;
+    }
+    ShowMessage(RowFaultMessage(kind, fault));
+    const bool objective = kind == RowKind::Objective;
+    if (fault == RowFault::Empty) {
+        objective ? FunzioneEconomicaFocus() : VincoloFocus(row);
+    } else {
+        objective ? FunzioneEconomicaAzzera() : VincoloAzzera(row);
+    }
+}
+
+// A slack basis cannot start from a negative known term: the step would present an infeasible
+// point as the result.
+bool Inserisci::ControllaTerminiNoti() {
+    std::array<std::string, 3> known;
+    for (int r = 0; r < 3; ++r) {
+        known[r] = constraints_[r][3]->text().toStdString();
+    }
+    const auto negative = FirstNegativeKnownTerm(known, Separator());
+    if (!negative) {
+        return true;
+    }
+    ShowMessage(NegativeKnownTermMessage());
+    constraints_[*negative][3]->setFocus();
+    return false;
+}
+
+void Inserisci::FunzioneEconomicaFocus() {
+    VincoloFocus(objective_);
+}
+
+void Inserisci::VincoloFocus(const RowFields& row) {
+    FocusField(row, FirstEmptyField(Texts(row)));
+}
+
+void Inserisci::FunzioneEconomicaAzzera() {
+    VincoloAzzera(objective_);
+}
+
+void Inserisci::VincoloAzzera(const RowFields& row) {
+    FocusField(row, FirstNonNumericField(Texts(row), Separator()));
+}
+
+RowTexts Inserisci::Texts(const RowFields& row) {
+    RowTexts texts;
+    for (int i = 0; i < 4; ++i) {
+        texts[i] = row[i]->text().toStdString();
+    }
+    return texts;
+}
+
+void Inserisci::FocusField(const RowFields& row, std::optional<int> index) {
+    if (index) {
+        row[*index]->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// Numbers follow the decimal separator of the locale in force; anything but a comma reads as ".".
+char Inserisci::Separator() const {
+    return QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+}
+
+void Inserisci::ShowMessage(const Message& message) {
+    presenter_(this, message);
+}
+
+void Inserisci::EnableStepButton() {
+    cmdPassoS->setEnabled(true);
+}
+
+void Inserisci::ShowMessageBox(QWidget* parent, const Message& message) {
+    QMessageBox box(
+        message.icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
+        QString::fromStdString(message.title), QString::fromStdString(message.text),
+        QMessageBox::Ok, parent);
+    box.exec();
+}
+
+}  // namespace simplesso

@@ -1,0 +1,46 @@
+// Where every control of the window stands: positions and sizes in twips (15 to a logical pixel),
+// relative to the window's client area or to the frame that holds the control.
+#pragma once
+
+#include <QRect>
+#include <span>
+
+namespace simplesso::layout {
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int Px(int twips) {
+    return twips / kTwipsPerPixel;
+}
+inline QRect Rect(int left, int top, int width, int height) {
+    return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+inline constexpr int kClientWidth = 10035;
+inline constexpr int kClientHeight = 5295;
+
+enum class Frame { Objective, Constraints, Tableau };
+enum class Face { Normal, LessThan, Brace };
+
+struct LabelSpec {
+    const char* name;
+    Frame frame;
+    const char* caption;
+    int left, top, width, height;
+    Face face;
+};
+
+// Labels in stacking order, bottom first: each one created later lies above the earlier ones.
+std::span<const LabelSpec> Labels();
+
+struct FieldSpec {
+    const char* name;
+    const char* accessibleName;
+    Frame frame;
+    int left, top, width, height;
+};
+
+// The sixteen text fields in tab order: objective row, then constraint rows 1-3, each in
+// reading order (x1, x2, x3, known term).
+std::span<const FieldSpec> Fields();
+
+}  // namespace simplesso::layout
