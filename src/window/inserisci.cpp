@@ -1,18 +1,17 @@
 #include "inserisci.h"
 
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTableView>
 
-#include "grid_model.h"
+#include "input_field.h"
 #include "layout.h"
 #include "setup.h"
 #include "step.h"
+#include "tableau_view.h"
 
 namespace simplesso {
 namespace {
@@ -93,11 +92,10 @@ void Inserisci::CreateControls() {
     std::array<QLineEdit*, 16> fields{};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const layout::FieldSpec& spec = layout::Fields()[i];
-        auto* field = new QLineEdit(frameOf(spec.frame));
+        auto* field = new InputField(frameOf(spec.frame));
         field->setObjectName(spec.name);
         field->setAccessibleName(spec.accessibleName);
         field->setGeometry(layout::Rect(spec.left, spec.top, spec.width, spec.height));
-        field->setMaxLength(5);
         SetTextColour(field, QPalette::Text, kBlue);
         fields[i] = field;
     }
@@ -113,27 +111,10 @@ void Inserisci::CreateControls() {
     calcola->setGeometry(layout::Rect(3195, 1125, 1755, 615));
 
     Frame3 = frame("Frame3", "Tabella del Pivot", kBlue, layout::Rect(45, 1800, 9960, 3465));
-    TabellaPivot = new QTableView(Frame3);
+    TabellaPivot = new TableauView(grid_, Frame3);
     TabellaPivot->setObjectName("TabellaPivot");
     TabellaPivot->setAccessibleName("Tabella del Pivot");
     TabellaPivot->setGeometry(layout::Rect(540, 360, 8850, 2595));
-    TabellaPivot->setFont(SansSerif(8.25, false));
-    model_ = new GridModel(grid_, TabellaPivot->font(), palette().color(QPalette::Button), this);
-    TabellaPivot->setModel(model_);
-    TabellaPivot->horizontalHeader()->hide();
-    TabellaPivot->verticalHeader()->hide();
-    TabellaPivot->verticalHeader()->setMinimumSectionSize(1);
-    TabellaPivot->verticalHeader()->setDefaultSectionSize(layout::Px(Grid::kRowHeight));
-    TabellaPivot->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TabellaPivot->setSelectionMode(QAbstractItemView::NoSelection);
-    TabellaPivot->setTabKeyNavigation(false);
-    for (int c = 0; c < Grid::kCols; ++c) {
-        TabellaPivot->setColumnWidth(c, layout::Px(grid_.ColWidth(c)));
-    }
-    connect(model_, &GridModel::columnWidthChanged, this,
-            [this](int c) { TabellaPivot->setColumnWidth(c, layout::Px(grid_.ColWidth(c))); });
-    connect(model_, &GridModel::currentCellChanged, this,
-            [this](int row, int col) { TabellaPivot->setCurrentIndex(model_->index(row, col)); });
 
     cmdPassoS = new QPushButton("Passo successivo", Frame3);
     cmdPassoS->setObjectName("cmdPassoS");

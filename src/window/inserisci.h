@@ -13,11 +13,10 @@
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
-class QTableView;
 
 namespace simplesso {
 
-class GridModel;
+class TableauView;
 
 class Inserisci : public QWidget, private WindowHooks {
     Q_OBJECT
@@ -62,7 +61,6 @@ class Inserisci : public QWidget, private WindowHooks {
     MessagePresenter presenter_;
     FormState state_;
     Grid grid_;
-    GridModel* model_ = nullptr;
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
@@ -71,7 +69,7 @@ class Inserisci : public QWidget, private WindowHooks {
     std::array<RowFields, 3> constraints_{};
     QPushButton* calcola = nullptr;
     QPushButton* cmdPassoS = nullptr;
-    QTableView* TabellaPivot = nullptr;
+    TableauView* TabellaPivot = nullptr;
 };
 
 }  // namespace simplesso

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
+#include <QLabel>
 #include <QLocale>
 
 #include "layout.h"
@@ -64,6 +67,31 @@ TEST(Layout, ControlsStandWhereTheTwipsPutThem) {
     EXPECT_EQ(frame2->childAt(QPoint(20, 20))->objectName(), "Label9");
     EXPECT_EQ(h.Window().findChild<QWidget*>("Frame1")->childAt(QPoint(280, 45))->objectName(),
               "txtnoto");
+}
+
+// A substitute face that is too wide, or a field whose frame eats its text, would cut a caption or
+// a typed number short.
+TEST(Layout, EveryCaptionAndFiveTypedCharactersFitTheirControls) {
+    WindowHarness h;
+    for (QLabel* label : h.Window().findChildren<QLabel*>()) {
+        const QFontMetrics metrics(label->font());
+        EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width())
+            << label->objectName().toStdString() << " in " << label->font().family().toStdString();
+    }
+    EXPECT_EQ(QFontInfo(h.Field(0)->font()).family(), "Liberation Sans");
+    EXPECT_TRUE(
+        QFontInfo(h.Window().findChild<QLabel*>("Label8")->font()).family().startsWith("P052"));
+    h.Calcola()->setFocus();  // no blinking cursor in the pictures
+    for (int i = 0; i < 16; ++i) {
+        QLineEdit* field = h.Field(i);
+        for (const char* widest : {"99999", "-8E-8", "0,000"}) {
+            field->setText(widest);
+            field->setCursorPosition(0);
+            const QImage before = field->grab().toImage();
+            field->setCursorPosition(5);  // a field too narrow scrolls to show the cursor
+            EXPECT_EQ(field->grab().toImage(), before) << kFieldNames[i] << " " << widest;
+        }
+    }
 }
 
 std::vector<std::string> TabCycle(WindowHarness& h, Qt::KeyboardModifiers modifiers) {

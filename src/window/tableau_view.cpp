@@ -1,0 +1,92 @@
+#include "tableau_view.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include "grid_model.h"
+#include "layout.h"
+
+namespace simplesso {
+
+TableauView::TableauView(Grid& grid, QWidget* parent) : QTableView(parent), grid_(grid) {
+    QFont font("MS Sans Serif");
+    font.setPointSizeF(8.25);
+    setFont(font);
+    model_ = new GridModel(grid_, font, palette().color(QPalette::Button), this);
+    setModel(model_);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(layout::Px(Grid::kRowHeight));
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setTabKeyNavigation(false);
+    for (int c = 0; c < Grid::kCols; ++c) {
+        setColumnWidth(c, layout::Px(grid_.ColWidth(c)));
+    }
+    connect(model_, &GridModel::columnWidthChanged, this,
+            [this](int c) { setColumnWidth(c, layout::Px(grid_.ColWidth(c))); });
+    // A new current cell comes from a step or a set-up: show it, and let no selection fill
+    // hide its colour.
+    connect(model_, &GridModel::currentCellChanged, this, [this](int row, int col) {
+        clearSelection();
+        selectionModel()->setCurrentIndex(model_->index(row, col), QItemSelectionModel::NoUpdate);
+    });
+}
+
+QString TableauView::SelectionText() const {
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.isEmpty()) {
+        return {};
+    }
+    int top = Grid::kRows, left = Grid::kCols, bottom = -1, right = -1;
+    for (const QModelIndex& i : selected) {
+        top = std::min(top, i.row());
+        bottom = std::max(bottom, i.row());
+        left = std::min(left, i.column());
+        right = std::max(right, i.column());
+    }
+    return Text(top, left, bottom, right, true);
+}
+
+QString TableauView::WholeText() const {
+    return Text(0, 0, Grid::kRows - 1, Grid::kCols - 1, false);
+}
+
+QString TableauView::Text(int top, int left, int bottom, int right, bool selectedOnly) const {
+    QStringList lines;
+    for (int r = top; r <= bottom; ++r) {
+        QStringList cells;
+        for (int c = left; c <= right; ++c) {
+            const bool wanted = !selectedOnly || selectionModel()->isSelected(model_->index(r, c));
+            cells << (wanted ? QString::fromStdString(grid_.TextMatrix(r, c)) : QString());
+        }
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void TableauView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        const QString text = SelectionText();
+        if (!text.isEmpty()) {
+            QApplication::clipboard()->setText(text);
+        }
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void TableauView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addAction(kCopyAllCaption, this,
+                   [this] { QApplication::clipboard()->setText(WholeText()); });
+    menu.exec(event->globalPos());
+}
+
+}  // namespace simplesso

@@ -1,0 +1,37 @@
+// The read-only view of the tableau grid. It follows the grid model, shows the tableau's current
+// cell without selecting it, and copies cells as tab-separated text: the selection with Ctrl+C,
+// the whole tableau from the context menu. Selecting never touches the tableau itself.
+#pragma once
+
+#include <QTableView>
+
+#include "grid.h"
+
+namespace simplesso {
+
+class GridModel;
+
+class TableauView : public QTableView {
+    Q_OBJECT
+  public:
+    TableauView(Grid& grid, QWidget* parent);
+
+    // Rows as lines, cells separated by tabs, exactly as shown. Cells inside the bounding
+    // rectangle of the selection that are not selected themselves come out empty.
+    QString SelectionText() const;
+    QString WholeText() const;
+
+    static inline const QString kCopyAllCaption = QStringLiteral("Copia tabella");
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    QString Text(int top, int left, int bottom, int right, bool selectedOnly) const;
+
+    Grid& grid_;
+    GridModel* model_;
+};
+
+}  // namespace simplesso
