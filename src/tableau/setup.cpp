@@ -12,6 +12,12 @@ void Format(Grid& grid, int row, int col) {
 
 }  // namespace
 
+std::string VariableName(int index) {
+    std::string name = "x";
+    name += std::to_string(index);
+    return name;
+}
+
 void ImpostaTabella(Grid& grid, const ProblemTexts& fields, WindowHooks& window) {
     for (int r = 0; r < Grid::kRows; ++r) {
         for (int c = 0; c < Grid::kCols; ++c) {
@@ -27,13 +33,13 @@ void ImpostaTabella(Grid& grid, const ProblemTexts& fields, WindowHooks& window)
         }
     }
     for (int v = 1; v <= 6; ++v) {
-        grid.SetTextMatrix(0, v + 1, "x" + std::to_string(v));
+        grid.SetTextMatrix(0, v + 1, VariableName(v));
     }
     for (int r = 1; r <= 3; ++r) {
         grid.SetTextMatrix(r, 0, "0");
     }
     for (int r = 1; r <= 3; ++r) {
-        grid.SetTextMatrix(r, 1, "x" + std::to_string(r + 3));
+        grid.SetTextMatrix(r, 1, VariableName(r + 3));
     }
     for (int r = 5; r <= 9; ++r) {
         Format(grid, r, 1);

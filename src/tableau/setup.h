@@ -16,6 +16,9 @@ struct ProblemTexts {
     std::array<std::string, 3> known;                      // b1, b2, b3
 };
 
+// "x1" ... "x6": the name of a variable as the tableau shows it.
+std::string VariableName(int index);
+
 // Writes headers, labels, the slack basis and the field texts unchanged, sets bold and alignment
 // of all 90 cells, leaves (9, 2) current and enables the step button. Backgrounds stay as they are.
 void ImpostaTabella(Grid& grid, const ProblemTexts& fields, WindowHooks& window);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "numbers.h"
+#include "setup.h"
 
 namespace simplesso {
 namespace {
@@ -69,7 +70,7 @@ class Step {
 
     bool IsBasic(int col) const {
         for (int r = 1; r <= 3; ++r) {
-            if (work_.TextMatrix(r, 1) == "x" + std::to_string(col - 1)) {
+            if (work_.TextMatrix(r, 1) == VariableName(col - 1)) {
                 return true;
             }
         }
@@ -142,7 +143,7 @@ Outcome Step::Run() {
     q_ = *pivotRow;
     state_.RigaPivot = static_cast<std::int16_t>(q_);
 
-    work_.SetTextMatrix(q_, 1, "x" + std::to_string(p_ - 1));
+    work_.SetTextMatrix(q_, 1, VariableName(p_ - 1));
     work_.SetTextMatrix(q_, 0, work_.TextMatrix(6, p_));
     Highlight(kCyan);
     Normalise();

@@ -6,7 +6,12 @@
 namespace simplesso {
 
 GridModel::GridModel(Grid& grid, QFont font, QColor headerColour, QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid), font_(font), headerColour_(headerColour) {
+    : QAbstractTableModel(parent),
+      grid_(grid),
+      font_(font),
+      boldFont_(font),
+      headerColour_(headerColour) {
+    boldFont_.setBold(true);
     grid_.SetListener(this);
 }
 
@@ -31,11 +36,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
             return QString::fromStdString(cell.text);
-        case Qt::FontRole: {
-            QFont font = font_;
-            font.setBold(cell.bold);
-            return font;
-        }
+        case Qt::FontRole:
+            return cell.bold ? boldFont_ : font_;
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Alignment(cell.alignment));
         case Qt::BackgroundRole:

@@ -35,6 +35,7 @@ class GridModel : public QAbstractTableModel, private GridListener {
 
     Grid& grid_;
     QFont font_;
+    QFont boldFont_;
     QColor headerColour_;
 };
 

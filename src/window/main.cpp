@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName("Simplesso didattico");
+    QApplication::setDesktopFileName("io.github.simplesso_didattico.Simplesso");
     simplesso::PrepareAppearance();
     simplesso::Inserisci window;
     window.show();

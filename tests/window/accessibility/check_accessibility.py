@@ -1,0 +1,218 @@
+"""Meets the running program through its accessibility tree, as a screen reader user would.
+
+Finds the window by its title, every field, button and the tableau grid by the names they are
+announced with, types the worked example through the editable text interface, presses the buttons
+through their actions and reads the tableau back through the table interface, cell by cell.
+Started by run.sh, which provides the display, the buses and the program.
+"""
+
+import argparse
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+TITLE = "Metodo del simplesso, Simplesso didattico"
+CALCULATE = "Calcola il simplesso"
+NEXT_STEP = "Passo successivo"
+GRID = "Tabella del Pivot"
+ROWS, COLS = 10, 9
+
+# The worked example: objective 4 x1 + 6 x2 + 2 x3 + 0, three "less than" constraints.
+OBJECTIVE = ("4", "6", "2", "0")
+CONSTRAINTS = (("2", "1", "3", "18"), ("1", "2", "4", "8"), ("3", "1", "1", "15"))
+
+
+def field_names():
+    """Accessible name of every field, with the text the example puts in it."""
+    terms = [f"coefficiente di x{v}" for v in (1, 2, 3)] + ["termine noto"]
+    rows = [("Funzione economica", OBJECTIVE)]
+    rows += [(f"Vincolo {r}", values) for r, values in enumerate(CONSTRAINTS, start=1)]
+    return [(f"{row}, {term}", value)
+            for row, values in rows for term, value in zip(terms, values)]
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_for(what, probe, timeout=10.0):
+    """Polls probe() until it returns (True, value); fails with what was last seen."""
+    deadline = time.monotonic() + timeout
+    seen = None
+    while True:
+        try:
+            done, seen = probe()
+            if done:
+                return seen
+        except GLib.GError as error:  # the object may be going away or not be there yet
+            seen = f"error: {error.message}"
+        if time.monotonic() > deadline:
+            raise Failure(f"timed out after {timeout:.0f} s waiting for {what}; "
+                          f"last seen: {seen!r}")
+        time.sleep(0.1)
+
+
+def states(accessible):
+    return accessible.getState()
+
+
+def is_enabled(accessible):
+    state = states(accessible)
+    return state.contains(pyatspi.STATE_ENABLED) and state.contains(pyatspi.STATE_SENSITIVE)
+
+
+def find_window(pid):
+    def probe():
+        desktop = pyatspi.Registry.getDesktop(0)
+        titles = []
+        for app in desktop:
+            if app is None or app.get_process_id() != pid:
+                continue
+            for window in app:
+                if window is not None:
+                    titles.append(window.name)
+                    if window.name == TITLE:
+                        return True, (app, window)
+        return False, titles
+    return wait_for(f"a window titled {TITLE!r} from process {pid}", probe, timeout=20)
+
+
+def named_descendants(window):
+    """Every named object under the window, by name; the grid's cells are left out."""
+    found = {}
+
+    def walk(accessible):
+        for child in accessible:
+            if child is None:
+                continue
+            if child.name:
+                found.setdefault(child.name, []).append(child)
+            if child.getRole() != pyatspi.ROLE_TABLE:
+                walk(child)
+
+    walk(window)
+    return found
+
+
+def only(found, name, role):
+    matches = [a for a in found.get(name, []) if a.getRole() == role]
+    if len(matches) != 1:
+        others = [a.getRoleName() for a in found.get(name, [])]
+        kind = str(role).removeprefix("ROLE_").replace("_", " ").lower()
+        raise Failure(f"expected one {kind} named {name!r}, found {len(matches)} "
+                      f"(objects with that name: {others or 'none'})")
+    return matches[0]
+
+
+def press(button, name):
+    action = button.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if "Press" not in names:
+        raise Failure(f"{name!r} offers no Press action, only {names}")
+    if not action.doAction(names.index("Press")):
+        raise Failure(f"the Press action of {name!r} was refused")
+
+
+def cell(table, row, col):
+    return table.getAccessibleAt(row, col).name
+
+
+def check_cells(table, expected, when):
+    wrong = [f"({r},{c}) is {cell(table, r, c)!r}, expected {text!r}"
+             for (r, c), text in expected.items() if cell(table, r, c) != text]
+    if wrong:
+        raise Failure(f"{when}: " + "; ".join(wrong))
+
+
+def wait_for_cell(table, row, col, text, when):
+    wait_for(f"cell ({row},{col}) to read {text!r} {when}",
+             lambda: (cell(table, row, col) == text, cell(table, row, col)))
+
+
+def run(pid):
+    app, window = find_window(pid)
+    print(f"ok - window {TITLE!r} found ({window.getRoleName()})")
+
+    found = named_descendants(window)
+    fields = {}
+    for name, value in field_names():
+        field = only(found, name, pyatspi.ROLE_TEXT)
+        fields[name] = (field, value)
+    calculate = only(found, CALCULATE, pyatspi.ROLE_PUSH_BUTTON)
+    next_step = only(found, NEXT_STEP, pyatspi.ROLE_PUSH_BUTTON)
+    grid = only(found, GRID, pyatspi.ROLE_TABLE)
+    table = grid.queryTable()
+    if (table.nRows, table.nColumns) != (ROWS, COLS):
+        raise Failure(f"the grid has {table.nRows} rows and {table.nColumns} columns, "
+                      f"expected {ROWS} by {COLS}")
+    print(f"ok - {len(fields)} fields, both buttons and the {ROWS}x{COLS} grid found by name")
+
+    state = states(next_step)
+    if state.contains(pyatspi.STATE_ENABLED) or state.contains(pyatspi.STATE_SENSITIVE):
+        raise Failure(f"{NEXT_STEP!r} is announced as usable before any tableau exists: "
+                      f"{state.getStates()}")
+    print(f"ok - {NEXT_STEP!r} starts disabled")
+
+    for name, (field, value) in fields.items():
+        if not field.queryEditableText().setTextContents(value):
+            raise Failure(f"the field {name!r} refused the text {value!r}")
+        wait_for(f"the field {name!r} to hold {value!r}",
+                 lambda f=field, v=value: (f.queryText().getText(0, -1) == v,
+                                          f.queryText().getText(0, -1)), timeout=5)
+    print("ok - the worked example typed into the fields")
+
+    press(calculate, CALCULATE)
+    wait_for_cell(table, 0, 2, "x1", f"after {CALCULATE!r}")
+    expected = {(0, 2 + v): f"x{1 + v}" for v in range(6)}
+    expected.update({(1, 1): "x4", (2, 1): "x5", (3, 1): "x6", (5, 1): "Cr:", (6, 1): "DELTA r:",
+                     (8, 1): "Soluzione:", (9, 1): "Z =", (9, 2): "0"})
+    check_cells(table, expected, f"after {CALCULATE!r}")
+    print("ok - the first tableau is readable cell by cell")
+
+    wait_for(f"{NEXT_STEP!r} to become enabled", lambda: (is_enabled(next_step),
+                                                          states(next_step).getStates()))
+    print(f"ok - {NEXT_STEP!r} enabled once the tableau is built")
+
+    press(next_step, NEXT_STEP)
+    wait_for_cell(table, 2, 1, "x2", "after the first pivot")
+    check_cells(table, {(1, 1): "x4", (3, 1): "x6", (9, 2): " 24"}, "after the first pivot")
+    print("ok - the first pivot brings x2 into the basis, Z = 24")
+
+    # The next step ends the computation with a modal message, which must reach the user too.
+    press(next_step, NEXT_STEP)
+
+    def message_box():
+        boxes = [w for w in app if w is not None and w.name == "Fine"]
+        if len(boxes) == 1:
+            return True, boxes[0]
+        return False, [(w.getRoleName(), w.name) for w in app if w is not None]
+
+    box = wait_for("the closing message titled 'Fine'", message_box)
+    check_cells(table, {(9, 2): " 28.4"}, "at the end")
+    ok_button = pyatspi.utils.findDescendant(
+        box, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name == "OK")
+    if ok_button is None:
+        raise Failure("the closing message has no 'OK' button")
+    press(ok_button, "OK")
+    wait_for("the closing message to go away",
+             lambda: (not any(w is not None and w.name == "Fine" for w in app), app.childCount))
+    print("ok - the closing message is announced and dismissed, Z = 28.4")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--pid", type=int, required=True, help="process id of the program")
+    args = parser.parse_args()
+    try:
+        run(args.pid)
+    except (Failure, GLib.GError, NotImplementedError) as error:
+        print(f"FAIL: {error}", file=sys.stderr)
+        return 1
+    print("accessibility: all checks passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
