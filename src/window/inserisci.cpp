@@ -1,5 +1,7 @@
 #include "inserisci.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +44,14 @@ QFont FaceFont(layout::Face face) {
     return SansSerif(8.25, true);
 }
 
+// A plain top-level QWidget is announced as a filler; screen readers should meet it as a window.
+QAccessibleInterface* AccessibleWindow(const QString& className, QObject* object) {
+    if (className == QLatin1String(Inserisci::staticMetaObject.className())) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
 void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
@@ -52,6 +62,8 @@ void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 
 Inserisci::Inserisci(MessagePresenter presenter, QWidget* parent)
     : QWidget(parent), presenter_(std::move(presenter)) {
+    static const bool factoryInstalled = (QAccessible::installFactory(AccessibleWindow), true);
+    Q_UNUSED(factoryInstalled);
     setObjectName("Inserisci");
     setWindowTitle("Metodo del simplesso, Simplesso didattico");
     setFixedSize(layout::Px(layout::kClientWidth), layout::Px(layout::kClientHeight));

@@ -13,6 +13,10 @@ struct RowCase {
     std::optional<int> focus;  // the field the failed check points at
 };
 
+void PrintTo(const RowCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class RowCheck : public testing::TestWithParam<RowCase> {};
 
 TEST_P(RowCheck, ReportsTheFaultAndTheFirstFieldToCorrect) {

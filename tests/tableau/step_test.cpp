@@ -124,6 +124,10 @@ struct RatioCase {
     int pivotRow;
 };
 
+void PrintTo(const RatioCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class RatioTest : public testing::TestWithParam<RatioCase> {};
 
 TEST_P(RatioTest, OnlyPositiveEntriesCompeteAndTheSmallestQuotientWins) {

@@ -150,6 +150,10 @@ struct CheckCase {
     int focus;  // index of the field that receives the focus
 };
 
+void PrintTo(const CheckCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class FailedCheck : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(FailedCheck, ShowsOneWarningMovesTheFocusAndChangesNothingElse) {

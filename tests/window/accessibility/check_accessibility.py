@@ -133,6 +133,8 @@ def wait_for_cell(table, row, col, text, when):
 
 def run(pid):
     app, window = find_window(pid)
+    if window.getRole() != pyatspi.ROLE_FRAME:
+        raise Failure(f"the window is announced as a {window.getRoleName()}, not as a frame")
     print(f"ok - window {TITLE!r} found ({window.getRoleName()})")
 
     found = named_descendants(window)
