@@ -288,12 +288,17 @@ void Inserisci::EnableStepButton() {
     cmdPassoS->setEnabled(true);
 }
 
-void Inserisci::ShowMessageBox(QWidget* parent, const Message& message) {
-    QMessageBox box(
+// A carriage return after a line feed would show as a blank at the start of the next line.
+std::unique_ptr<QMessageBox> Inserisci::MessageBox(QWidget* parent, const Message& message) {
+    QString text = QString::fromStdString(message.text);
+    text.remove(QLatin1Char('\r'));
+    return std::make_unique<QMessageBox>(
         message.icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
-        QString::fromStdString(message.title), QString::fromStdString(message.text),
-        QMessageBox::Ok, parent);
-    box.exec();
+        QString::fromStdString(message.title), text, QMessageBox::Ok, parent);
+}
+
+void Inserisci::ShowMessageBox(QWidget* parent, const Message& message) {
+    MessageBox(parent, message)->exec();
 }
 
 }  // namespace simplesso

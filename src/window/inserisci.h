@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "form_state.h"
 #include "grid.h"
@@ -12,6 +13,7 @@
 
 class QGroupBox;
 class QLineEdit;
+class QMessageBox;
 class QPushButton;
 
 namespace simplesso {
@@ -28,6 +30,8 @@ class Inserisci : public QWidget, private WindowHooks {
     ~Inserisci() override;
 
     static void ShowMessageBox(QWidget* parent, const Message& message);
+    // The modal box ShowMessageBox runs: the title, the text and one OK button.
+    static std::unique_ptr<QMessageBox> MessageBox(QWidget* parent, const Message& message);
 
     const FormState& State() const { return state_; }
     const Grid& Tableau() const { return grid_; }

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 
 #include "layout.h"
 #include "step.h"
@@ -92,6 +93,18 @@ TEST(Layout, EveryCaptionAndFiveTypedCharactersFitTheirControls) {
             EXPECT_EQ(field->grab().toImage(), before) << kFieldNames[i] << " " << widest;
         }
     }
+}
+
+TEST(Messages, TheProgramShowsThemInAModalBoxWithOneOkButton) {
+    const auto end = Inserisci::MessageBox(nullptr, EndMessage());
+    EXPECT_EQ(end->windowTitle(), "Fine");
+    EXPECT_EQ(end->text(),
+              "Fine del calcolo del simplesso.\nIl risultato è riportato nella tabella.");
+    EXPECT_EQ(end->icon(), QMessageBox::Information);
+    EXPECT_EQ(end->standardButtons(), QMessageBox::Ok);
+    const auto warning = Inserisci::MessageBox(nullptr, StepFailedMessage());
+    EXPECT_EQ(warning->icon(), QMessageBox::Warning);
+    EXPECT_EQ(warning->windowTitle(), "Attenzione!");
 }
 
 std::vector<std::string> TabCycle(WindowHarness& h, Qt::KeyboardModifiers modifiers) {
