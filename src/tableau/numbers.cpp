@@ -89,7 +89,8 @@ bool IsTiny(const std::string& normalised) {
         if (ec == std::errc::result_out_of_range) {
             return negative;
         }
-        exponent += negative ? -written : written;
+        // Compared, not added: the written exponent may be as large as a long can hold.
+        return negative ? exponent < written : exponent < -written;
     }
     return exponent < 0;
 }
@@ -151,6 +152,12 @@ std::optional<double> ReadDouble(std::string_view text, char separator) {
 }
 
 std::string FifteenDigitText(double value, char separator) {
+    // Fifteen digits would round the few largest doubles up to 1.79769313486232E+308, past the
+    // largest double, a text that no longer reads; they get the largest one that does.
+    constexpr double kLargestFifteenDigits = 1.79769313486231e308;
+    if (std::abs(value) > kLargestFifteenDigits && std::isfinite(value)) {
+        value = std::copysign(kLargestFifteenDigits, value);
+    }
     return GeneralText(value, 15, separator);
 }
 

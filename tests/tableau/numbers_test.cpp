@@ -17,6 +17,10 @@ struct ReadCase {
     std::optional<double> expected;  // empty: not a number
 };
 
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ReadNumber : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadNumber, AcceptsTheSyntaxAndNothingElse) {
@@ -82,6 +86,10 @@ struct TextCase {
     const char* expected;
 };
 
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class TextForm : public testing::TestWithParam<TextCase> {};
 
 TEST_P(TextForm, IsWrittenExactly) {
@@ -131,6 +139,24 @@ TEST(TextForm, EveryFormReadsBackUnderItsSeparator) {
         const double third = 1.0 / 3;
         EXPECT_NEAR(*ReadDouble(FifteenDigitText(third, separator), separator), third, 1e-15);
     }
+}
+
+TEST(TextForm, TheLargestDoublesInFifteenDigitsStillRead) {
+    for (double v : {DBL_MAX, -DBL_MAX, std::nextafter(DBL_MAX, 0.0), 1.797693134862315e308}) {
+        const std::string text = FifteenDigitText(v, ',');
+        EXPECT_EQ(text, v > 0 ? "1,79769313486231E+308" : "-1,79769313486231E+308");
+        const auto back = ReadDouble(text, ',');
+        ASSERT_TRUE(back) << text;
+        EXPECT_NEAR(*back, v, 1e-14 * DBL_MAX);
+    }
+    EXPECT_EQ(FifteenDigitText(1.79769313486231e308, '.'), "1.79769313486231E+308");
+}
+
+TEST(ReadNumber, AnExponentAsLargeAsALongStillTellsOverflowFromUnderflow) {
+    EXPECT_FALSE(ReadSingle("57E9223372036854775807", '.'));
+    EXPECT_FALSE(ReadDouble("-57E+9223372036854775807", '.'));
+    EXPECT_EQ(ReadSingle("0.01E-9223372036854775807", '.'), 0.0f);
+    EXPECT_EQ(ReadDouble("-10E-9223372036854775807", '.'), 0.0);
 }
 
 }  // namespace

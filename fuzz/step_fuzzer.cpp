@@ -1,0 +1,241 @@
+// Sets up a tableau from the input, spoils some of its cells, presses the step one or more times
+// and checks after every press, besides the sanitizers' reports, that the step either wrote a
+// whole pivot, every written value reading back, or left every cell and the form state as they
+// were; and that it never leaves a second cyan cell.
+//
+// The input is text, one item a line (see corpus/step_fuzzer):
+//   line 1     settings, one character each: separator (',' or anything else for '.'),
+//              PrimoPasso ('0' off), CampiValidi ('1' on), RigaPivot and ColonnaPivot (digits,
+//              taken modulo the grid's size), extra presses at the end (digit modulo 4) and '1'
+//              to colour the pivot cell cyan as an earlier computation would have;
+//   line 2     c1|c2|c3, the objective;
+//   lines 3-5  a1|a2|a3|b, the constraints;
+//   then       "=" presses the step, and any other line "RC..." writes what follows the two
+//              digits R and C into row R, column C.
+// After the last line the step is pressed once, plus the extra presses.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "form_state.h"
+#include "grid.h"
+#include "numbers.h"
+#include "recording_window.h"
+#include "setup.h"
+#include "step.h"
+
+namespace {
+
+using namespace simplesso;
+using testing_support::CountCells;
+using testing_support::RecordingWindow;
+
+constexpr std::size_t kLongestText = 12;
+constexpr int kMostActions = 40;
+
+void Dump(const char* title, const Grid& grid, const FormState& state) {
+    std::fprintf(stderr, "%s (current %d,%d; PrimoPasso %d, CampiValidi %d, pivot %d,%d):\n", title,
+                 grid.Row(), grid.Col(), state.PrimoPasso, state.CampiValidi, state.RigaPivot,
+                 state.ColonnaPivot);
+    for (int r = 0; r < Grid::kRows; ++r) {
+        for (int c = 0; c < Grid::kCols; ++c) {
+            const Cell& cell = grid.At(r, c);
+            std::fprintf(stderr, " [%s]%s", cell.text.c_str(),
+                         cell.background == kCyan    ? "c"
+                         : cell.background == kWhite ? "w"
+                                                     : "");
+        }
+        std::fprintf(stderr, "\n");
+    }
+}
+
+struct Press {
+    const Grid& before;
+    const FormState& stateBefore;
+    const Grid& after;
+    const FormState& state;
+    const std::vector<Message>& messages;
+    char separator;
+
+    void Check(bool holds, const char* property, int row = -1, int col = -1) const {
+        if (holds) {
+            return;
+        }
+        std::fprintf(stderr, "property failed: %s (cell %d,%d)\n", property, row, col);
+        for (const Message& m : messages) {
+            std::fprintf(stderr, "message: %s: %s\n", m.title.c_str(), m.text.c_str());
+        }
+        Dump("before", before, stateBefore);
+        Dump("after", after, state);
+        std::abort();
+    }
+
+    bool Shown(const Message& message) const { return messages == std::vector<Message>{message}; }
+
+    void CheckAll() const {
+        Check(messages.size() <= 1, "at most one message a press");
+        const bool failed = Shown(StepFailedMessage());
+        if (!stateBefore.PrimoPasso) {
+            Check(Shown(EndMessage()), "no computation running: only the end message");
+        }
+        if (failed || !stateBefore.PrimoPasso) {
+            Check(after == before && state == stateBefore, "a refused step changes nothing");
+            return;
+        }
+        if (after == before) {
+            // No pivot: the end of the computation may still clear PrimoPasso.
+            FormState ended = stateBefore;
+            ended.PrimoPasso = false;
+            Check(state == stateBefore || (state == ended && Shown(EndMessage())),
+                  "without a pivot the form state stays, but for the end");
+            return;
+        }
+        CheckPivot();
+    }
+
+    void CheckPivot() const {
+        Check(messages.empty() || Shown(EndMessage()), "a pivot ends at most");
+        Check(state.PrimoPasso == messages.empty(), "the computation ends with the end message");
+        Check(state.CampiValidi == stateBefore.CampiValidi, "CampiValidi untouched");
+        const int q = state.RigaPivot;
+        const int p = state.ColonnaPivot;
+        Check(q >= 1 && q <= 3 && p >= 2 && p <= 7, "the pivot lies in the tableau", q, p);
+        Check(after.Row() == q && after.Col() == p, "the pivot cell is current", q, p);
+        Check(after.TextMatrix(q, 1) == "x" + std::to_string(p - 1), "the entering name", q, 1);
+        Check(after.TextMatrix(q, 0) == before.TextMatrix(6, p), "the entering cost", q, 0);
+
+        for (int r = 0; r < Grid::kRows; ++r) {
+            for (int c = 0; c < Grid::kCols; ++c) {
+                CheckCell(r, c, q, p);
+            }
+        }
+        // Each basic variable's known term, copied, under its column; zero for the others.
+        for (int c = 2; c <= 7; ++c) {
+            const std::string& shown = after.TextMatrix(8, c);
+            bool basic = false;
+            bool copied = false;
+            for (int r = 1; r <= 3; ++r) {
+                if (after.TextMatrix(r, 1) == "x" + std::to_string(c - 1)) {
+                    basic = true;
+                    copied = copied || shown == after.TextMatrix(r, 8);
+                }
+            }
+            Check(basic ? copied : shown == "0", "the solution row", 8, c);
+        }
+    }
+
+    void CheckCell(int r, int c, int q, int p) const {
+        const Cell& was = before.At(r, c);
+        const Cell& is = after.At(r, c);
+        Check(is.bold == was.bold && is.alignment == was.alignment, "format untouched", r, c);
+        if (r == q && c == p) {
+            Check(is.background == kCyan, "the pivot cell is cyan", r, c);
+        } else if (r == stateBefore.RigaPivot && c == stateBefore.ColonnaPivot) {
+            Check(is.background == kWhite, "the previous pivot cell is white", r, c);
+        } else {
+            Check(is.background == was.background, "other colours untouched", r, c);
+        }
+        if (is.text == was.text || (r == q && c <= 1) || (r == 8 && c >= 2 && c <= 7)) {
+            return;  // unchanged, or checked as a name or a copy
+        }
+        const bool computed =
+            (r >= 1 && r <= 3 && c >= 2) || (r == 6 && c >= 2 && c <= 7) || (r == 9 && c == 2);
+        Check(computed, "the step writes only the tableau", r, c);
+        Check(ReadSingle(is.text, separator).has_value(), "a written value reads back", r, c);
+    }
+};
+
+void PressStep(Grid& grid, FormState& state, char separator, RecordingWindow& window) {
+    const Grid before(grid);
+    const FormState stateBefore = state;
+    const bool atMostOneCyan = CountCells(grid, kCyan) <= 1;
+    const std::size_t shown = window.messages.size();
+    Simplesso(grid, state, separator, window);
+    const std::vector<Message> messages(window.messages.begin() + shown, window.messages.end());
+    const Press press{before, stateBefore, grid, state, messages, separator};
+    press.CheckAll();
+    press.Check(!atMostOneCyan || CountCells(grid, kCyan) <= 1, "never a second cyan cell");
+}
+
+// Splits off the next line; false once nothing is left.
+bool NextLine(std::string_view& rest, std::string_view& line) {
+    if (rest.empty()) {
+        return false;
+    }
+    const auto end = rest.find('\n');
+    line = rest.substr(0, end);
+    rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+    return true;
+}
+
+// The fields of a line separated by '|', each cut short; missing ones are empty.
+template <std::size_t N>
+std::array<std::string, N> Fields(std::string_view line) {
+    std::array<std::string, N> fields;
+    for (std::size_t i = 0; i < N && !line.empty(); ++i) {
+        const auto bar = line.find('|');
+        fields[i] = std::string(line.substr(0, std::min(bar, kLongestText)));
+        line = bar == std::string_view::npos ? std::string_view{} : line.substr(bar + 1);
+    }
+    return fields;
+}
+
+int Digit(char c, int modulo) {
+    return ((c - '0') % modulo + modulo) % modulo;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string_view rest(reinterpret_cast<const char*>(data), size);
+    std::string_view line;
+    NextLine(rest, line);
+    const auto setting = [&line](std::size_t i, char absent) {
+        return i < line.size() ? line[i] : absent;
+    };
+    const char separator = setting(0, '.') == ',' ? ',' : '.';
+    FormState state;
+    state.PrimoPasso = setting(1, '1') != '0';
+    state.CampiValidi = setting(2, '0') == '1';
+    state.RigaPivot = static_cast<std::int16_t>(Digit(setting(3, '8'), Grid::kRows));
+    state.ColonnaPivot = static_cast<std::int16_t>(Digit(setting(4, '8'), Grid::kCols));
+    const int extraPresses = Digit(setting(5, '0'), 4);
+    const bool cyanPivot = setting(6, '0') == '1';
+
+    ProblemTexts problem;
+    NextLine(rest, line);
+    problem.objective = Fields<3>(line);
+    for (int r = 0; r < 3; ++r) {
+        line = {};
+        NextLine(rest, line);
+        const auto fields = Fields<4>(line);
+        std::copy(fields.begin(), fields.begin() + 3, problem.constraint[r].begin());
+        problem.known[r] = fields[3];
+    }
+
+    Grid grid;
+    RecordingWindow window;
+    ImpostaTabella(grid, problem, window);
+    if (cyanPivot) {
+        grid.SetRow(state.RigaPivot);
+        grid.SetCol(state.ColonnaPivot);
+        grid.SetCellBackColor(kCyan);
+    }
+    for (int action = 0; action < kMostActions && NextLine(rest, line); ++action) {
+        if (line == "=") {
+            PressStep(grid, state, separator, window);
+        } else if (line.size() >= 2) {
+            grid.SetTextMatrix(Digit(line[0], Grid::kRows), Digit(line[1], Grid::kCols),
+                               std::string(line.substr(2, kLongestText)));
+        }
+    }
+    for (int press = 0; press <= extraPresses; ++press) {
+        PressStep(grid, state, separator, window);
+    }
+    return 0;
+}
