@@ -91,11 +91,11 @@ void Inserisci::CreateControls() {
         return f == layout::Frame::Objective ? Frame1 : Frame2;
     };
 
-    for (const layout::LabelSpec& spec : layout::Labels()) {
-        auto* label = new QLabel(spec.caption, frameOf(spec.frame));
-        label->setObjectName(spec.name);
-        label->setGeometry(layout::Rect(spec.left, spec.top, spec.width, spec.height));
-        label->setFont(FaceFont(spec.face));
+    for (const layout::LabelSpec& place : layout::Labels()) {
+        auto* label = new QLabel(place.caption, frameOf(place.frame));
+        label->setObjectName(place.name);
+        label->setGeometry(layout::Rect(place.left, place.top, place.width, place.height));
+        label->setFont(FaceFont(place.face));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setAutoFillBackground(true);  // opaque, as the stacking relies on
         SetTextColour(label, QPalette::WindowText, kBlue);
@@ -103,11 +103,11 @@ void Inserisci::CreateControls() {
 
     std::array<QLineEdit*, 16> fields{};
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        const layout::FieldSpec& spec = layout::Fields()[i];
-        auto* field = new InputField(frameOf(spec.frame));
-        field->setObjectName(spec.name);
-        field->setAccessibleName(spec.accessibleName);
-        field->setGeometry(layout::Rect(spec.left, spec.top, spec.width, spec.height));
+        const layout::FieldSpec& place = layout::Fields()[i];
+        auto* field = new InputField(frameOf(place.frame));
+        field->setObjectName(place.name);
+        field->setAccessibleName(place.accessibleName);
+        field->setGeometry(layout::Rect(place.left, place.top, place.width, place.height));
         SetTextColour(field, QPalette::Text, kBlue);
         fields[i] = field;
     }
