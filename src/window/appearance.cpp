@@ -12,4 +12,11 @@ void PrepareAppearance() {
     QFont::insertSubstitutions("Palatino Linotype", {"P052", "TeX Gyre Pagella", "DejaVu Serif"});
 }
 
+QFont SansSerif(double points, bool bold) {
+    QFont font("MS Sans Serif");
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
 }  // namespace simplesso

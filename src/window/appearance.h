@@ -3,9 +3,14 @@
 // installed faces that stand in for the ones the window asks for, at the same size and weight.
 #pragma once
 
+#include <QFont>
+
 namespace simplesso {
 
 // Call once, after the QApplication exists and before the window is created.
 void PrepareAppearance();
+
+// The face the window's texts ask for, "MS Sans Serif", at a size in points.
+QFont SansSerif(double points, bool bold);
 
 }  // namespace simplesso

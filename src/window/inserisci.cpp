@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "appearance.h"
 #include "input_field.h"
 #include "layout.h"
 #include "setup.h"
@@ -20,13 +21,6 @@ namespace {
 
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
-
-QFont SansSerif(double points, bool bold) {
-    QFont font("MS Sans Serif");
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 QFont FaceFont(layout::Face face) {
     switch (face) {

@@ -7,14 +7,14 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include "appearance.h"
 #include "grid_model.h"
 #include "layout.h"
 
 namespace simplesso {
 
 TableauView::TableauView(Grid& grid, QWidget* parent) : QTableView(parent), grid_(grid) {
-    QFont font("MS Sans Serif");
-    font.setPointSizeF(8.25);
+    const QFont font = SansSerif(8.25, false);
     setFont(font);
     model_ = new GridModel(grid_, font, palette().color(QPalette::Button), this);
     setModel(model_);

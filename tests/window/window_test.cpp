@@ -328,6 +328,11 @@ TEST(Grid, ThePivotCellShowsCyanAndNoSelectionFill) {
     EXPECT_EQ(image.pixelColor(other.topLeft() + QPoint(3, 3)), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(view->visualRect(view->model()->index(0, 0)).center()),
               view->palette().color(QPalette::Button));
+    // Numbers in normal weight, headers and labels in bold, whatever the window's own font.
+    const QFont number = view->model()->index(2, 4).data(Qt::FontRole).value<QFont>();
+    const QFont label = view->model()->index(2, 1).data(Qt::FontRole).value<QFont>();
+    EXPECT_FALSE(number.resolve(view->font()).bold());
+    EXPECT_TRUE(label.resolve(view->font()).bold());
     // Clicking a cell does not move the tableau's current cell or repaint its colours.
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, other.center());
     EXPECT_EQ(h.Window().Tableau().Row(), 2);
