@@ -39,16 +39,6 @@ class RandomUser {
     std::mt19937 engine_;
 };
 
-int CyanCells(const Grid& grid) {
-    int count = 0;
-    for (int r = 0; r < Grid::kRows; ++r) {
-        for (int c = 0; c < Grid::kCols; ++c) {
-            count += grid.At(r, c).background == kCyan;
-        }
-    }
-    return count;
-}
-
 TEST(RandomActions, WindowKeepsItsRulesWhateverTheUserDoes) {
     constexpr int kActions = 5000;
     WindowHarness h;
@@ -89,7 +79,8 @@ TEST(RandomActions, WindowKeepsItsRulesWhateverTheUserDoes) {
         }
         QApplication::processEvents();
         ASSERT_TRUE(h.Window().isVisible()) << "action " << action;
-        ASSERT_LE(CyanCells(h.Window().Tableau()), 1) << "action " << action;
+        ASSERT_LE(testing_support::CountCells(h.Window().Tableau(), kCyan), 1)
+            << "action " << action;
         ASSERT_TRUE(h.Calcola()->isEnabled());
         ASSERT_EQ(h.PassoSuccessivo()->isEnabled(), setUp) << "action " << action;
         ASSERT_LE(h.messages.size(), shown + 1) << "one press, at most one message";

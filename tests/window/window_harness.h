@@ -13,14 +13,9 @@
 #include <vector>
 
 #include "inserisci.h"
+#include "recording_window.h"
 
-namespace simplesso {
-
-inline void PrintTo(const Message& m, std::ostream* os) {
-    *os << m.title << ": " << m.text;
-}
-
-namespace testing_support {
+namespace simplesso::testing_support {
 
 // The sixteen texts of a problem, in tab order: objective row, then constraint rows 1-3.
 using Sixteen = std::array<const char*, 16>;
@@ -88,5 +83,4 @@ class WindowHarness {
     std::unique_ptr<Inserisci> window_;
 };
 
-}  // namespace testing_support
-}  // namespace simplesso
+}  // namespace simplesso::testing_support
