@@ -1,0 +1,33 @@
+// Practising the pivot: which clicked cells count as a choice, the verdict on a choice against the
+// pivot the press made, and the count of right choices.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "grid.h"
+#include "snapshot.h"
+
+namespace simplesso {
+
+// Only the coefficients of the constraint rows can be a pivot; any other cell is no choice.
+std::optional<PivotCell> AsChoice(int row, int col);
+
+// "Giusto!" when the choice is the pivot the press made; otherwise "Non è il pivot: " and why, with
+// the numbers of the tableau as shown before the press.
+std::string Verdict(const Grid& before, PivotCell chosen, std::optional<PivotCell> actual,
+                    char separator);
+
+struct PracticeTally {
+    int right = 0;
+    int made = 0;
+
+    void Count(bool wasRight) {
+        ++made;
+        right += wasRight ? 1 : 0;
+    }
+    // "Pivot indovinati: 1 su 2"
+    std::string Text() const;
+};
+
+}  // namespace simplesso

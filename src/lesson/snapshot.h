@@ -1,0 +1,39 @@
+// What the lesson keeps of every press: the tableau exactly as it was shown, with its form state,
+// pivot, explanation and messages, and the problem as it was typed.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "form_state.h"
+#include "grid.h"
+
+namespace simplesso {
+
+struct PivotCell {
+    int row = 0;
+    int col = 0;
+    bool operator==(const PivotCell&) const = default;
+};
+
+// One tableau as it was shown: after the set-up (the first) or after one press of "Passo
+// successivo".
+struct Snapshot {
+    Grid grid;  // texts, bold, alignment, colours, current cell
+    FormState state;
+    std::optional<PivotCell> pivot;  // the pivot this press made, if it made one
+    std::string explanation;         // the explanation line as shown (may hold two lines, '\n')
+    std::vector<Message> messages;   // every message box of this press, in order
+};
+
+// Everything an export needs.
+struct LessonRecord {
+    std::array<std::string, 16>
+        fields;  // as typed: c1 c2 c3 known, then each constraint a1 a2 a3 b
+    char separator = '.';
+    std::vector<Snapshot> snapshots;  // set-up first, then one per press
+};
+
+}  // namespace simplesso
