@@ -1,0 +1,80 @@
+// The lesson as a document, neutral to its format: the problem in mathematical notation, every
+// tableau with its pivot, explanation and messages, and the outcome. Both exports write from it.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "grid.h"
+#include "snapshot.h"
+
+namespace simplesso {
+
+// A term of the problem as typed, its sign apart so that "+ -3" can be written "− 3".
+struct Term {
+    bool negative = false;
+    std::string magnitude;  // the typed text without sign or blanks; empty for a coefficient of 1
+    std::string variable;   // "x1"; empty for a constant
+
+    bool operator==(const Term&) const = default;
+};
+using Expression = std::vector<Term>;  // terms whose value is zero are left out
+
+struct ProblemStatement {
+    Expression objective;            // the objective's known term last, when it is not zero
+    std::array<Expression, 3> left;  // each constraint reads left ≤ right
+    std::array<Term, 3> right;
+};
+
+enum class HorizontalAlignment { Left, Centre, Right };
+
+struct TableCell {
+    std::string text;  // as shown
+    bool bold = false;
+    HorizontalAlignment alignment = HorizontalAlignment::Centre;
+    bool header = false;  // the header band: row 0 and columns 0-1
+};
+
+struct Tableau {
+    std::array<std::array<TableCell, Grid::kCols>, Grid::kRows> cells;
+    std::optional<PivotCell> pivot;
+};
+
+struct Notice {
+    std::string title;
+    std::vector<std::string> lines;
+    bool warning = false;
+};
+
+struct LessonSection {
+    std::string heading;  // "Tabella iniziale", "Passo 1", ...
+    Tableau tableau;
+    std::vector<std::string> explanation;  // one entry per line
+    std::vector<Notice> notices;           // the message boxes of the press, in order
+};
+
+struct LessonDocument {
+    std::string title;
+    ProblemStatement problem;
+    std::vector<LessonSection> sections;
+    std::vector<std::string> outcome;
+};
+
+inline const std::string kProblemHeading = "Problema";
+inline const std::string kSubjectTo = "soggetto ai vincoli";
+inline const std::string kNonNegativity = "x1, x2, x3 ≥ 0";
+inline const std::string kOutcomeHeading = "Risultato";
+
+// "4 x1 + 6 x2 − 3 x3"; "0" for an empty expression.
+std::string ExpressionText(const Expression& expression);
+// A lone term, with "−" before a negative one.
+std::string TermText(const Term& term);
+// "max z = 4 x1 + 6 x2 + 2 x3" and "2 x1 + x2 + 3 x3 ≤ 18".
+std::string ObjectiveText(const ProblemStatement& problem);
+std::string ConstraintText(const ProblemStatement& problem, int index);
+
+LessonDocument BuildLessonDocument(const LessonRecord& record);
+
+}  // namespace simplesso
