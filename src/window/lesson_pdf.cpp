@@ -1,0 +1,266 @@
+#include "lesson_pdf.h"
+
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace simplesso {
+namespace {
+
+constexpr int kResolution = 300;  // dots per inch of the page's coordinates
+
+int Mm(double mm) {
+    return qRound(mm * kResolution / 25.4);
+}
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QFont Face(double points, bool bold = false, bool italic = false) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+// The window's colours: the classic button face of the header band, the pivot's cyan.
+const QColor kHeaderBand(0xD4, 0xD0, 0xC8);
+const QColor kPivot(0x00, 0xFF, 0xFF);
+const QColor kRule(0x90, 0x90, 0x90);
+const QColor kWarning(0x9C, 0x1C, 0x1C);
+
+struct Line {
+    QString text;
+    QFont font;
+    int spaceBefore = 0;
+    int indent = 0;
+    QColor colour = Qt::black;
+};
+
+// One set of column widths for every tableau of the lesson, so that columns stay put from one
+// press to the next; narrowed in proportion only if the page is too narrow for them.
+struct TableLayout {
+    std::array<int, Grid::kCols> widths{};
+    int rowHeight = 0;
+    int padding = Mm(1.5);
+
+    int Left(int col) const {
+        int x = 0;
+        for (int c = 0; c < col; ++c) {
+            x += widths[c];
+        }
+        return x;
+    }
+    int Height() const { return rowHeight * Grid::kRows; }
+};
+
+QFont CellFont(bool bold) {
+    return Face(9, bold);
+}
+
+TableLayout MeasureTables(const LessonDocument& document, QPaintDevice* device, int pageWidth) {
+    TableLayout layout;
+    layout.widths.fill(Mm(11));
+    for (const LessonSection& section : document.sections) {
+        for (const auto& row : section.tableau.cells) {
+            for (int c = 0; c < Grid::kCols; ++c) {
+                // A millimetre to spare: the advance is rounded, elision is not.
+                const QFontMetrics metrics(CellFont(row[c].bold), device);
+                const int text = metrics.horizontalAdvance(Q(row[c].text));
+                layout.widths[c] = std::max(layout.widths[c], text + 2 * layout.padding + Mm(1));
+            }
+        }
+    }
+    // The number columns share one width, as they do on screen.
+    const int numbers =
+        *std::max_element(layout.widths.begin() + Grid::kFixedCols, layout.widths.end());
+    std::fill(layout.widths.begin() + Grid::kFixedCols, layout.widths.end(), numbers);
+    const int total = layout.Left(Grid::kCols);
+    if (total > pageWidth) {
+        for (int& w : layout.widths) {
+            w = w * pageWidth / total;
+        }
+    }
+    layout.rowHeight = QFontMetrics(CellFont(true), device).height() + Mm(1.4);
+    return layout;
+}
+
+Qt::Alignment AlignmentOf(HorizontalAlignment alignment) {
+    switch (alignment) {
+        case HorizontalAlignment::Left:
+            return Qt::AlignLeft | Qt::AlignVCenter;
+        case HorizontalAlignment::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case HorizontalAlignment::Centre:
+            break;
+    }
+    return Qt::AlignHCenter | Qt::AlignVCenter;
+}
+
+// Lays the lesson out from top to bottom; a block that does not fit in what is left of the page
+// starts the next one, so a tableau is never split.
+class Pages {
+  public:
+    Pages(QPdfWriter& writer, QPainter& painter, const TableLayout& table)
+        : writer_(writer),
+          painter_(painter),
+          table_(table),
+          page_(writer.pageLayout().paintRectPixels(kResolution).size()) {}
+
+    int Width() const { return page_.width(); }
+
+    void Block(const std::vector<Line>& above, const Tableau* tableau,
+               const std::vector<Line>& below) {
+        Fit(Height(above) + (tableau ? table_.Height() + Mm(2) : 0) + Height(below));
+        Draw(above);
+        if (tableau) {
+            y_ += Mm(2);
+            DrawTable(*tableau);
+        }
+        Draw(below);
+    }
+
+  private:
+    int Height(const Line& line) const {
+        const QFontMetrics metrics(line.font, &writer_);
+        const QRect bounds(0, 0, page_.width() - line.indent, page_.height());
+        return line.spaceBefore +
+               metrics.boundingRect(bounds, Qt::TextWordWrap, line.text).height();
+    }
+
+    int Height(const std::vector<Line>& lines) const {
+        int height = 0;
+        for (const Line& line : lines) {
+            height += Height(line);
+        }
+        return height;
+    }
+
+    void Fit(int height) {
+        if (y_ > 0 && y_ + height > page_.height()) {
+            writer_.newPage();
+            y_ = 0;
+        }
+    }
+
+    void Draw(const std::vector<Line>& lines) {
+        for (const Line& line : lines) {
+            const int height = Height(line);
+            painter_.setFont(line.font);
+            painter_.setPen(line.colour);
+            const QRect box(line.indent, y_ + line.spaceBefore, page_.width() - line.indent,
+                            height - line.spaceBefore);
+            painter_.drawText(box, Qt::TextWordWrap, line.text);
+            y_ += height;
+        }
+    }
+
+    void DrawTable(const Tableau& tableau) {
+        painter_.setPen(QPen(kRule, Mm(0.15)));
+        for (int r = 0; r < Grid::kRows; ++r) {
+            for (int c = 0; c < Grid::kCols; ++c) {
+                DrawCell(tableau.cells[r][c], Cell(r, c), tableau.pivot == PivotCell{r, c});
+            }
+        }
+        if (tableau.pivot) {
+            painter_.setPen(QPen(Qt::black, Mm(0.4)));
+            painter_.setBrush(Qt::NoBrush);
+            painter_.drawRect(Cell(tableau.pivot->row, tableau.pivot->col));
+        }
+        y_ += table_.Height();
+    }
+
+    QRect Cell(int row, int col) const {
+        return QRect(table_.Left(col), y_ + row * table_.rowHeight, table_.widths[col],
+                     table_.rowHeight);
+    }
+
+    void DrawCell(const TableCell& cell, const QRect& box, bool pivot) {
+        const QColor fill = pivot ? kPivot : cell.header ? kHeaderBand : QColor(Qt::white);
+        painter_.setBrush(fill);
+        painter_.setPen(QPen(kRule, Mm(0.15)));
+        painter_.drawRect(box);
+        painter_.setPen(Qt::black);
+        painter_.setFont(CellFont(cell.bold));
+        const QRect inside = box.adjusted(table_.padding, 0, -table_.padding, 0);
+        const QString text =
+            painter_.fontMetrics().elidedText(Q(cell.text), Qt::ElideRight, inside.width());
+        painter_.drawText(inside, AlignmentOf(cell.alignment), text);
+    }
+
+    QPdfWriter& writer_;
+    QPainter& painter_;
+    const TableLayout& table_;
+    QSize page_;
+    int y_ = 0;
+};
+
+std::vector<Line> Lines(const std::vector<std::string>& texts, const QFont& font, int firstSpace,
+                        int indent = 0) {
+    std::vector<Line> lines;
+    for (const std::string& text : texts) {
+        lines.push_back({Q(text), font, lines.empty() ? firstSpace : Mm(0.8), indent});
+    }
+    return lines;
+}
+
+void WriteProblem(Pages& pages, const LessonDocument& document) {
+    const ProblemStatement& problem = document.problem;
+    std::vector<Line> lines{{Q(document.title), Face(16, true)},
+                            {Q(kProblemHeading), Face(12, true), Mm(6)},
+                            {Q(ObjectiveText(problem)), Face(10), Mm(3), Mm(6)},
+                            {Q(kSubjectTo), Face(10), Mm(1.5), Mm(6)}};
+    for (int r = 0; r < 3; ++r) {
+        lines.push_back({Q(ConstraintText(problem, r)), Face(10), Mm(1), Mm(12)});
+    }
+    lines.push_back({Q(kNonNegativity), Face(10), Mm(1), Mm(12)});
+    pages.Block(lines, nullptr, {});
+}
+
+void WriteSection(Pages& pages, const LessonSection& section) {
+    pages.Block({{Q(section.heading), Face(12, true), Mm(8)}}, &section.tableau,
+                Lines(section.explanation, Face(10), Mm(2.5)));
+    for (const Notice& notice : section.notices) {
+        const QColor colour = notice.warning ? kWarning : QColor(Qt::black);
+        std::vector<Line> lines{
+            {Q(notice.title), Face(10, true, !notice.warning), Mm(2.5), 0, colour}};
+        const auto body = Lines(notice.lines, Face(10), Mm(0.8), Mm(4));
+        lines.insert(lines.end(), body.begin(), body.end());
+        pages.Block(lines, nullptr, {});
+    }
+}
+
+}  // namespace
+
+bool WriteLessonPdf(const LessonDocument& document, QIODevice& out) {
+    QPdfWriter writer(&out);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(20, 18, 20, 18), QPageLayout::Millimeter);
+    writer.setResolution(kResolution);
+    writer.setTitle(Q(document.title));
+    writer.setCreator(QStringLiteral("Simplesso didattico"));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return false;
+    }
+    const int width = writer.pageLayout().paintRectPixels(kResolution).width();
+    const TableLayout table = MeasureTables(document, &writer, width);
+    Pages pages(writer, painter, table);
+    WriteProblem(pages, document);
+    for (const LessonSection& section : document.sections) {
+        WriteSection(pages, section);
+    }
+    pages.Block({{Q(kOutcomeHeading), Face(12, true), Mm(8)}}, nullptr,
+                Lines(document.outcome, Face(10), Mm(2.5)));
+    return painter.end();
+}
+
+}  // namespace simplesso
