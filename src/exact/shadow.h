@@ -23,7 +23,8 @@ class Shadow {
     // Empty when a text does not read exactly.
     static std::optional<Shadow> Build(const ProblemTexts& fields, char separator);
 
-    // Grid column 2..7 entering, grid row 1..3 leaving.
+    // Grid column 2..7 entering, grid row 1..3 leaving (any other cell throws out_of_range).
+    // Once the shadow is lost its values no longer follow the grid: ask Lost() first.
     PivotCheck Check(int col, int row) const;
     // The same rewrite as the step, exactly. An exactly zero pivot cannot be made: the shadow is
     // then lost and stays so.
