@@ -1,7 +1,10 @@
 #include "grid_model.h"
 
 #include <QBrush>
+#include <QFontMetrics>
 #include <QString>
+
+#include "layout.h"
 
 namespace simplesso {
 
@@ -34,8 +37,13 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     const Cell& cell = grid_.At(index.row(), index.column());
     switch (role) {
         case Qt::DisplayRole:
+            return Elided(index.row(), index.column());
         case Qt::AccessibleTextRole:
-            return QString::fromStdString(cell.text);
+            return ShownText(index.row(), index.column());
+        case Qt::ToolTipRole: {
+            const QString whole = ShownText(index.row(), index.column());
+            return Elided(index.row(), index.column()) == whole ? QVariant() : QVariant(whole);
+        }
         case Qt::FontRole:
             return cell.bold ? boldFont_ : font_;
         case Qt::TextAlignmentRole:
@@ -51,6 +59,33 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         default:
             return {};
     }
+}
+
+void GridModel::SetOverlay(Overlay overlay) {
+    overlay_ = std::move(overlay);
+    emit dataChanged(index(0, 0), index(Grid::kRows - 1, Grid::kCols - 1));
+}
+
+QString GridModel::ShownText(int row, int col) const {
+    if (overlay_) {
+        if (const auto text = overlay_(row, col)) {
+            return QString::fromStdString(*text);
+        }
+    }
+    return QString::fromStdString(grid_.TextMatrix(row, col));
+}
+
+// A text wider than its column ends in an ellipsis; its tooltip then holds all of it. The
+// decimal texts always fit, so only the fractions view ever elides.
+QString GridModel::Elided(int row, int col) const {
+    const QString whole = ShownText(row, col);
+    if (!overlay_) {
+        return whole;
+    }
+    constexpr int kTextMargins = 8;
+    const QFontMetrics metrics(grid_.At(row, col).bold ? boldFont_ : font_);
+    return metrics.elidedText(whole, Qt::ElideRight,
+                              layout::Px(grid_.ColWidth(col)) - kTextMargins);
 }
 
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {

@@ -5,6 +5,9 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QFont>
+#include <functional>
+#include <optional>
+#include <string>
 
 #include "grid.h"
 
@@ -21,6 +24,12 @@ class GridModel : public QAbstractTableModel, private GridListener {
     QVariant data(const QModelIndex& index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+    // Another text to show in place of a cell's own (the fractions view); empty keeps the cell's.
+    using Overlay = std::function<std::optional<std::string>(int row, int col)>;
+    void SetOverlay(Overlay overlay);
+    // The whole text a cell shows, before any eliding to its column's width.
+    QString ShownText(int row, int col) const;
+
     static Qt::Alignment Alignment(int code);
     static QColor ToQColor(Colour colour);
 
@@ -32,11 +41,13 @@ class GridModel : public QAbstractTableModel, private GridListener {
     void CellChanged(int row, int col) override;
     void ColumnWidthChanged(int col) override;
     void CurrentCellChanged() override;
+    QString Elided(int row, int col) const;
 
     Grid& grid_;
     QFont font_;
     QFont boldFont_;
     QColor headerColour_;
+    Overlay overlay_;
 };
 
 }  // namespace simplesso

@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCheckBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,10 +12,12 @@
 #include <QPushButton>
 
 #include "appearance.h"
+#include "grid_model.h"
 #include "input_field.h"
 #include "layout.h"
-#include "setup.h"
-#include "step.h"
+#include "lesson_document.h"
+#include "lesson_file.h"
+#include "range_checks.h"
 #include "tableau_view.h"
 
 namespace simplesso {
@@ -60,9 +64,11 @@ Inserisci::Inserisci(MessagePresenter presenter, QWidget* parent)
     Q_UNUSED(factoryInstalled);
     setObjectName("Inserisci");
     setWindowTitle("Metodo del simplesso, Simplesso didattico");
-    setFixedSize(layout::Px(layout::kClientWidth), layout::Px(layout::kClientHeight));
+    setFixedSize(layout::Px(layout::kClientWidth),
+                 layout::Px(layout::kClientHeight + layout::kStripHeight));
     setFont(SansSerif(8.25, true));
     CreateControls();
+    CreateLessonControls();
     Form_Load();
     objective_[0]->setFocus();
 }
@@ -149,12 +155,83 @@ void Inserisci::CreateControls() {
     }
 }
 
+// The lesson's controls join the tab order after the ones every lesson has had.
+void Inserisci::CreateLessonControls() {
+    const auto button = [](const char* name, const QString& caption, QWidget* parent,
+                           const QRect& place) {
+        auto* b = new QPushButton(caption, parent);
+        b->setObjectName(name);
+        b->setGeometry(place);
+        b->setAutoDefault(false);
+        return b;
+    };
+    const auto check = [this](const char* name, const QString& caption, const QRect& place) {
+        auto* box = new QCheckBox(caption, this);
+        box->setObjectName(name);
+        box->setAccessibleName(caption);
+        box->setGeometry(place);
+        return box;
+    };
+    cmdPassoP = button("cmdPassoP", "Passo precedente", Frame3, layout::kPassoPrecedente);
+    chkFrazioni = check("chkFrazioni", "Frazioni", layout::kFrazioni);
+    chkEsercitati = check("chkEsercitati", "Esercitati", layout::kEsercitati);
+    cmdSalva = button("cmdSalva", "Salva la lezione…", this, layout::kSalva);
+
+    lblSpiegazione = new QLabel(this);
+    lblSpiegazione->setObjectName("lblSpiegazione");
+    lblSpiegazione->setAccessibleName("Spiegazione");
+    lblSpiegazione->setGeometry(layout::kSpiegazione);
+    lblSpiegazione->setWordWrap(true);
+    lblSpiegazione->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblSpiegazione->setFont(SansSerif(8.25, false));
+    SetTextColour(lblSpiegazione, QPalette::WindowText, kBlue);
+
+    connect(cmdPassoP, &QPushButton::clicked, this, [this] { cmdPassoP_Click(); });
+    connect(cmdSalva, &QPushButton::clicked, this, [this] { cmdSalva_Click(); });
+    connect(TabellaPivot, &TableauView::saveRequested, this, [this] { cmdSalva_Click(); });
+    connect(chkFrazioni, &QCheckBox::toggled, this, [this] { MostraLezione(); });
+    connect(chkEsercitati, &QCheckBox::toggled, this,
+            [this](bool on) { lesson_.SetPractising(on); });
+    connect(TabellaPivot, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& cell) { lesson_.Choose(cell.row(), cell.column()); });
+
+    QWidget* previous = cmdPassoS;
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{cmdPassoP, chkFrazioni, chkEsercitati, cmdSalva}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void Inserisci::MostraLezione() {
+    const QString explanation = QString::fromStdString(lesson_.Explanation());
+    lblSpiegazione->setText(explanation);
+    lblSpiegazione->setAccessibleDescription(explanation);
+    lblSpiegazione->setToolTip(QString::fromStdString(lesson_.QuotientsText()));
+
+    const bool fractions = lesson_.FractionsAvailable();
+    if (!fractions) {
+        chkFrazioni->setChecked(false);
+    }
+    chkFrazioni->setEnabled(fractions);
+    chkFrazioni->setToolTip(QString::fromStdString(lesson_.FractionsUnavailableReason()));
+    if (chkFrazioni->isChecked()) {
+        TabellaPivot->Model()->SetOverlay(
+            [this](int row, int col) { return lesson_.Fraction(row, col); });
+    } else {
+        TabellaPivot->Model()->SetOverlay({});
+    }
+    cmdPassoP->setEnabled(lesson_.CanGoBack());
+    cmdSalva->setEnabled(lesson_.Started());
+}
+
 void Inserisci::Form_Load() {
     grid_.SetColWidth(0, 700);
     grid_.SetColWidth(1, 1200);
     cmdPassoS->setEnabled(false);
     state_.RigaPivot = 8;
     state_.ColonnaPivot = 8;
+    MostraLezione();
 }
 
 void Inserisci::calcola_Click() {
@@ -170,34 +247,66 @@ void Inserisci::calcola_Click() {
             return;
         }
     }
-    if (!ControllaTerminiNoti()) {
+    if (!ControllaTerminiNoti() || !ControllaIntervallo()) {
         state_.CampiValidi = false;
         return;
     }
     state_.PrimoPasso = true;
     ImpostaTabella();
+    MostraLezione();
 }
 
 void Inserisci::cmdPassoS_Click() {
     Simplesso();
+    MostraLezione();
 }
 
+void Inserisci::cmdPassoP_Click() {
+    lesson_.GoBack();
+    MostraLezione();
+}
+
+void Inserisci::cmdSalva_Click() {
+    if (!lesson_.Started()) {
+        return;
+    }
+    const QString path = chooser_(this);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const auto failure = SaveLesson(path, BuildLessonDocument(lesson_.Record()))) {
+        ShowMessage({"Attenzione!", failure->toStdString(), MessageIcon::Warning});
+    }
+}
+
+QString Inserisci::ChooseLessonFile(QWidget* parent) {
+    const QString pdf = QStringLiteral("PDF (*.pdf)");
+    const QString tex = QStringLiteral("LaTeX (*.tex)");
+    QString filter = pdf;
+    QString path = QFileDialog::getSaveFileName(parent, "Salva la lezione", "lezione.pdf",
+                                                pdf + ";;" + tex, &filter);
+    const QString suffix = filter == tex ? ".tex" : ".pdf";
+    if (!path.isEmpty() && !path.endsWith(".pdf", Qt::CaseInsensitive) &&
+        !path.endsWith(".tex", Qt::CaseInsensitive)) {
+        path += suffix;
+    }
+    return path;
+}
+
+// The sixteen texts as typed, in tab order.
 void Inserisci::ImpostaTabella() {
-    ProblemTexts texts;
-    for (int v = 0; v < 3; ++v) {
-        texts.objective[v] = objective_[v]->text().toStdString();
+    std::array<std::string, 16> fields;
+    for (int v = 0; v < 4; ++v) {
+        fields[v] = objective_[v]->text().toStdString();
         for (int r = 0; r < 3; ++r) {
-            texts.constraint[r][v] = constraints_[r][v]->text().toStdString();
+            fields[4 + 4 * r + v] = constraints_[r][v]->text().toStdString();
         }
     }
-    for (int r = 0; r < 3; ++r) {
-        texts.known[r] = constraints_[r][3]->text().toStdString();
-    }
-    simplesso::ImpostaTabella(grid_, texts, *this);
+    lesson_.SetUp(fields, Separator());
 }
 
 void Inserisci::Simplesso() {
-    simplesso::Simplesso(grid_, state_, Separator(), *this);
+    lesson_.Press();
 }
 
 void Inserisci::ControllaFunzioneEconomica() {
@@ -236,6 +345,28 @@ bool Inserisci::ControllaTerminiNoti() {
     }
     ShowMessage(NegativeKnownTermMessage());
     constraints_[*negative][3]->setFocus();
+    return false;
+}
+
+// The tableau holds single-precision numbers: a value beyond their range could never be pivoted.
+bool Inserisci::ControllaIntervallo() {
+    std::array<QLineEdit*, 15> fields{};
+    std::array<std::string, 15> texts;
+    for (int v = 0; v < 3; ++v) {
+        fields[v] = objective_[v];
+    }
+    for (int i = 0; i < 12; ++i) {
+        fields[3 + i] = constraints_[i / 4][i % 4];
+    }
+    for (int i = 0; i < 15; ++i) {
+        texts[i] = fields[i]->text().toStdString();
+    }
+    const auto outside = FirstOutOfRangeField(texts, Separator());
+    if (!outside) {
+        return true;
+    }
+    ShowMessage(OutOfRangeMessage(Separator()));
+    fields[*outside]->setFocus(Qt::OtherFocusReason);
     return false;
 }
 

@@ -1,5 +1,6 @@
-// The program's one window: the problem typed as equations, the two buttons and the tableau grid.
-// It owns the form state and delegates the checks to the input rules and the tableau to the core.
+// The program's one window: the problem typed as equations, the buttons, the tableau grid and the
+// lesson's own controls. It owns the form state and delegates the checks to the input rules and
+// the tableau to the lesson.
 #pragma once
 
 #include <QWidget>
@@ -9,9 +10,12 @@
 
 #include "form_state.h"
 #include "grid.h"
+#include "lesson.h"
 #include "row_checks.h"
 
+class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QMessageBox;
 class QPushButton;
@@ -29,12 +33,18 @@ class Inserisci : public QWidget, private WindowHooks {
     explicit Inserisci(MessagePresenter presenter = ShowMessageBox, QWidget* parent = nullptr);
     ~Inserisci() override;
 
+    // Asks where to save the lesson; an empty path means the user cancelled.
+    using FileChooser = std::function<QString(QWidget* parent)>;
+
     static void ShowMessageBox(QWidget* parent, const Message& message);
+    static QString ChooseLessonFile(QWidget* parent);
+    void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
     // The modal box ShowMessageBox runs: the title, the text and one OK button.
     static std::unique_ptr<QMessageBox> MessageBox(QWidget* parent, const Message& message);
 
     const FormState& State() const { return state_; }
     const Grid& Tableau() const { return grid_; }
+    const Lesson& CurrentLesson() const { return lesson_; }
 
   private:
     using RowFields = std::array<QLineEdit*, 4>;
@@ -48,11 +58,17 @@ class Inserisci : public QWidget, private WindowHooks {
     void ControllaFunzioneEconomica();
     void ControllaVincoli(const RowFields& row);
     bool ControllaTerminiNoti();
+    bool ControllaIntervallo();
     void calcola_Click();
     void cmdPassoS_Click();
+    void cmdPassoP_Click();
+    void cmdSalva_Click();
     void Form_Load();
 
     void CreateControls();
+    void CreateLessonControls();
+    // Shows what the lesson holds now: explanation, fractions, the buttons' states.
+    void MostraLezione();
     void ControllaRiga(RowKind kind, const RowFields& row);
     static RowTexts Texts(const RowFields& row);
     static void FocusField(const RowFields& row, std::optional<int> index);
@@ -63,8 +79,10 @@ class Inserisci : public QWidget, private WindowHooks {
     void EnableStepButton() override;
 
     MessagePresenter presenter_;
+    FileChooser chooser_ = ChooseLessonFile;
     FormState state_;
     Grid grid_;
+    Lesson lesson_{grid_, state_, *this};
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
@@ -74,6 +92,11 @@ class Inserisci : public QWidget, private WindowHooks {
     QPushButton* calcola = nullptr;
     QPushButton* cmdPassoS = nullptr;
     TableauView* TabellaPivot = nullptr;
+    QPushButton* cmdPassoP = nullptr;
+    QCheckBox* chkFrazioni = nullptr;
+    QCheckBox* chkEsercitati = nullptr;
+    QPushButton* cmdSalva = nullptr;
+    QLabel* lblSpiegazione = nullptr;
 };
 
 }  // namespace simplesso

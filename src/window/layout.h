@@ -18,6 +18,17 @@ inline QRect Rect(int left, int top, int width, int height) {
 inline constexpr int kClientWidth = 10035;
 inline constexpr int kClientHeight = 5295;
 
+// The lesson's controls. The window grows downward by a strip for the explanation line under the
+// tableau's frame; the check boxes and the save button stand in the free corner under the
+// objective's frame, left of "Calcola il simplesso"; "Passo precedente" stands left of "Passo
+// successivo", at its size, in the tableau's frame.
+inline constexpr int kStripHeight = 720;
+inline const QRect kSpiegazione = Rect(120, kClientHeight + 15, 9795, 660);
+inline const QRect kFrazioni = Rect(120, 1140, 1215, 255);
+inline const QRect kEsercitati = Rect(1440, 1140, 1380, 255);
+inline const QRect kSalva = Rect(120, 1440, 2100, 330);
+inline const QRect kPassoPrecedente = Rect(5430, 3015, 1935, 330);
+
 enum class Frame { Objective, Constraints, Tableau };
 enum class Face { Normal, LessThan, Brace };
 

@@ -63,7 +63,7 @@ QString TableauView::Text(int top, int left, int bottom, int right, bool selecte
         QStringList cells;
         for (int c = left; c <= right; ++c) {
             const bool wanted = !selectedOnly || selectionModel()->isSelected(model_->index(r, c));
-            cells << (wanted ? QString::fromStdString(grid_.TextMatrix(r, c)) : QString());
+            cells << (wanted ? model_->ShownText(r, c) : QString());
         }
         lines << cells.join(QLatin1Char('\t'));
     }
@@ -86,6 +86,7 @@ void TableauView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addAction(kCopyAllCaption, this,
                    [this] { QApplication::clipboard()->setText(WholeText()); });
+    menu.addAction(kSaveCaption, this, &TableauView::saveRequested);
     menu.exec(event->globalPos());
 }
 

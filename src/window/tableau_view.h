@@ -1,6 +1,7 @@
 // The read-only view of the tableau grid. It follows the grid model, shows the tableau's current
 // cell without selecting it, and copies cells as tab-separated text: the selection with Ctrl+C,
-// the whole tableau from the context menu. Selecting never touches the tableau itself.
+// the whole tableau from the context menu, which also offers to save the lesson. Selecting never
+// touches the tableau itself.
 #pragma once
 
 #include <QTableView>
@@ -21,7 +22,13 @@ class TableauView : public QTableView {
     QString SelectionText() const;
     QString WholeText() const;
 
+    GridModel* Model() const { return model_; }
+
     static inline const QString kCopyAllCaption = QStringLiteral("Copia tabella");
+    static inline const QString kSaveCaption = QStringLiteral("Salva la lezione…");
+
+  signals:
+    void saveRequested();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
