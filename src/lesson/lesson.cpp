@@ -1,5 +1,6 @@
 #include "lesson.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "exact_number.h"
@@ -47,6 +48,14 @@ std::string Joined(const std::vector<std::string>& lines) {
     return text;
 }
 
+// The lines of a message after its first, joined into one.
+std::string AfterFirstLine(const std::string& text) {
+    std::string rest = text.substr(std::min(text.find('\n'), text.size()));
+    std::replace(rest.begin(), rest.end(), '\n', ' ');
+    std::erase(rest, '\r');
+    return rest.empty() ? rest : rest.substr(1);
+}
+
 void Append(std::string& text, const std::string& more) {
     if (!more.empty()) {
         text += (text.empty() ? "" : " ") + more;
@@ -80,9 +89,13 @@ void Lesson::Press() {
 
     std::vector<Message> shown;
     bool ended = false;
+    std::string falsified;
     for (const Message& message : held.messages) {
         ended = ended || IsEnd(message);
         shown.push_back(Checked(message));
+        if (!(shown.back() == message)) {
+            falsified = AfterFirstLine(shown.back().text);
+        }
     }
     const bool changed = !(grid_ == before) || !(state_ == stateBefore);
     const bool repeated = !stateBefore.PrimoPasso ||
@@ -113,7 +126,9 @@ void Lesson::Press() {
         explanation = Verdict(before, *guess, pivot, separator) + " " + explanation;
     }
     if (ended) {
-        Append(explanation, ExplainEnd(grid_, state_, separator));
+        // A falsified end is not called optimal: the line says what the message box says.
+        explanation += (explanation.empty() ? "" : "\n") +
+                       (falsified.empty() ? ExplainEnd(grid_, state_, separator) : falsified);
         if (frame.tally.made > 0) {
             Append(explanation, frame.tally.Text());
         }
