@@ -405,7 +405,9 @@ char Inserisci::Separator() const {
     return QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
 }
 
+// A message of a press comes after the tableau and the explanation of that press are shown.
 void Inserisci::ShowMessage(const Message& message) {
+    MostraLezione();
     presenter_(this, message);
 }
 

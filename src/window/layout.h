@@ -22,8 +22,8 @@ inline constexpr int kClientHeight = 5295;
 // tableau's frame; the check boxes and the save button stand in the free corner under the
 // objective's frame, left of "Calcola il simplesso"; "Passo precedente" stands left of "Passo
 // successivo", at its size, in the tableau's frame.
-inline constexpr int kStripHeight = 720;
-inline const QRect kSpiegazione = Rect(120, kClientHeight + 15, 9795, 660);
+inline constexpr int kStripHeight = 900;
+inline const QRect kSpiegazione = Rect(120, kClientHeight + 15, 9795, 855);
 inline const QRect kFrazioni = Rect(120, 1140, 1215, 255);
 inline const QRect kEsercitati = Rect(1440, 1140, 1380, 255);
 inline const QRect kSalva = Rect(120, 1440, 2100, 330);
