@@ -19,4 +19,20 @@ QFont SansSerif(double points, bool bold) {
     return font;
 }
 
+QFont CaptionFont(layout::Face face) {
+    switch (face) {
+        case layout::Face::LessThan:
+            return SansSerif(12, true);
+        case layout::Face::Brace: {
+            QFont font("Palatino Linotype");
+            font.setPointSizeF(54.75);
+            font.setBold(true);
+            return font;
+        }
+        case layout::Face::Normal:
+            break;
+    }
+    return SansSerif(8.25, true);
+}
+
 }  // namespace simplesso

@@ -5,6 +5,8 @@
 
 #include <QFont>
 
+#include "layout.h"
+
 namespace simplesso {
 
 // Call once, after the QApplication exists and before the window is created.
@@ -12,5 +14,8 @@ void PrepareAppearance();
 
 // The face the window's texts ask for, "MS Sans Serif", at a size in points.
 QFont SansSerif(double points, bool bold);
+
+// The face of a label or a decoration of the equations.
+QFont CaptionFont(layout::Face face);
 
 }  // namespace simplesso
