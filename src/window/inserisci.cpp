@@ -1,5 +1,6 @@
 #include "inserisci.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +40,22 @@ EquationRow* Row(int r, QWidget* frame) {
     return new EquationRow(EquationRow::Kind::Constraint, QStringLiteral("Vincolo %1").arg(r),
                            bounds, frame);
 }
+
+// A QLineEdit lays out its empty text in the application's font while it is being built, before
+// it takes the font of its window. Lending it the window's font while the fields are built spares
+// loading, at start, a face that the window never shows.
+class LentApplicationFont {
+  public:
+    explicit LentApplicationFont(const QFont& font) : saved_(QApplication::font()) {
+        QApplication::setFont(font);
+    }
+    ~LentApplicationFont() { QApplication::setFont(saved_); }
+    LentApplicationFont(const LentApplicationFont&) = delete;
+    LentApplicationFont& operator=(const LentApplicationFont&) = delete;
+
+  private:
+    QFont saved_;
+};
 
 void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -97,6 +114,7 @@ void Inserisci::CreateControls() {
     }
 
     std::array<QLineEdit*, 16> fields{};
+    const LentApplicationFont lent(font());
     for (int r = 0; r < 4; ++r) {
         EquationRow* row = Row(r, frameOf(layout::Fields()[4 * r].frame));
         for (int v = 0; v < 4; ++v) {

@@ -30,12 +30,13 @@ void Announce(QTableView* view, QAccessible::Event type, const QModelIndex& inde
 TableauView::TableauView(Grid& grid, QWidget* parent) : QTableView(parent), grid_(grid) {
     const QFont font = SansSerif(8.25, false);
     setFont(font);
-    model_ = new GridModel(grid_, font, palette().color(QPalette::Button), this);
-    setModel(model_);
+    // Headers hidden and sized before the model arrives, so that no header measures its labels.
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(layout::Px(Grid::kRowHeight));
+    model_ = new GridModel(grid_, font, palette().color(QPalette::Button), this);
+    setModel(model_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setTabKeyNavigation(false);
