@@ -1,5 +1,6 @@
 #include "caption_frame.h"
 
+#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -13,7 +14,8 @@ void CaptionFrame::AddDecoration(const QString& text, QRect rect, const QFont& f
 }
 
 // Each patch is painted as an opaque label of its size would be: the window colour first, then
-// the text, nothing outside the patch.
+// the text from the top left corner, nothing outside the patch. Every text is one short line, so
+// it is drawn at its baseline without the line layout that a rectangle would ask for.
 void CaptionFrame::paintEvent(QPaintEvent* event) {
     QGroupBox::paintEvent(event);
     QPainter painter(this);
@@ -26,7 +28,8 @@ void CaptionFrame::paintEvent(QPaintEvent* event) {
         painter.fillRect(d.rect, background);
         painter.setFont(d.font);
         painter.setPen(d.colour);
-        painter.drawText(d.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextForceLeftToRight, d.text);
+        painter.drawText(QPointF(d.rect.left(), d.rect.top() + QFontMetricsF(d.font).ascent()),
+                         d.text);
     }
 }
 

@@ -16,7 +16,7 @@ class CaptionFrame : public QGroupBox {
   public:
     CaptionFrame(const QString& title, QWidget* parent);
 
-    // Draws text from the top left corner of rect, clipped to it; later ones lie above.
+    // Draws one line of text from the top left corner of rect, clipped to it; later ones lie above.
     void AddDecoration(const QString& text, QRect rect, const QFont& font, const QColor& colour);
 
   protected:
