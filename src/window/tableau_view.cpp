@@ -28,8 +28,8 @@ void Announce(QTableView* view, QAccessible::Event type, const QModelIndex& inde
 }  // namespace
 
 TableauView::TableauView(Grid& grid, QWidget* parent) : QTableView(parent), grid_(grid) {
+    // The view keeps the window's font: every cell that shows text names its own face.
     const QFont font = SansSerif(8.25, false);
-    setFont(font);
     // Headers hidden and sized before the model arrives, so that no header measures its labels.
     horizontalHeader()->hide();
     verticalHeader()->hide();
