@@ -43,7 +43,8 @@ EquationRow* Row(int r, QWidget* frame) {
 
 // A QLineEdit lays out its empty text in the application's font while it is being built, before
 // it takes the font of its window. Lending it the window's font while the fields are built spares
-// loading, at start, a face that the window never shows.
+// loading, at start, a face that the window never shows. Qt counts the font given back as set by
+// the program, so message boxes keep the desktop's font of start-up if the desktop changes it.
 class LentApplicationFont {
   public:
     explicit LentApplicationFont(const QFont& font) : saved_(QApplication::font()) {
