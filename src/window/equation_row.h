@@ -22,10 +22,9 @@ class EquationRow : public QWidget {
     // parent's coordinates, so that it stands where it would without the row.
     void AddField(QLineEdit* field, QRect inParent);
 
+  private:
     // The text the row is announced with, from its four terms in reading order.
     static QString Equation(Kind kind, const QString& title, const std::array<QString, 4>& terms);
-
-  private:
     void Rename();
 
     Kind kind_;
