@@ -1,8 +1,11 @@
-"""Times programs from process start to their first painted window, watching the X server.
+"""Times programs from process start to their mapped and first painted window, watching X.
 
 Nothing inside the programs is changed or asked: this starts each one, then polls the display
 for a viewable top-level window whose _NET_WM_PID is the process, and reads the window's pixels
-back until they are not all one colour. Memory is read from /proc once the window has settled.
+back until they are not all one colour. The pixels are read once when the window is found and then
+only when the X server reports that something was drawn into it (DAMAGE), timed from that report:
+reading a large window at every poll would take the X server and a core away from the program
+being timed, more so the larger its window. Memory is read from /proc once the window has settled.
 Started by measure.sh, which owns the display.
 """
 
@@ -19,6 +22,9 @@ ZPIXMAP = 2
 ALL_PLANES = ctypes.c_ulong(~0 & 0xFFFFFFFFFFFFFFFF)
 IS_VIEWABLE = 2
 XA_CARDINAL = 6
+DAMAGE_REPORT_RAW_RECTANGLES = 0
+X_EVENT_SIZE = 192  # sizeof(XEvent)
+IPC_PRIVATE, IPC_CREAT, IPC_RMID = 0, 0o1000, 0
 
 
 class XImage(ctypes.Structure):
@@ -42,6 +48,56 @@ class XWindowAttributes(ctypes.Structure):
                 ("map_state", ctypes.c_int), ("all_event_masks", ctypes.c_long),
                 ("your_event_mask", ctypes.c_long), ("do_not_propagate_mask", ctypes.c_long),
                 ("override_redirect", ctypes.c_int), ("screen", ctypes.c_void_p)]
+
+
+class XShmSegmentInfo(ctypes.Structure):
+    _fields_ = [("shmseg", ctypes.c_ulong), ("shmid", ctypes.c_int),
+                ("shmaddr", ctypes.c_void_p), ("readOnly", ctypes.c_int)]
+
+
+def one_colour(libc, address, width, height, bytes_per_line, step):
+    """True if every pixel of a ZPixmap image in memory is the first one; compared in place,
+    since copying a large window's pixels into Python would cost more than the reading."""
+    row = width * step
+    if libc.memcmp(address, address + step, row - step) != 0:
+        return False
+    return all(libc.memcmp(address + y * bytes_per_line, address, row) == 0
+               for y in range(1, height))
+
+
+class SharedImage:
+    """A window's pixels read through shared memory (MIT-SHM): no copy through the socket."""
+
+    def __init__(self, display, window, width, height):
+        self.display, self.window = display, window
+        x, xext, libc = display.x, display.xext, display.libc
+        attributes = XWindowAttributes()
+        x.XGetWindowAttributes(display.dpy, window, ctypes.byref(attributes))
+        self.info = XShmSegmentInfo()
+        self.image = xext.XShmCreateImage(display.dpy, attributes.visual, attributes.depth,
+                                          ZPIXMAP, None, ctypes.byref(self.info), width, height)
+        img = self.image.contents
+        self.size = img.bytes_per_line * img.height
+        self.info.shmid = libc.shmget(IPC_PRIVATE, self.size, IPC_CREAT | 0o600)
+        self.info.shmaddr = libc.shmat(self.info.shmid, None, 0)
+        img.data = self.info.shmaddr
+        xext.XShmAttach(display.dpy, ctypes.byref(self.info))
+        x.XSync(display.dpy, 0)
+        libc.shmctl(self.info.shmid, IPC_RMID, None)  # gone once both sides detach
+
+    def painted(self):
+        if not self.display.xext.XShmGetImage(self.display.dpy, self.window, self.image, 0, 0,
+                                              ALL_PLANES):
+            return False
+        img = self.image.contents
+        return not one_colour(self.display.libc, self.info.shmaddr, img.width, img.height,
+                              img.bytes_per_line, img.bits_per_pixel // 8)
+
+    def close(self):
+        self.display.xext.XShmDetach(self.display.dpy, ctypes.byref(self.info))
+        self.display.x.XSync(self.display.dpy, 0)
+        self.display.x.XDestroyImage(self.image)
+        self.display.libc.shmdt(self.info.shmaddr)
 
 
 class Display:
@@ -73,6 +129,38 @@ class Display:
         x.XSetErrorHandler(self._on_error)
         self.root = x.XDefaultRootWindow(self.dpy)
         self.wm_pid = x.XInternAtom(self.dpy, b"_NET_WM_PID", 0)
+        x.XCheckTypedEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_void_p]
+        self.event = ctypes.create_string_buffer(X_EVENT_SIZE)
+        self.damage = ctypes.CDLL(ctypes.util.find_library("Xdamage"))
+        self.damage.XDamageCreate.restype = ctypes.c_ulong
+        self.damage.XDamageCreate.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int]
+        self.damage.XDamageDestroy.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        self.damage.XDamageQueryExtension.argtypes = [ctypes.c_void_p] + [ctypes.c_void_p] * 2
+        event_base, error_base = ctypes.c_int(), ctypes.c_int()
+        if not self.damage.XDamageQueryExtension(self.dpy, ctypes.byref(event_base),
+                                                 ctypes.byref(error_base)):
+            raise SystemExit(f"the X server on {name} has no DAMAGE extension")
+        self.damage_notify = event_base.value  # XDamageNotify is the extension's event 0
+        x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        xext = ctypes.CDLL(ctypes.util.find_library("Xext"))
+        xext.XShmQueryExtension.argtypes = [ctypes.c_void_p]
+        xext.XShmCreateImage.restype = ctypes.POINTER(XImage)
+        xext.XShmCreateImage.argtypes = [ctypes.c_void_p, ctypes.c_void_p, ctypes.c_uint,
+                                         ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p,
+                                         ctypes.c_uint, ctypes.c_uint]
+        xext.XShmAttach.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+        xext.XShmDetach.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+        xext.XShmGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(XImage),
+                                      ctypes.c_int, ctypes.c_int, ctypes.c_ulong]
+        self.xext = xext if xext.XShmQueryExtension(self.dpy) else None
+        libc = ctypes.CDLL(None)
+        libc.shmget.argtypes = [ctypes.c_int, ctypes.c_size_t, ctypes.c_int]
+        libc.shmat.restype = ctypes.c_void_p
+        libc.shmat.argtypes = [ctypes.c_int, ctypes.c_void_p, ctypes.c_int]
+        libc.shmdt.argtypes = [ctypes.c_void_p]
+        libc.shmctl.argtypes = [ctypes.c_int, ctypes.c_int, ctypes.c_void_p]
+        libc.memcmp.argtypes = [ctypes.c_void_p, ctypes.c_void_p, ctypes.c_size_t]
+        self.libc = libc
 
     def _pid_of(self, window):
         actual_type, actual_format = ctypes.c_ulong(), ctypes.c_int()
@@ -108,6 +196,17 @@ class Display:
                 self.x.XFree(children)
         return None
 
+    def watch(self, window, width, height):
+        """Starts reporting drawing into the window; returns a Watch."""
+        return Watch(self, window, width, height)
+
+    def drawn(self):
+        """True if something was drawn into a watched window since the last call."""
+        seen = False
+        while self.x.XCheckTypedEvent(self.dpy, self.damage_notify, self.event):
+            seen = True
+        return seen
+
     def painted(self, window, width, height):
         """True once the window's pixels are not all one colour."""
         image = self.x.XGetImage(self.dpy, window, 0, 0, width, height, ALL_PLANES, ZPIXMAP)
@@ -115,14 +214,40 @@ class Display:
             return False
         try:
             img = image.contents
-            step = img.bits_per_pixel // 8
-            pixels = ctypes.string_at(img.data, img.bytes_per_line * img.height)
-            row = img.width * step
-            first = pixels[:step]
-            return any(pixels[y * img.bytes_per_line:y * img.bytes_per_line + row]
-                       != first * img.width for y in range(img.height))
+            return not one_colour(self.libc, img.data, img.width, img.height,
+                                  img.bytes_per_line, img.bits_per_pixel // 8)
         finally:
             self.x.XDestroyImage(image)
+
+
+class Watch:
+    """Drawing into one window, and its pixels, from the moment it is found."""
+
+    def __init__(self, display, window, width, height):
+        self.display = display
+        self.damage = display.damage.XDamageCreate(display.dpy, window,
+                                                   DAMAGE_REPORT_RAW_RECTANGLES)
+        self.shared = SharedImage(display, window, width, height) if display.xext else None
+        self.window = (window, width, height)
+
+    def painted(self):
+        """True once the window's pixels are not all one colour."""
+        if self.shared:
+            return self.shared.painted()
+        return self.display.painted(*self.window)
+
+    def close(self):
+        if self.shared:
+            self.shared.close()
+        self.display.damage.XDamageDestroy(self.display.dpy, self.damage)
+        self.display.drawn()
+
+
+def cpu_ms(pid):
+    """Time the process has spent on a CPU so far: unlike the wall clock, it does not grow
+    while other work on the machine keeps the program waiting."""
+    with open(f"/proc/{pid}/schedstat") as schedstat:
+        return int(schedstat.read().split()[0]) / 1e6
 
 
 def memory_kib(pid):
@@ -136,14 +261,15 @@ def memory_kib(pid):
 
 
 def measure(display, path, settle, timeout):
-    """One start: ms to mapped, ms to painted, KiB resident and peak, poll periods in ms."""
+    """One start: ms to mapped, ms to painted, CPU ms to painted, KiB resident and peak, poll
+    periods in ms."""
     env = dict(os.environ, QT_QPA_PLATFORM="xcb")
     start = time.monotonic_ns()
     process = subprocess.Popen([path], env=env, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     try:
         mapped = painted = None
-        window = None
+        window = watch = None
         periods, last = [], start
         while painted is None:
             if process.poll() is not None:
@@ -152,17 +278,24 @@ def measure(display, path, settle, timeout):
                 window = display.viewable_window_of(process.pid)
                 if window is not None:
                     mapped = time.monotonic_ns()
-            if window is not None and display.painted(*window):
-                painted = time.monotonic_ns()
+                    watch = display.watch(*window)  # before the first look: nothing is missed
+                    if watch.painted():
+                        painted = mapped
+            elif display.drawn():
+                drawn = time.monotonic_ns()
+                if watch.painted():
+                    painted = drawn
             now = time.monotonic_ns()
             periods.append((now - last) / 1e6)
             last = now
             if (now - start) / 1e9 > timeout:
                 raise SystemExit(f"{path} painted no window within {timeout} s")
             time.sleep(0.001)
+        cpu = cpu_ms(process.pid)
+        watch.close()
         time.sleep(settle)
         rss, hwm = memory_kib(process.pid)
-        return (mapped - start) / 1e6, (painted - start) / 1e6, rss, hwm, periods
+        return (mapped - start) / 1e6, (painted - start) / 1e6, cpu, rss, hwm, periods
     finally:
         process.terminate()
         try:
@@ -194,7 +327,7 @@ def main():
             result = measure(display, paths[i], args.settle, args.timeout)
             if round_ >= args.warmup:
                 results[names[i]].append(result)
-                periods += result[4]
+                periods += result[5]
 
     def column(name, k):
         return [r[k] for r in results[name]]
@@ -204,26 +337,29 @@ def main():
 
     print(f"Start-up under Xvfb {args.display}: {args.runs} runs each, alternating, "
           f"after {args.warmup} warm-up run(s) each that are not counted.")
-    print(f"{'':14}{'mapped ms':>11}{'painted ms':>12}{'(min-max)':>15}"
+    print(f"{'':14}{'mapped ms':>11}{'painted ms':>12}{'(min-max)':>15}{'CPU ms':>8}"
           f"{'VmRSS MiB':>11}{'VmHWM MiB':>11}")
     for name in names:
         painted = column(name, 1)
         print(f"{name:14}{median(name, 0):11.1f}{median(name, 1):12.1f}"
-              f"{f'({min(painted):.0f}-{max(painted):.0f})':>15}"
-              f"{median(name, 2) / 1024:11.1f}{median(name, 3) / 1024:11.1f}")
-    ratios = [median(names[0], k) / median(names[1], k) for k in range(4)]
-    print(f"{'ratio':14}{ratios[0]:11.2f}{ratios[1]:12.2f}{'':15}{ratios[2]:11.2f}"
-          f"{ratios[3]:11.2f}")
-    within = ["first paint", "VmRSS", "VmHWM"]
+              f"{f'({min(painted):.0f}-{max(painted):.0f})':>15}{median(name, 2):8.1f}"
+              f"{median(name, 3) / 1024:11.1f}{median(name, 4) / 1024:11.1f}")
+    ratios = [median(names[0], k) / median(names[1], k) for k in range(5)]
+    print(f"{'ratio':14}{ratios[0]:11.2f}{ratios[1]:12.2f}{'':15}{ratios[2]:8.2f}"
+          f"{ratios[3]:11.2f}{ratios[4]:11.2f}")
+    within = ["mapped", "first paint", "CPU to first paint", "VmRSS", "VmHWM"]
     verdict = ", ".join(f"{what} {'yes' if r <= 1.15 else 'no'} ({(r - 1) * 100:+.0f} %)"
-                        for what, r in zip(within, ratios[1:]))
+                        for what, r in zip(within, ratios))
     print(f"Within 15 % of the bare window: {verdict}")
     print(f"Method: each program is started from here and the X server is polled for its "
-          f"viewable window (_NET_WM_PID) and then for pixels that are not all one colour. "
+          f"viewable window (_NET_WM_PID); its pixels are read when it is found and whenever "
+          f"the X server reports drawing into it, until they are not all one colour. "
           f"A poll took {statistics.median(periods):.1f} ms (median; "
           f"longest {max(periods):.1f} ms): each time is late by at most one poll, and the "
-          f"polling shares the 2 cores with the program and Xvfb. Memory is read from "
-          f"/proc/PID/status {args.settle:.1f} s after the first paint; medians throughout.")
+          f"polling shares the 2 cores with the program and Xvfb. CPU time is the program's "
+          f"own up to the first paint (/proc/PID/schedstat), which other work on the machine "
+          f"does not stretch. Memory is read from /proc/PID/status {args.settle:.1f} s after "
+          f"the first paint; medians throughout.")
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Start-up of the program against a bare Qt window, side by side on one private Xvfb display:
-# time from process start to the first painted window, and resident memory, as medians.
+# time from process start to the mapped and to the first painted window, CPU time to the first
+# paint, and resident memory, as medians.
 # Usage: measure.sh PATH/TO/simplesso PATH/TO/bare_window [RUNS]
 set -u
 

@@ -45,6 +45,11 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
             return Elided(index.row(), index.column()) == whole ? QVariant() : QVariant(whole);
         }
         case Qt::FontRole:
+            // An empty cell shows no text, so it asks for no face: the grid's own face is
+            // loaded only once there is a number to show, not for the empty grid at start.
+            if (cell.text.empty()) {
+                return {};
+            }
             return cell.bold ? boldFont_ : font_;
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Alignment(cell.alignment));

@@ -1,7 +1,6 @@
 #include "inserisci.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -11,7 +10,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "accessibility.h"
 #include "appearance.h"
+#include "caption_frame.h"
+#include "equation_row.h"
 #include "grid_model.h"
 #include "input_field.h"
 #include "layout.h"
@@ -26,29 +28,39 @@ namespace {
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
 
-QFont FaceFont(layout::Face face) {
-    switch (face) {
-        case layout::Face::LessThan:
-            return SansSerif(12, true);
-        case layout::Face::Brace: {
-            QFont font("Palatino Linotype");
-            font.setPointSizeF(54.75);
-            font.setBold(true);
-            return font;
-        }
-        case layout::Face::Normal:
-            break;
-    }
-    return SansSerif(8.25, true);
+QRect FieldRect(const layout::FieldSpec& place) {
+    return layout::Rect(place.left, place.top, place.width, place.height);
 }
 
-// A plain top-level QWidget is announced as a filler; screen readers should meet it as a window.
-QAccessibleInterface* AccessibleWindow(const QString& className, QObject* object) {
-    if (className == QLatin1String(Inserisci::staticMetaObject.className())) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+// Row 0 is the objective, rows 1-3 the constraints; each holds four fields of layout::Fields().
+EquationRow* Row(int r, QWidget* frame) {
+    QRect bounds;
+    for (int v = 0; v < 4; ++v) {
+        bounds |= FieldRect(layout::Fields()[4 * r + v]);
     }
-    return nullptr;
+    if (r == 0) {
+        return new EquationRow(EquationRow::Kind::Objective, "Funzione economica", bounds, frame);
+    }
+    return new EquationRow(EquationRow::Kind::Constraint, QStringLiteral("Vincolo %1").arg(r),
+                           bounds, frame);
 }
+
+// A QLineEdit lays out its empty text in the application's font while it is being built, before
+// it takes the font of its window. Lending it the window's font while the fields are built spares
+// loading, at start, a face that the window never shows. Qt counts the font given back as set by
+// the program, so message boxes keep the desktop's font of start-up if the desktop changes it.
+class LentApplicationFont {
+  public:
+    explicit LentApplicationFont(const QFont& font) : saved_(QApplication::font()) {
+        QApplication::setFont(font);
+    }
+    ~LentApplicationFont() { QApplication::setFont(saved_); }
+    LentApplicationFont(const LentApplicationFont&) = delete;
+    LentApplicationFont& operator=(const LentApplicationFont&) = delete;
+
+  private:
+    QFont saved_;
+};
 
 void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -60,8 +72,7 @@ void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 
 Inserisci::Inserisci(MessagePresenter presenter, QWidget* parent)
     : QWidget(parent), presenter_(std::move(presenter)) {
-    static const bool factoryInstalled = (QAccessible::installFactory(AccessibleWindow), true);
-    Q_UNUSED(factoryInstalled);
+    InstallAccessibleClasses();
     setObjectName("Inserisci");
     setWindowTitle("Metodo del simplesso, Simplesso didattico");
     setFixedSize(layout::Px(layout::kClientWidth),
@@ -78,38 +89,50 @@ Inserisci::~Inserisci() = default;
 void Inserisci::CreateControls() {
     const auto frame = [this](const char* name, const char* caption, const QColor& colour,
                               QRect rect) {
-        auto* box = new QGroupBox(caption, this);
+        auto* box = new CaptionFrame(caption, this);
         box->setObjectName(name);
         box->setGeometry(rect);
         box->setFocusPolicy(Qt::NoFocus);
         SetTextColour(box, QPalette::WindowText, colour);
         return box;
     };
-    Frame1 = frame("Frame1", "Funzione economica", kRed, layout::Rect(45, 0, 4965, 1065));
-    Frame2 = frame("Frame2", "Vincoli", kRed, layout::Rect(5040, 0, 4965, 1800));
-    const auto frameOf = [this](layout::Frame f) -> QWidget* {
-        return f == layout::Frame::Objective ? Frame1 : Frame2;
+    auto* objectiveFrame =
+        frame("Frame1", "Funzione economica", kRed, layout::Rect(45, 0, 4965, 1065));
+    auto* constraintsFrame = frame("Frame2", "Vincoli", kRed, layout::Rect(5040, 0, 4965, 1800));
+    Frame1 = objectiveFrame;
+    Frame2 = constraintsFrame;
+    const auto frameOf = [&](layout::Frame f) {
+        return f == layout::Frame::Objective ? objectiveFrame : constraintsFrame;
     };
 
     for (const layout::LabelSpec& place : layout::Labels()) {
+        const QRect rect = layout::Rect(place.left, place.top, place.width, place.height);
+        if (place.decorative) {
+            frameOf(place.frame)
+                ->AddDecoration(place.caption, rect, CaptionFont(place.face), kBlue);
+            continue;
+        }
         auto* label = new QLabel(place.caption, frameOf(place.frame));
         label->setObjectName(place.name);
-        label->setGeometry(layout::Rect(place.left, place.top, place.width, place.height));
-        label->setFont(FaceFont(place.face));
+        label->setGeometry(rect);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setAutoFillBackground(true);  // opaque, as the stacking relies on
         SetTextColour(label, QPalette::WindowText, kBlue);
     }
 
     std::array<QLineEdit*, 16> fields{};
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const layout::FieldSpec& place = layout::Fields()[i];
-        auto* field = new InputField(frameOf(place.frame));
-        field->setObjectName(place.name);
-        field->setAccessibleName(place.accessibleName);
-        field->setGeometry(layout::Rect(place.left, place.top, place.width, place.height));
-        SetTextColour(field, QPalette::Text, kBlue);
-        fields[i] = field;
+    const LentApplicationFont lent(font());
+    for (int r = 0; r < 4; ++r) {
+        EquationRow* row = Row(r, frameOf(layout::Fields()[4 * r].frame));
+        for (int v = 0; v < 4; ++v) {
+            const layout::FieldSpec& place = layout::Fields()[4 * r + v];
+            auto* field = new InputField(row);
+            field->setObjectName(place.name);
+            field->setAccessibleName(place.accessibleName);
+            SetTextColour(field, QPalette::Text, kBlue);
+            row->AddField(field, FieldRect(place));
+            fields[4 * r + v] = field;
+        }
     }
     for (int v = 0; v < 4; ++v) {
         objective_[v] = fields[v];

@@ -38,9 +38,12 @@ struct LabelSpec {
     const char* caption;
     int left, top, width, height;
     Face face;
+    // The x's, subscripts, signs and the brace only draw the equations that the fields' and the
+    // rows' accessible names already say; the instructions above the fields are read as labels.
+    bool decorative = true;
 };
 
-// Labels in stacking order, bottom first: each one created later lies above the earlier ones.
+// Labels in stacking order, bottom first: each one drawn later lies above the earlier ones.
 std::span<const LabelSpec> Labels();
 
 struct FieldSpec {

@@ -1,5 +1,6 @@
 #include "tableau_view.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -8,20 +9,34 @@
 #include <QMenu>
 
 #include "appearance.h"
+#include "grid_accessible.h"
 #include "grid_model.h"
 #include "layout.h"
 
 namespace simplesso {
+namespace {
+
+// QTableView would number the cell in these events as if its hidden headers were in the table.
+void Announce(QTableView* view, QAccessible::Event type, const QModelIndex& index) {
+    if (QAccessible::isActive() && index.isValid()) {
+        QAccessibleEvent event(view, type);
+        event.setChild(GridAccessible::ChildIndex(index));
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+}  // namespace
 
 TableauView::TableauView(Grid& grid, QWidget* parent) : QTableView(parent), grid_(grid) {
+    // The view keeps the window's font: every cell that shows text names its own face.
     const QFont font = SansSerif(8.25, false);
-    setFont(font);
-    model_ = new GridModel(grid_, font, palette().color(QPalette::Button), this);
-    setModel(model_);
+    // Headers hidden and sized before the model arrives, so that no header measures its labels.
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(layout::Px(Grid::kRowHeight));
+    model_ = new GridModel(grid_, font, palette().color(QPalette::Button), this);
+    setModel(model_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setTabKeyNavigation(false);
@@ -88,6 +103,18 @@ void TableauView::contextMenuEvent(QContextMenuEvent* event) {
                    [this] { QApplication::clipboard()->setText(WholeText()); });
     menu.addAction(kSaveCaption, this, &TableauView::saveRequested);
     menu.exec(event->globalPos());
+}
+
+void TableauView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    Announce(this, QAccessible::Focus, current);
+    QAbstractItemView::currentChanged(current, previous);
+}
+
+void TableauView::selectionChanged(const QItemSelection& selected,
+                                   const QItemSelection& deselected) {
+    Announce(this, QAccessible::SelectionAdd, selected.indexes().value(0));
+    Announce(this, QAccessible::SelectionRemove, deselected.indexes().value(0));
+    QAbstractItemView::selectionChanged(selected, deselected);
 }
 
 }  // namespace simplesso

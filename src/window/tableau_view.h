@@ -33,6 +33,9 @@ class TableauView : public QTableView {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
 
   private:
     QString Text(int top, int left, int bottom, int right, bool selectedOnly) const;

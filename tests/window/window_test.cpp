@@ -5,10 +5,10 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
-#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 
+#include "appearance.h"
 #include "layout.h"
 #include "step.h"
 #include "window_harness.h"
@@ -57,14 +57,20 @@ TEST(Layout, ControlsStandWhereTheTwipsPutThem) {
         return h.Window().findChild<QWidget*>(name)->geometry();
     };
     EXPECT_EQ(at("Frame3"), QRect(3, 120, 664, 231));
-    EXPECT_EQ(at("txtv2Noto"), QRect(279, 54, 36, 19));
+    QWidget* frame2 = h.Window().findChild<QWidget*>("Frame2");
+    EXPECT_EQ(QRect(h.Field("txtv2Noto")->mapTo(frame2, QPoint()), QSize(36, 19)),
+              QRect(279, 54, 36, 19));
     EXPECT_EQ(at("TabellaPivot"), QRect(36, 24, 590, 173));
     EXPECT_EQ(at("cmdPassoS"), QRect(495, 201, 129, 22));
-    EXPECT_EQ(at("Label17"), QRect(91, 84, 9, 15));
-    // A subscript lies above its x label, a field above the label it covers.
-    QWidget* frame2 = h.Window().findChild<QWidget*>("Frame2");
-    EXPECT_EQ(frame2->childAt(QPoint(94, 90))->objectName(), "Label17");
-    EXPECT_EQ(frame2->childAt(QPoint(266, 60))->objectName(), "Label31");
+    // A subscript lies above its x: the top of the "1" shows where their patches overlap.
+    const QImage overlap = frame2->grab(QRect(91, 84, 9, 8)).toImage();
+    bool blue = false;
+    for (int i = 0; i < overlap.width() * overlap.height(); ++i) {
+        const QColor c = overlap.pixelColor(i % overlap.width(), i / overlap.width());
+        blue = blue || (c.blue() > 200 && c.red() < 100);
+    }
+    EXPECT_TRUE(blue);
+    // A label lies above the brace, a field above the label it covers.
     EXPECT_EQ(frame2->childAt(QPoint(20, 20))->objectName(), "Label9");
     EXPECT_EQ(h.Window().findChild<QWidget*>("Frame1")->childAt(QPoint(280, 45))->objectName(),
               "txtnoto");
@@ -74,14 +80,13 @@ TEST(Layout, ControlsStandWhereTheTwipsPutThem) {
 // a typed number short.
 TEST(Layout, EveryCaptionAndFiveTypedCharactersFitTheirControls) {
     WindowHarness h;
-    for (QLabel* label : h.Window().findChildren<QLabel*>()) {
-        const QFontMetrics metrics(label->font());
-        EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width())
-            << label->objectName().toStdString() << " in " << label->font().family().toStdString();
+    for (const layout::LabelSpec& label : layout::Labels()) {
+        const QFont font = CaptionFont(label.face);
+        EXPECT_LE(QFontMetrics(font).horizontalAdvance(label.caption), layout::Px(label.width))
+            << label.name << " in " << font.family().toStdString();
     }
     EXPECT_EQ(QFontInfo(h.Field(0)->font()).family(), "Liberation Sans");
-    EXPECT_TRUE(
-        QFontInfo(h.Window().findChild<QLabel*>("Label8")->font()).family().startsWith("P052"));
+    EXPECT_TRUE(QFontInfo(CaptionFont(layout::Face::Brace)).family().startsWith("P052"));
     h.Calcola()->setFocus();  // no blinking cursor in the pictures
     for (int i = 0; i < 16; ++i) {
         QLineEdit* field = h.Field(i);

@@ -1,9 +1,10 @@
 """Meets the running program through its accessibility tree, as a screen reader user would.
 
-Finds the window by its title, every field, button and the tableau grid by the names they are
-announced with, types the worked example through the editable text interface, presses the buttons
-through their actions and reads the tableau back through the table interface, cell by cell.
-Started by run.sh, which provides the display, the buses and the program.
+Checks the tree's shape (each equation a named group of its four fields, no node for the drawn
+x's, signs and brace, a grid of cells alone), finds every field, button and the tableau grid by
+the names they are announced with, types the worked example through the editable text interface,
+presses the buttons through their actions and reads the tableau back through the table interface,
+cell by cell. Started by run.sh, which provides the display, the buses and the program.
 """
 
 import argparse
@@ -18,19 +19,97 @@ CALCULATE = "Calcola il simplesso"
 NEXT_STEP = "Passo successivo"
 GRID = "Tabella del Pivot"
 ROWS, COLS = 10, 9
+COLUMN_WIDTHS = {0: 700 // 15, 1: 1200 // 15}  # logical pixels, grid line included
 
 # The worked example: objective 4 x1 + 6 x2 + 2 x3 + 0, three "less than" constraints.
 OBJECTIVE = ("4", "6", "2", "0")
 CONSTRAINTS = (("2", "1", "3", "18"), ("1", "2", "4", "8"), ("3", "1", "1", "15"))
 
 
+def equations():
+    """(title, values) of the objective row and of each constraint row."""
+    return [("Funzione economica", OBJECTIVE)] + [
+        (f"Vincolo {r}", values) for r, values in enumerate(CONSTRAINTS, start=1)]
+
+
 def field_names():
     """Accessible name of every field, with the text the example puts in it."""
     terms = [f"coefficiente di x{v}" for v in (1, 2, 3)] + ["termine noto"]
-    rows = [("Funzione economica", OBJECTIVE)]
-    rows += [(f"Vincolo {r}", values) for r, values in enumerate(CONSTRAINTS, start=1)]
     return [(f"{row}, {term}", value)
-            for row, values in rows for term, value in zip(terms, values)]
+            for row, values in equations() for term, value in zip(terms, values)]
+
+
+def equation(title, values):
+    """How a row of fields is announced: the equation it shows, "…" for a blank field."""
+    a, b, c, known = (v or "…" for v in values)
+    sides = f"{a} x1 più {b} x2 più {c} x3"
+    if title == "Funzione economica":
+        return f"{title}: Z uguale a {sides} più {known}"
+    return f"{title}: {sides} minore di {known}"
+
+
+def expected_shape(typed):
+    """The window's tree as (role, name, children), the grid's cells left out."""
+    def row(title, values):
+        fields = [("text", name, []) for name, _ in field_names() if name.startswith(title + ",")]
+        return ("panel", equation(title, values if typed else ("",) * 4), fields)
+
+    rows = [row(title, values) for title, values in equations()]
+    return ("frame", TITLE, [
+        ("panel", "Funzione economica", [
+            ("label", "Inserire i valori della funzione economica :", []), rows[0]]),
+        ("panel", "Vincoli", [("label", "Inserire le equazioni dei vincoli :", [])] + rows[1:]),
+        ("push button", CALCULATE, []),
+        ("panel", GRID, [("table", GRID, []), ("push button", NEXT_STEP, [])]),
+    ])
+
+
+def shape(accessible):
+    children = [] if accessible.getRole() == pyatspi.ROLE_TABLE else [
+        shape(child) for child in accessible if child is not None]
+    return (accessible.getRoleName(), accessible.name, children)
+
+
+def check_shape(window, typed, when):
+    def lines(node, depth=0):
+        role, name, children = node
+        yield f"{'  ' * depth}{role} {name!r}"
+        for child in children:
+            yield from lines(child, depth + 1)
+
+    expected = list(lines(expected_shape(typed)))
+    seen = wait_for(f"the tree's shape {when}",
+                    lambda: (list(lines(shape(window))) == expected, list(lines(shape(window)))))
+    return seen
+
+
+def extents(accessible):
+    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+def check_table_shape(grid, table):
+    """Cells only, child r * COLS + c being model cell (r, c), laid out as the grid shows them:
+    each cell ends one grid line short of the next one."""
+    roles = {child.getRoleName() for child in grid if child is not None}
+    if grid.childCount != ROWS * COLS or roles != {"table cell"}:
+        raise Failure(f"the grid has {grid.childCount} children of roles {sorted(roles)}, "
+                      f"expected {ROWS * COLS} table cells")
+    gx, gy, gw, gh = extents(grid)
+    for r in range(ROWS):
+        for c in range(COLS):
+            at = (table.getIndexAt(r, c), table.getRowAtIndex(r * COLS + c),
+                  table.getColumnAtIndex(r * COLS + c))
+            if at != (r * COLS + c, r, c):
+                raise Failure(f"cell ({r},{c}) has index, row and column {at}")
+            x, y, w, h = extents(table.getAccessibleAt(r, c))
+            right = extents(table.getAccessibleAt(r, c + 1))[0] if c + 1 < COLS else None
+            below = extents(table.getAccessibleAt(r + 1, c))[1] if r + 1 < ROWS else None
+            if (not (gx <= x and gy <= y and x + w <= gx + gw and y + h <= gy + gh)
+                    or right not in (None, x + w + 1) or below not in (None, y + h + 1)
+                    or w + 1 != COLUMN_WIDTHS.get(c, w + 1)):
+                raise Failure(f"cell ({r},{c}) lies at {(x, y, w, h)} in a grid at "
+                              f"{(gx, gy, gw, gh)}; the next cells start at x={right}, y={below}")
 
 
 class Failure(Exception):
@@ -151,6 +230,11 @@ def run(pid):
                       f"expected {ROWS} by {COLS}")
     print(f"ok - {len(fields)} fields, both buttons and the {ROWS}x{COLS} grid found by name")
 
+    check_shape(window, False, "at start")
+    print("ok - each equation is one group named by it, with no node for x's, signs or brace")
+    check_table_shape(grid, table)
+    print(f"ok - the grid holds its {ROWS * COLS} cells alone, at the model's coordinates")
+
     state = states(next_step)
     if state.contains(pyatspi.STATE_ENABLED) or state.contains(pyatspi.STATE_SENSITIVE):
         raise Failure(f"{NEXT_STEP!r} is announced as usable before any tableau exists: "
@@ -163,7 +247,8 @@ def run(pid):
         wait_for(f"the field {name!r} to hold {value!r}",
                  lambda f=field, v=value: (f.queryText().getText(0, -1) == v,
                                           f.queryText().getText(0, -1)), timeout=5)
-    print("ok - the worked example typed into the fields")
+    check_shape(window, True, "once the example is typed")
+    print("ok - the worked example typed into the fields, each row read as its equation")
 
     press(calculate, CALCULATE)
     wait_for_cell(table, 0, 2, "x1", f"after {CALCULATE!r}")

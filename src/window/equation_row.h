@@ -1,0 +1,36 @@
+// The four fields of one equation, grouped so that assistive technology announces the row as the
+// equation it shows, with the numbers typed so far: "Vincolo 1: 2 x1 più 1 x2 più 3 x3 minore di
+// 18"; a blank field reads "…". The row draws nothing: the frame behind it shows through.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QLineEdit;
+
+namespace simplesso {
+
+class EquationRow : public QWidget {
+    Q_OBJECT
+  public:
+    enum class Kind { Objective, Constraint };
+
+    // bounds: the fields' common rectangle in the parent's coordinates.
+    EquationRow(Kind kind, const QString& title, QRect bounds, QWidget* parent);
+
+    // Places the row's next field (x1, x2, x3, then the known term) at a rectangle given in the
+    // parent's coordinates, so that it stands where it would without the row.
+    void AddField(QLineEdit* field, QRect inParent);
+
+  private:
+    // The text the row is announced with, from its four terms in reading order.
+    static QString Equation(Kind kind, const QString& title, const std::array<QString, 4>& terms);
+    void Rename();
+
+    Kind kind_;
+    QString title_;
+    std::array<QLineEdit*, 4> fields_{};
+    int count_ = 0;
+};
+
+}  // namespace simplesso
