@@ -17,6 +17,8 @@ from gi.repository import GLib
 TITLE = "Metodo del simplesso, Simplesso didattico"
 CALCULATE = "Calcola il simplesso"
 NEXT_STEP = "Passo successivo"
+PREVIOUS_STEP = "Passo precedente"
+EXPLANATION = "Spiegazione"
 GRID = "Tabella del Pivot"
 ROWS, COLS = 10, 9
 COLUMN_WIDTHS = {0: 700 // 15, 1: 1200 // 15}  # logical pixels, grid line included
@@ -60,7 +62,12 @@ def expected_shape(typed):
             ("label", "Inserire i valori della funzione economica :", []), rows[0]]),
         ("panel", "Vincoli", [("label", "Inserire le equazioni dei vincoli :", [])] + rows[1:]),
         ("push button", CALCULATE, []),
-        ("panel", GRID, [("table", GRID, []), ("push button", NEXT_STEP, [])]),
+        ("panel", GRID, [("table", GRID, []), ("push button", NEXT_STEP, []),
+                         ("push button", PREVIOUS_STEP, [])]),
+        ("check box", "Frazioni", []),
+        ("check box", "Esercitati", []),
+        ("push button", "Salva la lezione…", []),
+        ("label", EXPLANATION, []),
     ])
 
 
@@ -223,6 +230,8 @@ def run(pid):
         fields[name] = (field, value)
     calculate = only(found, CALCULATE, pyatspi.ROLE_PUSH_BUTTON)
     next_step = only(found, NEXT_STEP, pyatspi.ROLE_PUSH_BUTTON)
+    previous_step = only(found, PREVIOUS_STEP, pyatspi.ROLE_PUSH_BUTTON)
+    explanation = only(found, EXPLANATION, pyatspi.ROLE_LABEL)
     grid = only(found, GRID, pyatspi.ROLE_TABLE)
     table = grid.queryTable()
     if (table.nRows, table.nColumns) != (ROWS, COLS):
@@ -266,6 +275,20 @@ def run(pid):
     wait_for_cell(table, 2, 1, "x2", "after the first pivot")
     check_cells(table, {(1, 1): "x4", (3, 1): "x6", (9, 2): " 24"}, "after the first pivot")
     print("ok - the first pivot brings x2 into the basis, Z = 24")
+
+    wait_for("the explanation of the first pivot",
+             lambda: (explanation.description.startswith("Entra x2:"), explanation.description))
+    print(f"ok - {EXPLANATION!r} reads the pivot out: {explanation.description!r}")
+    wait_for(f"{PREVIOUS_STEP!r} to become enabled",
+             lambda: (is_enabled(previous_step), states(previous_step).getStates()))
+    press(previous_step, PREVIOUS_STEP)
+    wait_for_cell(table, 2, 1, "x5", "after going back")
+    wait_for(f"{PREVIOUS_STEP!r} to be disabled at the initial tableau",
+             lambda: (not is_enabled(previous_step), states(previous_step).getStates()))
+    press(next_step, NEXT_STEP)
+    wait_for_cell(table, 2, 1, "x2", "after the pivot made again")
+    check_cells(table, {(9, 2): " 24"}, "after the pivot made again")
+    print(f"ok - {PREVIOUS_STEP!r} goes back to the initial tableau and the pivot is made again")
 
     # The next step ends the computation with a modal message, which must reach the user too.
     press(next_step, NEXT_STEP)
