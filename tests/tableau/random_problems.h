@@ -50,27 +50,39 @@ class RandomProblems {
     }
 
     // A zero (often), otherwise a magnitude, negative with the given chance in percent.
+    // Texts are built by appending, one draw a statement: the draws then come in the same order
+    // with every compiler, and GCC 12 has no "-" + std::string temporary to mis-warn about
+    // (-Wrestrict) in an optimised build.
     std::string Coefficient(std::uint32_t negativePercent) {
         if (Below(100) < 30) {
             return "0";
         }
-        const bool negative = Below(100) < negativePercent;
-        return negative ? "-" + Magnitude(4) : Magnitude(5);
+        std::string text = Below(100) < negativePercent ? "-" : "";
+        text += Magnitude(text.empty() ? 5 : 4);
+        return text;
     }
 
     // A non-zero magnitude of at most `width` characters, never below 1E-06.
     std::string Magnitude(int width) {
+        std::string text;
         switch (Below(10)) {
             case 0:  // a large integer
                 return Digits(1 + static_cast<int>(Below(width)));
             case 1:  // a decimal below one
-                return "0." + std::to_string(1 + Below(9));
+                text = "0.";
+                text += std::to_string(1 + Below(9));
+                return text;
             case 2:  // a decimal with one digit after the point
-                return Digits(1 + static_cast<int>(Below(width - 2))) + "." +
-                       std::to_string(Below(10));
+                text = Digits(1 + static_cast<int>(Below(width - 2)));
+                text += '.';
+                text += std::to_string(Below(10));
+                return text;
             case 3: {  // a power of ten or a multiple of one, from 1E-6 to 9E3
                 const int exponent = static_cast<int>(Below(10)) - 6;
-                return std::to_string(1 + Below(9)) + "E" + std::to_string(exponent);
+                text = std::to_string(1 + Below(9));
+                text += 'E';
+                text += std::to_string(exponent);
+                return text;
             }
             default:  // a small integer, the common case
                 return Digits(1 + static_cast<int>(Below(2)));
