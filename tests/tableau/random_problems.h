@@ -31,7 +31,7 @@ class RandomProblems {
             }
         }
         for (auto& b : p.texts.known) {
-            b = Below(100) < 15 ? "0" : Magnitude(5);
+            b = Below(100) < 15 ? "0" : Magnitude("", 5);
         }
         p.objectiveKnown = Below(100) < 70 ? "0" : Coefficient(20);
         return p;
@@ -41,39 +41,46 @@ class RandomProblems {
     // 0 .. n-1; the modulo bias is far too small to matter here.
     std::uint32_t Below(std::uint32_t n) { return engine_() % n; }
 
-    std::string Digits(int count) {
-        std::string s(1, static_cast<char>('1' + Below(9)));
-        for (int i = 1; i < count; ++i) {
-            s += static_cast<char>('0' + Below(10));
-        }
-        return s;
-    }
-
     // A zero (often), otherwise a magnitude, negative with the given chance in percent.
     std::string Coefficient(std::uint32_t negativePercent) {
         if (Below(100) < 30) {
             return "0";
         }
         const bool negative = Below(100) < negativePercent;
-        return negative ? "-" + Magnitude(4) : Magnitude(5);
+        return Magnitude(negative ? "-" : "", negative ? 4 : 5);
     }
 
-    // A non-zero magnitude of at most `width` characters, never below 1E-06.
-    std::string Magnitude(int width) {
-        switch (Below(10)) {
-            case 0:  // a large integer
-                return Digits(1 + static_cast<int>(Below(width)));
-            case 1:  // a decimal below one
-                return "0." + std::to_string(1 + Below(9));
-            case 2:  // a decimal with one digit after the point
-                return Digits(1 + static_cast<int>(Below(width - 2))) + "." +
-                       std::to_string(Below(10));
-            case 3: {  // a power of ten or a multiple of one, from 1E-6 to 9E3
-                const int exponent = static_cast<int>(Below(10)) - 6;
-                return std::to_string(1 + Below(9)) + "E" + std::to_string(exponent);
-            }
-            default:  // a small integer, the common case
-                return Digits(1 + static_cast<int>(Below(2)));
+    // Appends to `text` a non-zero magnitude of at most `width` characters, never below 1E-06.
+    // One draw a statement, so that the draws come in the same order with every compiler; and
+    // appending leaves GCC 12 no "-" + std::string to mis-warn about (-Wrestrict) when optimising.
+    std::string Magnitude(std::string text, std::uint32_t width) {
+        const std::uint32_t shape = Below(10);
+        if (shape == 0) {  // a large integer
+            Digits(text, 1 + Below(width));
+        } else if (shape == 1) {  // a decimal below one
+            text += "0.";
+            text += Digit('1');
+        } else if (shape == 2) {  // a decimal with one digit after the point
+            Digits(text, 1 + Below(width - 2));
+            text += '.';
+            text += Digit('0');
+        } else if (shape == 3) {  // a multiple of a power of ten, from 1E-6 to 9E3
+            const int exponent = static_cast<int>(Below(10)) - 6;
+            text += Digit('1');
+            text += 'E';
+            text += std::to_string(exponent);
+        } else {  // a small integer, the common case
+            Digits(text, 1 + Below(2));
+        }
+        return text;
+    }
+
+    char Digit(char lowest) { return static_cast<char>(lowest + Below('9' - lowest + 1)); }
+
+    void Digits(std::string& text, std::uint32_t count) {
+        text += Digit('1');
+        for (std::uint32_t i = 1; i < count; ++i) {
+            text += Digit('0');
         }
     }
 

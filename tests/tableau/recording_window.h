@@ -1,14 +1,18 @@
-// A window stand-in for the core's tests: records every message and the enabling of the step
-// button instead of showing anything.
+// What the tests of the core and of the window share: a window stand-in that records every
+// message and the enabling of the step button, the ways to write a problem and to read a grid, and
+// the worked example with the tableaux it must show.
 #pragma once
 
+#include <array>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "form_state.h"
 #include "grid.h"
 #include "setup.h"
+#include "step.h"
 
 namespace simplesso {
 
@@ -30,16 +34,49 @@ class RecordingWindow : public WindowHooks {
 // Texts of a problem: objective c1..c3, then each constraint's a1..a3 and known term.
 inline ProblemTexts Problem(std::array<std::string, 3> objective,
                             std::array<std::array<std::string, 4>, 3> rows) {
-    ProblemTexts p;
-    p.objective = objective;
+    ProblemTexts p{objective, {}, {}};
     for (int r = 0; r < 3; ++r) {
-        for (int v = 0; v < 3; ++v) {
-            p.constraint[r][v] = rows[r][v];
-        }
+        p.constraint[r] = {rows[r][0], rows[r][1], rows[r][2]};
         p.known[r] = rows[r][3];
     }
     return p;
 }
+
+// The sixteen input fields in the window's tab order, written on one line as the window shows
+// them: the objective's c1..c3 and known term, then each constraint's a1..a3 and known term, the
+// texts separated by blanks, the rows by "/", and "_" for an empty field.
+using FieldTexts = std::array<std::string, 16>;
+
+inline FieldTexts Fields(const std::string& line) {
+    std::istringstream words(line);
+    FieldTexts f;
+    for (std::size_t i = 0; i < f.size() && words >> f[i];) {
+        f[i] = f[i] == "_" ? "" : f[i];
+        i += f[i] != "/";
+    }
+    return f;
+}
+
+// The problem the tableau is set up from when the fields hold the texts of the line.
+inline ProblemTexts Typed(const std::string& line) {
+    const FieldTexts f = Fields(line);
+    return Problem(
+        {f[0], f[1], f[2]},
+        {{{f[4], f[5], f[6], f[7]}, {f[8], f[9], f[10], f[11]}, {f[12], f[13], f[14], f[15]}}});
+}
+
+// A window after start-up (its pivot cell at 8, 8) once a tableau is set up from the given texts.
+struct Session {
+    explicit Session(const ProblemTexts& problem, char separator = '.') : separator(separator) {
+        ImpostaTabella(grid, problem, window);
+    }
+    void Step() { Simplesso(grid, state, separator, window); }
+
+    char separator;
+    Grid grid;
+    FormState state{false, true, 8, 8};
+    RecordingWindow window;
+};
 
 // The texts of one grid row from column `from` to column `to`.
 inline std::vector<std::string> RowTexts(const Grid& grid, int row, int from, int to) {
@@ -50,15 +87,41 @@ inline std::vector<std::string> RowTexts(const Grid& grid, int row, int from, in
     return texts;
 }
 
+// Every row of a grid as one text with its cells joined by '|', so that a whole tableau compares
+// at once and a failure shows the rows that differ.
+inline std::vector<std::string> JoinedRows(const Grid& grid) {
+    std::vector<std::string> rows(Grid::kRows);
+    for (int i = 0; i < Grid::kRows * Grid::kCols; ++i) {
+        rows[i / Grid::kCols].append(i % Grid::kCols ? "|" : "");
+        rows[i / Grid::kCols].append(grid.TextMatrix(i / Grid::kCols, i % Grid::kCols));
+    }
+    return rows;
+}
+
 inline int CountCells(const Grid& grid, Colour colour) {
     int count = 0;
-    for (int r = 0; r < Grid::kRows; ++r) {
-        for (int c = 0; c < Grid::kCols; ++c) {
-            count += grid.At(r, c).background == colour;
-        }
+    for (int i = 0; i < Grid::kRows * Grid::kCols; ++i) {
+        count += grid.At(i / Grid::kCols, i % Grid::kCols).background == colour;
     }
     return count;
 }
+
+// The lessons' worked example: maximise 4 x1 + 6 x2 + 2 x3 under 2 x1 + x2 + 3 x3 <= 18,
+// x1 + 2 x2 + 4 x3 <= 8 and 3 x1 + x2 + x3 <= 15.
+inline const char* const kExample = "4 6 2 0 / 2 1 3 18 / 1 2 4 8 / 3 1 1 15";
+
+// Its tableau after the first and the second press of the step button, text for text. x2 enters
+// on row 2 (ratio 8 / 2 = 4), then x1 on row 3 (11 / 2.5 = 4.4); the optimum is Z = 28.4 at
+// (4.4, 1.8, 0), where no reduced cost is above zero.
+inline const std::array<std::vector<std::string>, 2> kExampleAfterPress{{
+    {"||x1|x2|x3|x4|x5|x6|", "0|x4|1.5|0|1|1|-0.5|0|14", "6|x2|0.5|1|2|0|0.5|0|4",
+     "0|x6|2.5|0|-1|0|-0.5|1|11", "||||||||", "|Cr:|4|6|2|0|0|0|", "|DELTA r:| 1| 0|-10| 0|-3| 0|",
+     "||||||||", "|Soluzione:|0|4|0|14|0|11|", "|Z =| 24||||||"},
+    {"||x1|x2|x3|x4|x5|x6|", "0|x4|0|0|1.6|1|-0.2|-0.6|7.4", "6|x2|0|1|2.2|0|0.6|-0.2|1.8",
+     " 1|x1|1|0|-0.4|0|-0.2|0.4|4.4", "||||||||", "|Cr:|4|6|2|0|0|0|",
+     "|DELTA r:| 0| 0|-9.6| 0|-2.8|-0.4|", "||||||||", "|Soluzione:|4.4|1.8|0|7.4|0|0|",
+     "|Z =| 28.4||||||"},
+}};
 
 }  // namespace testing_support
 }  // namespace simplesso

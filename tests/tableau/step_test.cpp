@@ -1,292 +1,167 @@
+// The set-up and the step: the worked example text for text, and small problems that each exercise
+// one rule, which cell becomes the pivot, when the computation ends, and what a step that cannot
+// be done leaves behind.
 #include "step.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <string>
-
 #include "recording_window.h"
-#include "setup.h"
 
 namespace simplesso {
 namespace {
 
-using testing_support::CountCells;
-using testing_support::Problem;
-using testing_support::RecordingWindow;
-using testing_support::RowTexts;
-using Texts = std::vector<std::string>;
+using namespace testing_support;
+using Messages = std::vector<Message>;
 
-const ProblemTexts kWorkedExample = Problem(
-    {"4", "6", "2"}, {{{"2", "1", "3", "18"}, {"1", "2", "4", "8"}, {"3", "1", "1", "15"}}});
-
-// A window after start-up with a tableau set up from the given texts.
-struct Session {
-    explicit Session(const ProblemTexts& problem, char separator = '.') : separator(separator) {
-        state.RigaPivot = 8;
-        state.ColonnaPivot = 8;
-        SetUp(problem);
-    }
-    void SetUp(const ProblemTexts& problem) {
-        state.PrimoPasso = true;
-        ImpostaTabella(grid, problem, window);
-    }
-    void Step() { Simplesso(grid, state, separator, window); }
-
-    char separator;
-    Grid grid;
-    FormState state;
-    RecordingWindow window;
-};
-
-TEST(Simplesso, WorkedExampleFirstPress) {
-    Session s(kWorkedExample);
+TEST(Simplesso, WorkedExampleTwoPivotsThenOnlyTheEndMessage) {
+    Session s(Typed(kExample));
     s.Step();
-    const Grid& g = s.grid;
-    EXPECT_EQ(g.TextMatrix(2, 1), "x2");
-    EXPECT_EQ(g.TextMatrix(2, 0), "6");
-    EXPECT_EQ(RowTexts(g, 2, 2, 8), (Texts{"0.5", "1", "2", "0", "0.5", "0", "4"}));
-    EXPECT_EQ(RowTexts(g, 3, 2, 8), (Texts{"2.5", "0", "-1", "0", "-0.5", "1", "11"}));
-    EXPECT_EQ(RowTexts(g, 1, 2, 8), (Texts{"1.5", "0", "1", "1", "-0.5", "0", "14"}));
-    EXPECT_EQ(RowTexts(g, 8, 2, 7), (Texts{"0", "4", "0", "14", "0", "11"}));
-    EXPECT_EQ(RowTexts(g, 6, 2, 7), (Texts{" 1", " 0", "-10", " 0", "-3", " 0"}));
-    EXPECT_EQ(g.TextMatrix(9, 2), " 24");
-    EXPECT_EQ(g.At(2, 3).background, kCyan);
-    EXPECT_EQ(g.At(8, 8).background, kWhite);  // the start-up pivot cell, cleared
-    EXPECT_EQ(g.TextMatrix(8, 8), "");
-    EXPECT_EQ(CountCells(g, kCyan), 1);
-    EXPECT_EQ(g.Row(), 2);
-    EXPECT_EQ(g.Col(), 3);
-    EXPECT_EQ(s.state.RigaPivot, 2);
-    EXPECT_EQ(s.state.ColonnaPivot, 3);
-    EXPECT_TRUE(s.state.PrimoPasso);
+    EXPECT_EQ(JoinedRows(s.grid), kExampleAfterPress[0]);
+    EXPECT_EQ(s.grid.At(8, 8).background, kWhite);  // the start-up's pivot cell, cleared
+    EXPECT_EQ(s.grid.At(2, 3).background, kCyan);
+    EXPECT_EQ(std::pair(s.grid.Row(), s.grid.Col()), std::pair(2, 3));
+    EXPECT_EQ(s.state, (FormState{false, true, 2, 3}));
     EXPECT_TRUE(s.window.messages.empty());
-}
-
-TEST(Simplesso, WorkedExampleSecondPressEndsAndAThirdOnlyRepeatsTheMessage) {
-    Session s(kWorkedExample);
     s.Step();
-    s.Step();
-    const Grid& g = s.grid;
-    EXPECT_EQ(g.TextMatrix(3, 1), "x1");
-    EXPECT_EQ(g.TextMatrix(3, 0), " 1");
-    EXPECT_EQ(RowTexts(g, 3, 2, 8), (Texts{"1", "0", "-0.4", "0", "-0.2", "0.4", "4.4"}));
-    EXPECT_EQ(RowTexts(g, 2, 2, 8), (Texts{"0", "1", "2.2", "0", "0.6", "-0.2", "1.8"}));
-    EXPECT_EQ(RowTexts(g, 1, 2, 8), (Texts{"0", "0", "1.6", "1", "-0.2", "-0.6", "7.4"}));
-    EXPECT_EQ(RowTexts(g, 8, 2, 7), (Texts{"4.4", "1.8", "0", "7.4", "0", "0"}));
-    EXPECT_EQ(RowTexts(g, 6, 2, 7), (Texts{" 0", " 0", "-9.6", " 0", "-2.8", "-0.4"}));
-    EXPECT_EQ(g.TextMatrix(9, 2), " 28.4");
-    EXPECT_EQ(g.At(2, 3).background, kWhite);
-    EXPECT_EQ(g.At(3, 2).background, kCyan);
-    EXPECT_EQ(CountCells(g, kCyan), 1);
-    ASSERT_EQ(s.window.messages, std::vector<Message>{EndMessage()});
-    EXPECT_EQ(EndMessage().title, "Fine");
-    EXPECT_EQ(EndMessage().icon, MessageIcon::Information);
-    EXPECT_FALSE(s.state.PrimoPasso);
-
+    EXPECT_EQ(JoinedRows(s.grid), kExampleAfterPress[1]);
+    EXPECT_EQ(s.grid.At(2, 3).background, kWhite);
+    EXPECT_EQ(s.grid.At(3, 2).background, kCyan);
+    EXPECT_EQ(CountCells(s.grid, kCyan), 1);
+    EXPECT_EQ(s.state, (FormState{false, false, 3, 2}));
+    EXPECT_EQ(s.window.messages, Messages{EndMessage()});
     const Grid ended(s.grid);
-    const FormState state = s.state;
     s.Step();
     EXPECT_TRUE(s.grid == ended);
-    EXPECT_EQ(s.state, state);
-    EXPECT_EQ(s.window.messages.size(), 2u);
-    EXPECT_EQ(s.window.messages.back(), EndMessage());
+    EXPECT_EQ(s.state, (FormState{false, false, 3, 2}));
+    EXPECT_EQ(s.window.messages, Messages(2, EndMessage()));
 }
 
-TEST(Simplesso, TiesGoToTheLowestColumnAndTheLowestRow) {
-    Session s(Problem({"5", "5", "1"}, {{{"1", "0", "0", "4"},  //
-                                         {"1", "1", "0", "4"},
-                                         {"0", "0", "1", "9"}}}));
-    s.Step();
-    EXPECT_EQ(s.state.ColonnaPivot, 2);
-    EXPECT_EQ(s.state.RigaPivot, 1);
-    EXPECT_EQ(s.grid.TextMatrix(1, 1), "x1");
-}
-
-TEST(Simplesso, HighlightMovesFromThePreviousPivotAlsoAcrossASecondSetUp) {
-    Session s(kWorkedExample);
-    s.Step();
-    s.SetUp(Problem({"5", "5", "1"}, {{{"1", "0", "0", "4"},  //
-                                       {"1", "1", "0", "4"},
-                                       {"0", "0", "1", "9"}}}));
-    EXPECT_EQ(s.grid.At(2, 3).background, kCyan);  // the set-up leaves colours alone
-    s.Step();
-    EXPECT_EQ(s.grid.At(2, 3).background, kWhite);
-    EXPECT_EQ(s.grid.At(1, 2).background, kCyan);
-    EXPECT_EQ(CountCells(s.grid, kCyan), 1);
-}
-
-// The ratio test: which row leaves for a given entering column (x1 enters in each case).
-struct RatioCase {
-    const char* name;
-    std::array<const char*, 3> entries;
-    std::array<const char*, 3> known;
-    int pivotRow;
-};
-
-void PrintTo(const RatioCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class RatioTest : public testing::TestWithParam<RatioCase> {};
-
-TEST_P(RatioTest, OnlyPositiveEntriesCompeteAndTheSmallestQuotientWins) {
-    const RatioCase& c = GetParam();
-    ProblemTexts p = Problem({"1", "0", "0"}, {});
-    for (int r = 0; r < 3; ++r) {
-        p.constraint[r] = {c.entries[r], "0", "0"};
-        p.known[r] = c.known[r];
-    }
-    Session s(p);
-    s.Step();
-    ASSERT_TRUE(s.window.messages.empty() || s.window.messages[0] == EndMessage());
-    EXPECT_EQ(s.state.RigaPivot, c.pivotRow);
-    EXPECT_EQ(s.grid.TextMatrix(c.pivotRow, 1), "x1");
-    EXPECT_EQ(s.grid.TextMatrix(c.pivotRow, 2), "1");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, RatioTest,
-    testing::Values(
-        RatioCase{"NegativeEntryDoesNotWin", {"-1", "2", "1"}, {"4", "8", "6"}, 2},
-        RatioCase{"ZeroEntryDoesNotCompete", {"2", "0", "1"}, {"8", "30", "6"}, 1},
-        RatioCase{"ZeroEntryWithSmallKnownTerm", {"0", "1", "1"}, {"0.5", "8", "9"}, 2},
-        RatioCase{"QuotientsBeyond99999", {"0.5", "0.25", "0"}, {"99999", "99999", "1"}, 1},
-        RatioCase{"EqualQuotients", {"2", "1", "4"}, {"6", "3", "12"}, 1},
-        RatioCase{"ResidueEntryDoesNotCompete", {"1E-07", "1", "0"}, {"0", "5", "1"}, 2},
-        RatioCase{"ZeroKnownTerm", {"3", "1", "0"}, {"0", "5", "1"}, 1}),
-    [](const testing::TestParamInfo<RatioCase>& info) { return info.param.name; });
-
-TEST(Simplesso, UnboundedProblemIsAnnouncedAndChangesNothing) {
-    Session s(Problem({"0", "0", "1"}, {{{"1", "0", "-1", "4"},  //
-                                         {"0", "1", "0", "8"},
-                                         {"0", "0", "0", "6"}}}));
-    const Grid before(s.grid);
-    const FormState state = s.state;
-    for (int press = 0; press < 2; ++press) {
+// The largest reduced cost above the residue enters, the lowest column among equal ones; of the
+// rows whose entry in its column is above the residue, the one with the smallest ratio of known
+// term to entry leaves, the lowest among equal ones.
+TEST(Simplesso, ThePivotIsTheLargestReducedCostThenTheSmallestRatio) {
+    const std::tuple<const char*, const char*, int, int> cases[] = {
+        {"equal costs and ratios", "5 5 1 0 / 1 0 0 4 / 1 1 0 4 / 0 0 1 9", 1, 2},
+        {"negative entry", "1 0 0 0 / -1 0 0 4 / 2 0 0 8 / 1 0 0 6", 2, 2},
+        {"zero entry", "1 0 0 0 / 2 0 0 8 / 0 0 0 30 / 1 0 0 6", 1, 2},
+        {"zero entry, smaller ratio", "1 0 0 0 / 0 0 0 0.5 / 1 0 0 8 / 1 0 0 9", 2, 2},
+        {"entry at the residue", "1 0 0 0 / 1E-06 0 0 0 / 1 0 0 5 / 0 0 0 1", 2, 2},
+        {"ratios beyond 99999", "0 1 0 0 / 0 .5 0 99999 / 0 .25 0 99999 / 0 0 0 1", 1, 3},
+        {"zero known term", "0 0 1 0 / 0 0 3 0 / 0 0 1 5 / 0 0 0 1", 1, 4}};
+    for (const auto& [name, problem, row, col] : cases) {
+        Session s(Typed(problem));
         s.Step();
-        EXPECT_TRUE(s.grid == before);
-        EXPECT_EQ(s.state, state);
+        EXPECT_EQ((std::pair<int, int>(s.state.RigaPivot, s.state.ColonnaPivot)),
+                  std::pair(row, col))
+            << name;
+        EXPECT_EQ(s.grid.TextMatrix(row, 1), VariableName(col - 1)) << name;
     }
-    const Message expected{"Fine",
-                           "Il problema è illimitato.\nLa variabile entrante x3 può crescere "
-                           "senza limite.",
-                           MessageIcon::Information};
-    EXPECT_EQ(s.window.messages, (std::vector<Message>{expected, expected}));
 }
 
-TEST(Simplesso, NoPositiveReducedCostAtTheStartEndsWithoutTouchingTheTableau) {
-    for (const char* cost : {"0", "-3", "1E-07"}) {
-        Session s(Problem({cost, "-1", "0"}, {{{"1", "1", "1", "4"},  //
-                                               {"1", "1", "1", "8"},
-                                               {"1", "1", "1", "6"}}}));
+// With no reduced cost above the residue the computation ends and the tableau stays; after a
+// pivot only non-basic variables count. A pivot with no exact single value (0.3) leaves residue
+// in another row's entry and in the entering variable's own reduced cost, here above the residue,
+// but that variable is basic now.
+TEST(Simplesso, EndsWhenNoNonBasicReducedCostIsAboveTheResidue) {
+    for (const char* cost : {"0", "-3", "1E-07", "1E-06"}) {
+        Session s(Typed(std::string(cost) + " -1 0 0 / 1 1 1 4 / 1 1 1 8 / 1 1 1 6"));
         const Grid before(s.grid);
         s.Step();
         EXPECT_TRUE(s.grid == before) << cost;
-        EXPECT_EQ(s.window.messages, std::vector<Message>{EndMessage()});
-        EXPECT_FALSE(s.state.PrimoPasso);
-        EXPECT_EQ(s.state.RigaPivot, 8);
-        EXPECT_EQ(s.state.ColonnaPivot, 8);
+        EXPECT_EQ(s.window.messages, Messages{EndMessage()}) << cost;
+        EXPECT_EQ(s.state, (FormState{false, false, 8, 8})) << cost;
+    }
+    Session inexact(Typed("100 0 0 0 / 0.3 0 0 3 / 1 1 0 50 / 0 0 1 1"));
+    Session atResidue(Typed("2 1E-06 0 0 / 1 0 0 4 / 0 1 0 4 / 0 0 1 4"));
+    inexact.Step();
+    atResidue.Step();
+    EXPECT_EQ(JoinedRows(inexact.grid)[1],
+              "100|x1|0.999999960263572|0|0|3.33333320087857|0|0|9.99999960263572");
+    EXPECT_EQ(inexact.grid.TextMatrix(2, 2), "1.192093E-07");
+    EXPECT_EQ(inexact.grid.TextMatrix(6, 2), " 5.960464E-06");
+    EXPECT_EQ(atResidue.grid.TextMatrix(6, 3), " 1E-06");
+    EXPECT_EQ(inexact.window.messages, Messages{EndMessage()});
+    EXPECT_EQ(atResidue.window.messages, Messages{EndMessage()});
+}
+
+// A pivot text of exactly "1" leaves its row as typed; any other text of one divides it.
+TEST(Simplesso, OnlyAPivotTextOfExactlyOneLeavesItsRowAsTyped) {
+    for (const char* pivot : {"1", "1.0", "+1"}) {
+        std::string line = "1 0 0 0 / ";
+        Session s(Typed(line.append(pivot).append(" 2.50 0 4 / 0 1 0 8 / 0 0 1 6")));
+        s.Step();
+        EXPECT_EQ(JoinedRows(s.grid)[1],
+                  std::string(pivot) == "1" ? "1|x1|1|2.50|0|1|0|0|4" : "1|x1|1|2.5|0|1|0|0|4");
     }
 }
 
-TEST(Simplesso, GateWhileNoComputationIsRunningOnlyShowsTheEndMessage) {
-    Session s(kWorkedExample);
-    s.state.PrimoPasso = false;
-    const Grid before(s.grid);
-    s.Step();
-    EXPECT_TRUE(s.grid == before);
-    EXPECT_EQ(s.state.RigaPivot, 8);
-    EXPECT_EQ(s.window.messages, std::vector<Message>{EndMessage()});
-}
-
-TEST(Simplesso, AFailedStepWarnsAndLeavesEverythingAsItWas) {
-    const ProblemTexts cases[] = {
-        // a cell that is not a number, met half-way through the pivot row
-        Problem({"1", "0", "0"},
-                {{{"1", "abc", "0", "4"}, {"0", "1", "0", "8"}, {"0", "0", "1", "6"}}}),
-        // a quotient beyond the single range
-        Problem({"1", "0", "0"},
-                {{{"1E-5", "0", "0", "3E38"}, {"0", "1", "0", "8"}, {"0", "0", "1", "6"}}}),
-        // a known term beyond the single range
-        Problem({"1", "0", "0"},
-                {{{"1", "0", "0", "1E39"}, {"0", "1", "0", "8"}, {"0", "0", "1", "6"}}}),
-        // an eliminated row whose values overflow
-        Problem({"1", "0", "0"},
-                {{{"1", "3E30", "0", "1"}, {"3E30", "1", "0", "1E31"}, {"0", "0", "1", "6"}}}),
-    };
-    for (const ProblemTexts& problem : cases) {
-        Session s(problem);
+TEST(Simplesso, UnboundedOrFailedStepsChangeNothingAndSaySo) {
+    const Message unbounded{
+        "Fine", "Il problema è illimitato.\nLa variabile entrante x3 può crescere senza limite.",
+        MessageIcon::Information};
+    const Message failed = StepFailedMessage();
+    // The problem, the name of row 2's basic variable (as set up, or spoiled) and the message:
+    // unbounded; not a number; a ratio, a known term, an eliminated row beyond the single range;
+    // a basis naming no variable.
+    const std::tuple<const char*, const char*, Message> cases[] = {
+        {"0 0 1 0 / 1 0 -1 4 / 0 1 0 8 / 0 0 0 6", "x5", unbounded},
+        {"1 0 0 0 / 1 abc 0 4 / 0 1 0 8 / 0 0 1 6", "x5", failed},
+        {"1 0 0 0 / 1E-5 0 0 3E38 / 0 1 0 8 / 0 0 1 6", "x5", failed},
+        {"1 0 0 0 / 1 0 0 1E39 / 0 1 0 8 / 0 0 1 6", "x5", failed},
+        {"1 0 0 0 / 1 3E30 0 1 / 3E30 1 0 1E31 / 0 0 1 6", "x5", failed},
+        {"1 0 0 0 / 1 0 0 4 / 0 1 0 8 / 0 0 1 6", "x0", failed},
+        {"1 0 0 0 / 1 0 0 4 / 0 1 0 8 / 0 0 1 6", "x7", failed}};
+    for (const auto& [problem, basis, message] : cases) {
+        Session s(Typed(problem));
+        s.grid.SetTextMatrix(2, 1, basis);
         const Grid before(s.grid);
-        const FormState state = s.state;
         s.Step();
-        EXPECT_TRUE(s.grid == before);  // (8, 8) not even whitened
-        EXPECT_EQ(s.state, state);
-        EXPECT_EQ(s.window.messages, std::vector<Message>{StepFailedMessage()});
-    }
-    EXPECT_EQ(StepFailedMessage().icon, MessageIcon::Warning);
-}
-
-TEST(Simplesso, PivotTextOneLeavesTheRowButOtherOnesAreDivided) {
-    Session exact(Problem({"1", "0", "0"}, {{{"1", "2.50", "0", "4"},  //
-                                             {"0", "1", "0", "8"},
-                                             {"0", "0", "1", "6"}}}));
-    exact.Step();
-    EXPECT_EQ(RowTexts(exact.grid, 1, 2, 8), (Texts{"1", "2.50", "0", "1", "0", "0", "4"}));
-    for (const char* one : {"1.0", " 1"}) {
-        Session s(Problem({"1", "0", "0"}, {{{one, "2.50", "0", "4"},  //
-                                             {"0", "1", "0", "8"},
-                                             {"0", "0", "1", "6"}}}));
         s.Step();
-        EXPECT_EQ(RowTexts(s.grid, 1, 2, 8), (Texts{"1", "2.5", "0", "1", "0", "0", "4"}));
+        EXPECT_TRUE(s.grid == before) << problem;  // (8, 8) not even whitened
+        EXPECT_EQ(s.state, (FormState{false, true, 8, 8})) << problem;
+        EXPECT_EQ(s.window.messages, Messages(2, message)) << problem;
     }
+    EXPECT_EQ(failed.icon, MessageIcon::Warning);
 }
 
-TEST(Simplesso, InexactPivotsKeepTheirResidueButABasicVariableNeverReEnters) {
-    Session s(Problem({"1", "0", "0"}, {{{"0.3", "0", "0", "3"},  //
-                                         {"1", "1", "0", "50"},
-                                         {"0", "0", "1", "1"}}}));
-    s.Step();
-    EXPECT_EQ(s.grid.TextMatrix(1, 2), "0.999999960263572");
-    EXPECT_EQ(s.grid.TextMatrix(2, 2), "1.192093E-07");
-    EXPECT_EQ(s.grid.TextMatrix(6, 2), " 5.960464E-08");
-    // x1 is basic now, so its residual reduced cost neither enters nor keeps the computation going.
-    EXPECT_EQ(s.window.messages, std::vector<Message>{EndMessage()});
-    EXPECT_FALSE(s.state.PrimoPasso);
-
-    Session fifth(Problem({"1", "0", "0"}, {{{"0.2", "0", "0", "3"},  //
-                                             {"0", "1", "0", "5"},
-                                             {"0", "0", "1", "1"}}}));
-    fifth.Step();
-    EXPECT_EQ(fifth.grid.TextMatrix(1, 2), "0.999999985098839");
-}
-
-TEST(Simplesso, DecimalCommaGivesTheSameTableauAsThePointWithCommas) {
-    const auto problem = [](char sep) {
-        const std::string half = std::string("2") + sep + "5";
-        return Problem({"4", "6", half}, {{{"2", "1", "3", "18"},  //
-                                           {"1", "2", "4", "8"},
-                                           {"3", "1", half, "15"}}});
-    };
-    Session point(problem('.'), '.');
-    Session comma(problem(','), ',');
-    for (int press = 0; press < 2; ++press) {
-        point.Step();
-        comma.Step();
-    }
-    ASSERT_EQ(comma.window.messages, point.window.messages);
-    ASSERT_EQ(point.window.messages, std::vector<Message>{EndMessage()});
-    int commas = 0;
+// The texts as typed, the slack basis and the labels; headers and labels bold, all centred but
+// the labels from row 5 on (right, top) and the objective's value (left, top). A set-up after some
+// steps starts over as on a fresh grid but leaves the highlight, for the next step to move.
+TEST(ImpostaTabella, WritesTheInitialTableauWithTheTextsAsTyped) {
+    const ProblemTexts typed = Typed("-4 6 2,5 0 / 2 1 3 18 / 3,0 +3 3, 8 / 3 1 1E3 15");
+    Grid fresh;
+    RecordingWindow window;
+    ImpostaTabella(fresh, typed, window);
+    EXPECT_EQ(JoinedRows(fresh), (std::vector<std::string>{
+                                     "||x1|x2|x3|x4|x5|x6|", "0|x4|2|1|3|1|0|0|18",
+                                     "0|x5|3,0|+3|3,|0|1|0|8", "0|x6|3|1|1E3|0|0|1|15", "||||||||",
+                                     "|Cr:|-4|6|2,5|0|0|0|", "|DELTA r:|-4|6|2,5|0|0|0|",
+                                     "||||||||", "|Soluzione:|0|0|0|18|8|15|", "|Z =|0||||||"}));
     for (int r = 0; r < Grid::kRows; ++r) {
         for (int c = 0; c < Grid::kCols; ++c) {
-            std::string expected = point.grid.TextMatrix(r, c);
-            std::replace(expected.begin(), expected.end(), '.', ',');
-            EXPECT_EQ(comma.grid.TextMatrix(r, c), expected) << r << "," << c;
-            commas += expected.find(',') != std::string::npos;
+            const int alignment = c == 1 && r >= 5   ? kAlignRightTop
+                                  : c == 2 && r == 9 ? kAlignLeftTop
+                                                     : kAlignCentreCentre;
+            EXPECT_EQ(std::pair(fresh.At(r, c).bold, fresh.At(r, c).alignment),
+                      std::pair(r == 0 || c < 2, alignment))
+                << r << ", " << c;
         }
     }
-    EXPECT_GT(commas, 10);
-    EXPECT_EQ(comma.grid.TextMatrix(9, 2), " 28,4");
+    EXPECT_EQ(std::pair(fresh.Row(), fresh.Col()), std::pair(9, 2));
+    EXPECT_EQ(window.enabled, 1);
+    EXPECT_TRUE(window.messages.empty());
+
+    Session s(Typed(kExample), ',');
+    s.Step();
+    s.Step();
+    ImpostaTabella(s.grid, typed, s.window);
+    s.state.PrimoPasso = true;
+    EXPECT_EQ(JoinedRows(s.grid), JoinedRows(fresh));
+    EXPECT_EQ(std::pair(s.grid.Row(), s.grid.Col()), std::pair(9, 2));
+    EXPECT_EQ(s.grid.At(3, 2).background, kCyan);
+    s.Step();  // x2 enters on row 2, whose ratio 8 / 3 is the smallest
+    EXPECT_EQ(s.grid.At(3, 2).background, kWhite);
+    EXPECT_EQ(s.grid.At(2, 3).background, kCyan);
 }
 
 }  // namespace

@@ -1,67 +1,50 @@
+// The real window, offscreen, driven as a user does: its state at start-up, its geometry to the
+// pixel, the keyboard, the checks of the fields, the worked example pressed through to the end,
+// the decimal comma, copying from the grid, and thousands of random actions.
 #include <gtest/gtest.h>
 
-#include <QClipboard>
-#include <QFontInfo>
-#include <QFontMetrics>
-#include <QHeaderView>
-#include <QImage>
-#include <QLocale>
-#include <QMessageBox>
+#include <QtWidgets>
+#include <random>
 
 #include "appearance.h"
 #include "layout.h"
-#include "step.h"
 #include "window_harness.h"
 
 namespace simplesso {
 namespace {
 
-using testing_support::kFieldNames;
-using testing_support::kWorkedExample;
-using testing_support::Sixteen;
-using testing_support::WindowHarness;
+using namespace testing_support;
 
 Message Warning(const char* text) {
     return {"Attenzione!", text, MessageIcon::Warning};
 }
+const Message kLetters = Warning("I campi non devono contenere caratteri!");
 
-TEST(StartUp, WindowWaitsWithEmptyFieldsAndTheStepButtonLocked) {
+// The start-up state. Controls stand where the twips put them, a subscript above its x label, a
+// field above the label it covers. A face too wide for a caption, or a field whose frame eats its
+// text, would cut the caption or a typed number short.
+TEST(StartUp, EmptyFieldsALockedStepButtonAndEveryControlInPlace) {
     WindowHarness h;
     ASSERT_TRUE(h.exposed);
     EXPECT_EQ(h.Window().windowTitle(), "Metodo del simplesso, Simplesso didattico");
-    EXPECT_EQ(h.Window().size(), QSize(669, 353));
     EXPECT_EQ(h.FocusName(), "txtx1");
-    EXPECT_EQ(h.AllFieldTexts(), std::vector<std::string>(16, ""));
-    EXPECT_TRUE(h.Calcola()->isEnabled());
-    EXPECT_FALSE(h.PassoSuccessivo()->isEnabled());
-    EXPECT_EQ(h.Tabella()->model()->rowCount(), 10);
-    EXPECT_EQ(h.Tabella()->model()->columnCount(), 9);
-    for (int r = 0; r < 10; ++r) {
-        for (int c = 0; c < 9; ++c) {
-            EXPECT_EQ(h.Shown(r, c), "");
-        }
-    }
-    EXPECT_EQ(h.Tabella()->columnWidth(0), 700 / 15);
-    EXPECT_EQ(h.Tabella()->columnWidth(1), 1200 / 15);
-    EXPECT_EQ(h.Window().State().RigaPivot, 8);
-    EXPECT_EQ(h.Window().State().ColonnaPivot, 8);
-    EXPECT_FALSE(h.Window().State().PrimoPasso);
-    // The step button cannot be pressed yet, not even by a click.
-    h.PressPasso();
-    EXPECT_TRUE(h.messages.empty());
-}
+    EXPECT_EQ(h.AllFieldTexts(), FieldTexts{});
+    EXPECT_EQ(h.Shown(), Texts(10, "||||||||"));
+    EXPECT_EQ(h.Window().State(), (FormState{false, false, 8, 8}));
+    h.PressPasso();  // not even a click gets through
+    EXPECT_TRUE(h.messages.empty() && !h.PassoSuccessivo()->isEnabled());
 
-TEST(Layout, ControlsStandWhereTheTwipsPutThem) {
-    WindowHarness h;
-    const auto at = [&](const char* name) {
+    const auto at = [&h](const char* name) {
         return h.Window().findChild<QWidget*>(name)->geometry();
     };
+    EXPECT_EQ(h.Window().size(), QSize(669, 353 + 60));  // the explanation strip below
     EXPECT_EQ(at("Frame3"), QRect(3, 120, 664, 231));
     QWidget* frame2 = h.Window().findChild<QWidget*>("Frame2");
-    EXPECT_EQ(QRect(h.Field("txtv2Noto")->mapTo(frame2, QPoint()), QSize(36, 19)),
+    EXPECT_EQ(QRect(h.Field(11)->mapTo(frame2, QPoint()), h.Field(11)->size()),
               QRect(279, 54, 36, 19));
     EXPECT_EQ(at("TabellaPivot"), QRect(36, 24, 590, 173));
     EXPECT_EQ(at("cmdPassoS"), QRect(495, 201, 129, 22));
+    EXPECT_EQ(QPoint(h.Tabella()->columnWidth(0), h.Tabella()->columnWidth(1)), QPoint(46, 80));
     // A subscript lies above its x: the top of the "1" shows where their patches overlap.
     const QImage overlap = frame2->grab(QRect(91, 84, 9, 8)).toImage();
     bool blue = false;
@@ -74,12 +57,6 @@ TEST(Layout, ControlsStandWhereTheTwipsPutThem) {
     EXPECT_EQ(frame2->childAt(QPoint(20, 20))->objectName(), "Label9");
     EXPECT_EQ(h.Window().findChild<QWidget*>("Frame1")->childAt(QPoint(280, 45))->objectName(),
               "txtnoto");
-}
-
-// A substitute face that is too wide, or a field whose frame eats its text, would cut a caption or
-// a typed number short.
-TEST(Layout, EveryCaptionAndFiveTypedCharactersFitTheirControls) {
-    WindowHarness h;
     for (const layout::LabelSpec& label : layout::Labels()) {
         const QFont font = CaptionFont(label.face);
         EXPECT_LE(QFontMetrics(font).horizontalAdvance(label.caption), layout::Px(label.width))
@@ -89,259 +66,201 @@ TEST(Layout, EveryCaptionAndFiveTypedCharactersFitTheirControls) {
     EXPECT_TRUE(QFontInfo(CaptionFont(layout::Face::Brace)).family().startsWith("P052"));
     h.Calcola()->setFocus();  // no blinking cursor in the pictures
     for (int i = 0; i < 16; ++i) {
-        QLineEdit* field = h.Field(i);
         for (const char* widest : {"99999", "-8E-8", "0,000"}) {
-            field->setText(widest);
-            field->setCursorPosition(0);
-            const QImage before = field->grab().toImage();
-            field->setCursorPosition(5);  // a field too narrow scrolls to show the cursor
-            EXPECT_EQ(field->grab().toImage(), before) << kFieldNames[i] << " " << widest;
+            h.Field(i)->setText(widest);
+            h.Field(i)->setCursorPosition(0);
+            const QImage before = h.Field(i)->grab().toImage();
+            h.Field(i)->setCursorPosition(5);  // a field too narrow scrolls to show the cursor
+            EXPECT_EQ(h.Field(i)->grab().toImage(), before) << kFieldNames[i] << " " << widest;
         }
     }
 }
 
-TEST(Messages, TheProgramShowsThemInAModalBoxWithOneOkButton) {
-    const auto end = Inserisci::MessageBox(nullptr, EndMessage());
-    EXPECT_EQ(end->windowTitle(), "Fine");
-    EXPECT_EQ(end->text(),
-              "Fine del calcolo del simplesso.\nIl risultato è riportato nella tabella.");
-    EXPECT_EQ(end->icon(), QMessageBox::Information);
-    EXPECT_EQ(end->standardButtons(), QMessageBox::Ok);
-    const auto warning = Inserisci::MessageBox(nullptr, StepFailedMessage());
-    EXPECT_EQ(warning->icon(), QMessageBox::Warning);
-    EXPECT_EQ(warning->windowTitle(), "Attenzione!");
-}
-
-std::vector<std::string> TabCycle(WindowHarness& h, Qt::KeyboardModifiers modifiers) {
-    h.Field(0)->setFocus();
-    std::vector<std::string> order{h.FocusName()};
-    for (int i = 0; i < 20; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
-        if (h.FocusName() == order.front()) {
-            break;
-        }
-        order.push_back(h.FocusName());
-    }
-    return order;
-}
-
-TEST(Keyboard, TabRunsThroughFieldsButtonsAndGridBothWays) {
+// Tab runs through the fields, the button and the grid both ways, and through the step button
+// once it is enabled. Fields hold five characters; Enter and Escape press nothing.
+TEST(Keyboard, TabOrderFiveCharactersAndNoDefaultButton) {
     WindowHarness h;
-    std::vector<std::string> expected(std::begin(kFieldNames), std::end(kFieldNames));
-    expected.insert(expected.end(), {"calcola", "TabellaPivot"});
-    EXPECT_EQ(TabCycle(h, Qt::NoModifier), expected);
-    std::vector<std::string> backwards{expected.front()};
-    backwards.insert(backwards.end(), expected.rbegin(), expected.rend() - 1);
-    EXPECT_EQ(TabCycle(h, Qt::ShiftModifier), backwards);
-
-    h.TypeAll(kWorkedExample);
-    h.PressCalcola();
-    expected.push_back("cmdPassoS");
-    EXPECT_EQ(TabCycle(h, Qt::NoModifier), expected);
-    backwards.insert(backwards.begin() + 1, "cmdPassoS");
-    EXPECT_EQ(TabCycle(h, Qt::ShiftModifier), backwards);
-}
-
-TEST(Keyboard, FieldsHoldFiveCharactersTypedOrPastedAndEnterOrEscapePressNothing) {
-    WindowHarness h;
+    const auto cycle = [&h](Qt::KeyboardModifiers modifiers) {
+        h.Field(0)->setFocus();
+        Texts order{h.FocusName()};
+        do {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+            order.push_back(h.FocusName());
+        } while (order.back() != order.front() && order.size() < 20);
+        return order;
+    };
+    Texts forwards(std::begin(kFieldNames), std::end(kFieldNames));
+    forwards.insert(forwards.end(), {"calcola", "TabellaPivot", "txtx1"});
+    EXPECT_EQ(cycle(Qt::NoModifier), forwards);
+    EXPECT_EQ(cycle(Qt::ShiftModifier), Texts(forwards.rbegin(), forwards.rend()));
     h.Type(0, "123456");
     EXPECT_EQ(h.Field(0)->text(), "12345");
-    QApplication::clipboard()->setText("987654321");
-    h.Field(1)->setFocus();
-    QTest::keyClick(h.Field(1), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(h.Field(1)->text(), "98765");
-
-    h.TypeAll(kWorkedExample);
+    h.TypeAll(Fields(kExample));
     for (auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
         QTest::keyClick(h.Field(3), key);
     }
-    EXPECT_TRUE(h.messages.empty());
-    EXPECT_FALSE(h.PassoSuccessivo()->isEnabled());
-    EXPECT_TRUE(h.Window().isVisible());
-}
-
-// One press of "Calcola il simplesso" on fields that fail a check.
-struct CheckCase {
-    const char* name;
-    Sixteen texts;
-    const char* message;
-    int focus;  // index of the field that receives the focus
-};
-
-void PrintTo(const CheckCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class FailedCheck : public testing::TestWithParam<CheckCase> {};
-
-TEST_P(FailedCheck, ShowsOneWarningMovesTheFocusAndChangesNothingElse) {
-    const CheckCase& c = GetParam();
-    WindowHarness h;
-    h.TypeAll(c.texts);
-    h.Field(5)->setFocus();
+    EXPECT_TRUE(h.messages.empty() && h.Window().isVisible() && !h.PassoSuccessivo()->isEnabled());
     h.PressCalcola();
-    EXPECT_EQ(h.messages, std::vector<Message>{Warning(c.message)});
-    EXPECT_EQ(h.FocusName(), kFieldNames[c.focus]);
-    EXPECT_EQ(h.AllFieldTexts(), std::vector<std::string>(c.texts.begin(), c.texts.end()));
-    EXPECT_FALSE(h.PassoSuccessivo()->isEnabled());
-    EXPECT_FALSE(h.Window().State().PrimoPasso);
-    EXPECT_FALSE(h.Window().State().CampiValidi);
-    EXPECT_EQ(h.Shown(0, 2), "");
+    forwards.insert(forwards.end() - 1, "cmdPassoS");
+    EXPECT_EQ(cycle(Qt::NoModifier), forwards);
+    EXPECT_EQ(cycle(Qt::ShiftModifier), Texts(forwards.rbegin(), forwards.rend()));
 }
 
-constexpr const char* kIncomplete = "Compila prima tutti i campi richesti!";
-constexpr const char* kIncompleteRow = "Compilare prima tutti i campi dei vincoli!";
-constexpr const char* kLetters = "I campi non devono contenere caratteri!";
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, FailedCheck,
-    testing::Values(
-        CheckCase{"AllEmpty",
-                  {"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""},
-                  kIncomplete,
-                  0},
-        CheckCase{"EmptyReportedBeforeLetters",
-                  {"1", "", "abc", "0", "", "", "", "", "", "", "", "", "", "", "", ""},
-                  kIncomplete,
-                  1},
-        CheckCase{"FirstNonNumber",
-                  {"1", "2", "abc", "x", "", "", "", "", "", "", "", "", "", "", "", ""},
-                  kLetters,
-                  2},
-        CheckCase{"BlankIsNotEmptyButNotANumber",
-                  {"1", "2", "3", " ", "", "", "", "", "", "", "", "", "", "", "", ""},
-                  kLetters,
-                  3},
-        CheckCase{"ObjectiveKnownTermIsChecked",
-                  {"1", "2", "3", "", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"},
-                  kIncomplete,
-                  3},
-        CheckCase{"ConstraintKnownTermEmpty",
-                  {"1", "2", "3", "0", "1", "1", "1", "1", "1", "1", "1", "", "1", "1", "1", "1"},
-                  kIncompleteRow,
-                  11},
-        CheckCase{"FirstFailingRowOnly",
-                  {"1", "2", "3", "0", "1", "1", "1", "1", "abc", "1", "1", "1", "", "", "", ""},
-                  kLetters,
-                  8},
-        CheckCase{
-            "CommaUnderThePointLocale",
-            {"1", "2", "3", "0", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1,5", "1", "1"},
-            kLetters,
-            13},
-        CheckCase{
-            "NegativeKnownTerm",
-            {"1", "2", "3", "0", "1", "1", "1", "1", "1", "1", "1", "-2", "1", "1", "1", "-1"},
-            "I termini noti dei vincoli non possono essere negativi.",
-            11}),
-    [](const testing::TestParamInfo<CheckCase>& info) { return info.param.name; });
-
-TEST(Buttons, ValidInputNeitherShowsAMessageNorMovesTheFocus) {
-    WindowHarness h;
-    h.TypeAll({"-2", "1E3", "+4", "7", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"});
-    h.Field(6)->setFocus();
-    h.Calcola()->click();  // a mouse click would focus the button itself
-    EXPECT_TRUE(h.messages.empty());
-    EXPECT_EQ(h.FocusName(), "txtv1x3");
-    EXPECT_TRUE(h.Window().State().CampiValidi);
-    EXPECT_EQ(h.Shown(5, 2), "-2");
-    EXPECT_EQ(h.Shown(6, 3), "1E3");
+// One press of "Calcola il simplesso" with the focus in the first constraint: the rows are checked
+// in turn, and a failed check shows one warning, moves the focus to the field to correct and
+// changes nothing else; valid fields set up the tableau and leave the focus where it was.
+TEST(Buttons, CalcolaChecksTheRowsInTurnThenSetsUp) {
+    const Message empty = Warning("Compila prima tutti i campi richesti!");
+    const std::tuple<const char*, Messages, int> cases[] = {
+        {"", {empty}, 0},
+        {"1 2 abc x", {kLetters}, 2},
+        {"1 2 3 _ / 1 1 1 1 / 1 1 1 1 / 1 1 1 1", {empty}, 3},
+        {"1 2 3 0 / 1 1 1 1 / 1 1 1 _ / 1 1 1 1",
+         {Warning("Compilare prima tutti i campi dei vincoli!")},
+         11},
+        {"1 2 3 0 / 1 1 1 1 / abc 1 1 1", {kLetters}, 8},
+        {"1 2 3 0 / 1 1 1 1 / 1 1 1 1 / 1 1,5 1 1", {kLetters}, 13},
+        {"1 2 3 0 / 1 1 1 1 / 1 1 1 -2 / 1 1 1 -1",
+         {Warning("I termini noti dei vincoli non possono essere negativi.")},
+         11},
+        {"-2 1E3 +4 7 / 1 1 1 1 / 3 1 2 5 / 1 1 1 1", {}, 5}};
+    for (const auto& [line, messages, focus] : cases) {
+        WindowHarness h;
+        h.TypeAll(Fields(line));
+        h.Field(5)->setFocus();
+        h.Calcola()->click();  // a mouse click would focus the button itself
+        const bool valid = messages.empty();
+        EXPECT_EQ(h.messages, messages) << line;
+        EXPECT_EQ(h.FocusName(), kFieldNames[focus]) << line;
+        EXPECT_EQ(h.AllFieldTexts(), Fields(line)) << line;
+        EXPECT_EQ(h.Window().State(), (FormState{valid, valid, 8, 8})) << line;
+        EXPECT_EQ(h.PassoSuccessivo()->isEnabled(), valid) << line;
+        EXPECT_EQ(h.Shown(), valid ? JoinedRows(Session(Typed(line)).grid) : Texts(10, "||||||||"));
+    }
 }
 
-TEST(Buttons, WorkedExampleTypedAndSteppedToTheEnd) {
-    WindowHarness h;
-    h.TypeAll(kWorkedExample);
-    h.PressCalcola();
-    EXPECT_TRUE(h.PassoSuccessivo()->isEnabled());
-    EXPECT_EQ(h.Shown(1, 1), "x4");
-    EXPECT_EQ(h.Shown(8, 7), "15");
-    h.PressPasso();
-    EXPECT_EQ(h.Shown(2, 1), "x2");
-    EXPECT_EQ(h.Shown(3, 8), "11");
-    EXPECT_EQ(h.Shown(9, 2), " 24");
-    EXPECT_TRUE(h.messages.empty());
-    h.PressPasso();
-    EXPECT_EQ(h.Shown(3, 0), " 1");
-    EXPECT_EQ(h.Shown(1, 4), "1.6");
-    EXPECT_EQ(h.Shown(6, 7), "-0.4");
-    EXPECT_EQ(h.Shown(9, 2), " 28.4");
-    EXPECT_EQ(h.messages, std::vector<Message>{EndMessage()});
-    EXPECT_EQ(h.Tabella()->currentIndex(), h.Tabella()->model()->index(3, 2));
-    h.PressPasso();
-    EXPECT_EQ(h.messages, (std::vector<Message>{EndMessage(), EndMessage()}));
-    EXPECT_EQ(h.Shown(9, 2), " 28.4");
+// The message box shows a message's title, text and icon with one OK button.
+TEST(Messages, TheProgramShowsThemInAModalBoxWithOneOkButton) {
+    const auto end = Inserisci::MessageBox(nullptr, EndMessage());
+    EXPECT_EQ(end->windowTitle() + "|" + end->text(),
+              "Fine|Fine del calcolo del simplesso.\nIl risultato è riportato nella tabella.");
+    EXPECT_TRUE(end->icon() == QMessageBox::Information &&
+                end->standardButtons() == QMessageBox::Ok);
+    EXPECT_EQ(Inserisci::MessageBox(nullptr, kLetters)->icon(), QMessageBox::Warning);
 }
 
-TEST(Buttons, StateTableAfterTheEndAndAfterSomeSteps) {
+// The worked example's tableaux text for text, the pivot cell cyan. Ctrl+C copies the selected
+// block as tab-separated lines, the context menu the whole tableau; neither changes the tableau.
+// A failed press of "Calcola il simplesso" keeps the tableau and the computation, a valid one
+// starts over, and under an Italian locale numbers are read and written with the comma.
+TEST(Buttons, WorkedExamplePressedThroughCopiedAndStartedOver) {
     WindowHarness h;
-    h.TypeAll(kWorkedExample);
+    h.TypeAll(Fields(kExample));
     h.PressCalcola();
     h.PressPasso();
-    // A failed press in the middle leaves the stepped tableau, and stepping goes on from it.
+    EXPECT_EQ(h.Shown(), kExampleAfterPress[0]);
+    QTableView* view = h.Tabella();
+    const auto inside = [view](int row, int col) {
+        return view->visualRect(view->model()->index(row, col)).topLeft() + QPoint(3, 3);
+    };
+    view->setFocus();
+    EXPECT_EQ(view->viewport()->grab().toImage().pixelColor(inside(2, 3)), QColor(0, 255, 255));
+    const Grid before(h.Window().Tableau());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, inside(1, 1));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, inside(2, 3));
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "x4\t1.5\t0\nx2\t0.5\t1\n");
+    // A cell outside the block widens it; the cells it skips come out empty.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, inside(9, 2));
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "x4\t1.5\t0\nx2\t0.5\t1\n" + QString("\t\t\n").repeated(6) + "\t 24\t\n");
+    QString captions, whole;
+    QTimer::singleShot(0, [&captions] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        for (QAction* action : menu->actions()) {
+            captions += action->text();
+        }
+        menu->actions().front()->trigger();
+        menu->close();
+    });
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, inside(4, 4), view->mapToGlobal(inside(4, 4)));
+    QApplication::sendEvent(view->viewport(), &menu);
+    for (const std::string& row : kExampleAfterPress[0]) {
+        whole += QString::fromStdString(row).replace('|', '\t') + '\n';
+    }
+    EXPECT_EQ(captions + "\n" + QApplication::clipboard()->text(), "Copia tabella\n" + whole);
+    EXPECT_TRUE(h.Window().Tableau() == before);  // texts, colours and current cell
+
     h.Type(0, "abc");
     h.PressCalcola();
-    EXPECT_EQ(h.Shown(2, 1), "x2");
-    EXPECT_TRUE(h.Window().State().PrimoPasso);
     h.PressPasso();
-    EXPECT_EQ(h.Shown(9, 2), " 28.4");
-    EXPECT_FALSE(h.Window().State().PrimoPasso);
-    // After the end a failed press keeps the end; stepping only repeats the message.
-    h.messages.clear();
+    EXPECT_EQ(h.Shown(), kExampleAfterPress[1]);
+    EXPECT_EQ(view->currentIndex(), view->model()->index(3, 2));
+    EXPECT_TRUE(view->selectionModel()->selectedIndexes().isEmpty());
     h.PressCalcola();
     h.PressPasso();
-    EXPECT_EQ(h.messages, (std::vector<Message>{Warning(kLetters), EndMessage()}));
-    EXPECT_TRUE(h.PassoSuccessivo()->isEnabled());
-    // A valid press starts over: the initial tableau again, and the next press steps.
-    h.Type(0, "4");
-    h.messages.clear();
-    h.PressCalcola();
-    EXPECT_EQ(h.Shown(2, 1), "x5");
-    EXPECT_EQ(h.Shown(9, 2), "0");
-    EXPECT_TRUE(h.Window().State().PrimoPasso);
-    h.PressPasso();
-    EXPECT_EQ(h.Shown(9, 2), " 24");
-    EXPECT_TRUE(h.messages.empty());
-}
+    EXPECT_EQ(h.Shown(), kExampleAfterPress[1]);
+    EXPECT_EQ(h.messages, (Messages{kLetters, EndMessage(), kLetters, EndMessage()}));
 
-TEST(Buttons, DecimalCommaUnderAnItalianLocale) {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    WindowHarness h;
-    h.TypeAll(
-        {"4", "6", "2,5", "0", "2", "1", "3", "18", "1", "2", "4", "8", "3", "1", "2,5", "15"});
+    h.Type(0, "4");
+    h.Type(2, "2,0");  // the 2 it stands for
     h.PressCalcola();
     h.PressPasso();
     h.PressPasso();
     QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(h.messages, std::vector<Message>{EndMessage()});
-    EXPECT_EQ(h.Shown(3, 8), "4,4");
-    EXPECT_EQ(h.Shown(2, 8), "1,8");
-    EXPECT_EQ(h.Shown(6, 4), "-9,7");
-    EXPECT_EQ(h.Shown(9, 2), " 28,4");
+    Texts commas = kExampleAfterPress[1];
+    for (std::string& row : commas) {
+        std::replace(row.begin(), row.end(), '.', ',');
+    }
+    commas[5] = "|Cr:|4|6|2,0|0|0|0|";
+    EXPECT_EQ(h.Shown(), commas);
+    EXPECT_EQ(h.messages.size(), 5u);
 }
 
-TEST(Grid, ThePivotCellShowsCyanAndNoSelectionFill) {
+// Thousands of seeded random actions: typing numbers and other short texts into random fields and
+// pressing either button. After each one the window must still answer with at most one message,
+// show at most one highlighted cell, enable the step button once a set-up has been accepted, and
+// change the tableau only by a set-up or by a step of a running computation, never with a warning.
+TEST(RandomActions, WindowKeepsItsRulesWhateverTheUserDoes) {
+    std::mt19937 engine(20261207);
+    const auto below = [&engine](std::size_t n) { return static_cast<int>(engine() % n); };
+    // Mostly numbers a student would type, sometimes texts that are not numbers.
+    const char* const numbers[] = {"0",  "1",  "2",  "3",   "-1",    "2.5", "5",    "1E3", "7",
+                                   "12", "+5", "-0", "0.3", "99999", " 4",  "1E-5", "3E38"};
+    const char* const others[] = {"", "x", "1,5", "- 1", "1e", ".", "E3"};
+    const auto text = [&] {
+        return below(100) < 93 ? numbers[below(std::size(numbers))]
+                               : others[below(std::size(others))];
+    };
     WindowHarness h;
-    h.TypeAll(kWorkedExample);
-    h.PressCalcola();
-    h.PressPasso();
-    QTableView* view = h.Tabella();
-    view->setFocus();
-    const QImage image = view->viewport()->grab().toImage();
-    const QRect pivot = view->visualRect(view->model()->index(2, 3));
-    const QRect other = view->visualRect(view->model()->index(2, 4));
-    EXPECT_EQ(image.pixelColor(pivot.topLeft() + QPoint(3, 3)), QColor(0, 255, 255));
-    EXPECT_EQ(image.pixelColor(other.topLeft() + QPoint(3, 3)), QColor(Qt::white));
-    EXPECT_EQ(image.pixelColor(view->visualRect(view->model()->index(0, 0)).center()),
-              view->palette().color(QPalette::Button));
-    // Numbers in normal weight, headers and labels in bold, whatever the window's own font.
-    const QFont number = view->model()->index(2, 4).data(Qt::FontRole).value<QFont>();
-    const QFont label = view->model()->index(2, 1).data(Qt::FontRole).value<QFont>();
-    EXPECT_FALSE(number.resolve(view->font()).bold());
-    EXPECT_TRUE(label.resolve(view->font()).bold());
-    // Clicking a cell does not move the tableau's current cell or repaint its colours.
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, other.center());
-    EXPECT_EQ(h.Window().Tableau().Row(), 2);
-    EXPECT_EQ(h.Window().Tableau().Col(), 3);
+    int setUps = 0, steps = 0;
+    for (int action = 0; action < 5000; ++action) {
+        const std::size_t shown = h.messages.size();
+        const bool running = h.Window().State().PrimoPasso;
+        const Grid before(h.Window().Tableau());
+        if (const int choice = below(10); choice < 5) {
+            const int field = below(16);
+            h.Type(field, text());
+        } else if (choice < 7) {
+            h.Calcola()->click();
+            setUps += h.messages.size() == shown;
+        } else {
+            h.PassoSuccessivo()->click();
+            steps += running && !(h.Window().Tableau() == before);
+        }
+        QApplication::processEvents();
+        const bool changed = !(h.Window().Tableau() == before);
+        const bool warned = h.messages.size() > shown && h.messages.back().title == "Attenzione!";
+        ASSERT_TRUE(h.Window().isVisible() && h.Calcola()->isEnabled()) << "action " << action;
+        ASSERT_LE(h.messages.size(), shown + 1) << "action " << action;
+        ASSERT_LE(CountCells(h.Window().Tableau(), kCyan), 1) << "action " << action;
+        ASSERT_EQ(h.PassoSuccessivo()->isEnabled(), setUps > 0) << "action " << action;
+        ASSERT_TRUE(!changed || (!warned && (h.messages.size() == shown || running))) << action;
+    }
+    std::cout << "5000 actions: " << setUps << " set-ups, " << steps << " pivots\n";
+    EXPECT_GT(std::min(setUps, steps), 20);
 }
 
 }  // namespace
