@@ -1,12 +1,15 @@
-// The shadow through the worked example's pivots, and the notices and the checked end on exact
-// values given by hand.
+// The shadow through the worked example's pivots, the exact simplex's choices, and the notices
+// and the checked end on exact values given by hand.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <tuple>
 
 #include "exact_number.h"
+#include "exact_simplex.h"
 #include "notices.h"
 #include "recording_window.h"
+#include "shadow.h"
 
 namespace simplesso {
 namespace {
@@ -55,11 +58,33 @@ TEST(Shadow, WorkedExampleHoldsTheFractionsWorkedOutByHandUntilAZeroPivot) {
     for (auto [row, col] : {std::pair{0, 2}, {1, 1}, {4, 3}, {5, 8}, {7, 2}, {9, 3}, {10, 0}}) {
         EXPECT_FALSE(s->Value(row, col)) << row << ", " << col;
     }
-    // x1's entry in row 1 is now exactly 0: from there on the shadow has no values.
+    for (auto [col, row] : {std::pair{1, 1}, {8, 1}, {2, 0}, {2, 4}}) {
+        EXPECT_THROW(s->Check(col, row), std::out_of_range) << row << ", " << col;
+    }
+    // A pivot at row 1 rewrites that row's multiplier alone; x1's entry there stays exactly 0,
+    // and from a pivot on it the shadow has no values.
+    s->Pivot(4, 1);
+    EXPECT_EQ(FractionText(*s->Value(1, 0)) + " " + FractionText(*s->Value(2, 0)), "-48/5 6");
     EXPECT_FALSE(s->Lost());
     s->Pivot(2, 1);
     EXPECT_TRUE(s->Lost() && !s->Value(1, 8));
     EXPECT_FALSE(Shadow::Build(Texts("15,0"), '.'));
+}
+
+TEST(SolveExactly, TakesTheProgramsPivotsToTheOptimum) {
+    // The worked example, and x1 entering with quotients tied at rows 2 and 3: the lowest row
+    // leaving is what makes x2 the one at 1.
+    const std::pair<ProblemTexts, const char*> cases[] = {
+        {Texts("15"), "142/5 at 22/5 9/5 0"},
+        {testing_support::Problem(
+             {"1", "1", "1"}, {{{"0", "1", "1", "2"}, {"2", "1", "1", "1"}, {"2", "0", "1", "1"}}}),
+         "1 at 0 1 0"}};
+    for (const auto& [texts, optimum] : cases) {
+        const ExactOptimum o = *SolveExactly(texts, '.');
+        EXPECT_EQ(FractionText(o.z) + " at " + FractionText(o.x[0]) + " " + FractionText(o.x[1]) +
+                      " " + FractionText(o.x[2]),
+                  optimum);
+    }
 }
 
 TEST(CheckedEnd, AgreesWithinTheToleranceAndGivesTheExactOptimumOtherwise) {
@@ -79,7 +104,7 @@ TEST(CheckedEnd, AgreesWithinTheToleranceAndGivesTheExactOptimumOtherwise) {
         {" 1", "1/10000000000", "Z = 1/10000000000 (1E-10)."},  // 12 digits, and 13
         {" 1", "1/100000000000", "Z = 1E-11."},
     };
-    const Message usual{"Fine", "Riga\naltra riga", MessageIcon::Information};
+    const Message usual{"Fine", "Riga\r\naltra riga", MessageIcon::Information};
     for (const auto& c : cases) {
         const ExactOptimum exact{!c.exactZ, mpq_class(c.exactZ ? c.exactZ : "0"), {}};
         const std::string shown = c.shownZ;
