@@ -24,6 +24,8 @@ TEST(ReadExact, ReadsTheDecimalValueOfTheText) {
         const auto value = ReadExact(text, *separator);
         EXPECT_EQ(value ? FractionText(*value) : "none", fraction) << text;
     }
+    // A view into a longer text reads its own characters only.
+    EXPECT_EQ(FractionText(*ReadExact(std::string_view("1E23", 3), '.')), "100");
     EXPECT_EQ(FractionDigits(*ReadExact("1E4000", '.')), 4001u);
     EXPECT_EQ(FractionDigits(*ReadExact("-1E-4000", '.')), 4002u);
 }
