@@ -9,7 +9,7 @@
 #include "notices.h"
 #include "recording_window.h"
 #include "step.h"
-#include "typed_problems.h"
+#include "random_problems.h"
 
 namespace {
 
@@ -87,10 +87,10 @@ void WorkedExample(benchmark::State& s) {
 BENCHMARK(WorkedExample);
 
 void HundredRandomProblems(benchmark::State& s) {
-    testing_support::TypedProblems generator(2024);
+    testing_support::RandomProblems generator(2024);
     std::vector<PlayedLesson> lessons;
     for (int i = 0; i < 100; ++i) {
-        lessons.push_back(Play(generator.Next()));
+        lessons.push_back(Play(generator.Next().texts));
     }
     Run(s, lessons);
 }
