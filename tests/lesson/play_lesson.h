@@ -1,18 +1,11 @@
-// Plays a lesson as the window does, set-up and then presses of "Passo successivo", and keeps
-// every tableau as shown with the explanation line the lesson's functions give for it.
+// The lesson driven as the window drives it: set-up, then presses of "Passo successivo", with a
+// window that records every message shown. Shared by the lesson's tests and the export's.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <array>
 #include <sstream>
-#include <string>
 
-#include "explanation.h"
+#include "lesson.h"
 #include "recording_window.h"
-#include "setup.h"
-#include "snapshot.h"
-#include "step.h"
 
 namespace simplesso::testing_support {
 
@@ -23,11 +16,8 @@ using Fields = std::array<std::string, 16>;
 inline Fields FieldsOf(const std::string& rows) {
     Fields fields;
     std::istringstream words(rows);
-    std::size_t i = 0;
-    for (std::string word; words >> word && i < fields.size();) {
-        if (word != "|") {
-            fields[i++] = word;
-        }
+    for (std::size_t i = 0; i < fields.size() && words >> fields[i];) {
+        i += fields[i] == "|" ? 0 : 1;
     }
     return fields;
 }
@@ -39,47 +29,52 @@ inline const Fields kOneRatio = FieldsOf("1 3 0 0 | 1 -1 0 4 | 1 2 0 6 | 0 1E-07
 inline const Fields kTies = FieldsOf("5 5 0 0 | 1 0 0 4 | 0 1 0 4 | 1 1 1 4");
 // x1 enters and can grow without limit.
 inline const Fields kUnbounded = FieldsOf("1 0 0 0 | -1 1 0 4 | 0 1 0 4 | 0 0 1 4");
+// No DELTA r is positive from the start.
+inline const Fields kOptimalAtOnce = FieldsOf("-1 -2 0 0 | 1 1 1 4 | 1 2 0 6 | 0 1 1 5");
+// The third press pivots on a residue whose exact value is 0 and the fourth ends the lesson on a
+// result that exact arithmetic contradicts.
+inline const Fields kZeroPivot = FieldsOf("9E-4 4 0 0 | 0 0.7 -0.4 8 | -17 6 967 5 | 0 5 0 6");
 
-// Names each case of a table after its first member.
-struct CaseName {
-    template <typename Case>
-    std::string operator()(const testing::TestParamInfo<Case>& info) const {
-        return info.param.name;
+struct LessonPlayer {
+    // Sets up as "Calcola il simplesso" does once the fields have passed their checks, then
+    // presses as Press does.
+    explicit LessonPlayer(const Fields& fields, const std::string& presses = "",
+                          char separator = '.') {
+        state.PrimoPasso = true;
+        lesson.SetUp(fields, separator);
+        Press(presses);
     }
+    LessonPlayer(const LessonPlayer&) = delete;
+
+    // One word a press: "-" for a plain press, or the cell clicked before it while practising,
+    // row and column ("23" is row 2, column 3).
+    void Press(const std::string& presses = "-") {
+        std::istringstream words(presses);
+        for (std::string word; words >> word;) {
+            if (word != "-") {
+                lesson.SetPractising(true);
+                lesson.Choose(word[0] - '0', word[1] - '0');
+            }
+            window.messages.clear();
+            lesson.Press();
+        }
+    }
+
+    Grid grid;
+    FormState state{.RigaPivot = 8, .ColonnaPivot = 8};
+    RecordingWindow window;
+    Lesson lesson{grid, state, window};
 };
 
-inline ProblemTexts TextsOf(const Fields& f) {
-    return Problem(
-        {f[0], f[1], f[2]},
-        {{{f[4], f[5], f[6], f[7]}, {f[8], f[9], f[10], f[11]}, {f[12], f[13], f[14], f[15]}}});
-}
-
-// The explanation as the window would show it after a press: the pivot's, then the end's.
-inline std::string ExplanationAfter(const Grid& before, const Snapshot& after, char separator) {
-    std::string text = after.pivot ? ExplainPivot(before, *after.pivot, separator) : "";
-    const std::string end = ExplainEnd(after.grid, after.state, separator);
-    return text + (text.empty() || end.empty() ? "" : "\n") + end;
-}
-
-inline LessonRecord PlayLesson(const Fields& fields, char separator, int presses) {
-    LessonRecord record{fields, separator, {}};
-    Grid grid;
-    FormState state{.CampiValidi = true, .PrimoPasso = true, .RigaPivot = 8, .ColonnaPivot = 8};
-    RecordingWindow window;
-    ImpostaTabella(grid, TextsOf(fields), window);
-    record.snapshots.push_back({grid, state, {}, ExplainNext(grid, state, separator), {}});
-    for (int p = 0; p < presses; ++p) {
-        const Grid before(grid);
-        window.messages.clear();
-        Simplesso(grid, state, separator, window);
-        Snapshot after{grid, state, {}, {}, window.messages};
-        if (!(grid == before)) {
-            after.pivot = PivotCell{state.RigaPivot, state.ColonnaPivot};
-        }
-        after.explanation = ExplanationAfter(before, after, separator);
-        record.snapshots.push_back(after);
-    }
-    return record;
-}
+// A row of a table of lessons: the fields, the presses made and the text expected of them.
+struct LessonCase {
+    const char* name;
+    Fields fields;
+    const char* presses;
+    std::string text;
+    std::string tooltip = {};  // of the explanation line: one line a constraint row
+    char separator = '.';
+    friend void PrintTo(const LessonCase& c, std::ostream* os) { *os << c.name; }
+};
 
 }  // namespace simplesso::testing_support

@@ -1,74 +1,66 @@
+// Practising the pivot: which clicks are a choice, and the verdict and tally the lesson shows.
 #include "practice.h"
 
 #include <gtest/gtest.h>
 
 #include "play_lesson.h"
 
-namespace simplesso {
+namespace simplesso::testing_support {
 namespace {
 
-using namespace testing_support;
-
-TEST(AsChoice, OnlyConstraintCoefficientsAreAChoice) {
-    for (int r = 0; r < Grid::kRows; ++r) {
-        for (int c = 0; c < Grid::kCols; ++c) {
-            const bool coefficient = r >= 1 && r <= 3 && c >= 2 && c <= 7;
-            EXPECT_EQ(AsChoice(r, c), coefficient ? std::optional(PivotCell{r, c}) : std::nullopt)
-                << "cell " << r << ", " << c;
-        }
+TEST(AsChoice, LabelsHeadersKnownTermsAndLowerRowsAreNoChoice) {
+    for (const PivotCell& cell : {PivotCell{0, 3}, {4, 3}, {6, 3}, {2, 1}, {2, 8}}) {
+        EXPECT_EQ(AsChoice(cell.row, cell.col), std::nullopt) << cell.row << ", " << cell.col;
     }
 }
 
-struct VerdictCase {
-    const char* name;
-    Fields fields;
-    int press;  // the press the choice is made before, counted from 1
-    int row;    // the cell chosen
-    int col;
-    std::string verdict;
-};
+class Practice : public testing::TestWithParam<LessonCase> {};
 
-class VerdictTest : public testing::TestWithParam<VerdictCase> {};
-
-// The pivot to compare with is the one the real press made.
-TEST_P(VerdictTest, ExplainsAWrongChoiceWithTheNumbers) {
-    const VerdictCase& c = GetParam();
-    const LessonRecord record = PlayLesson(c.fields, '.', c.press);
-    const Grid& before = record.snapshots[c.press - 1].grid;
-    EXPECT_EQ(Verdict(before, {c.row, c.col}, record.snapshots[c.press].pivot, '.'), c.verdict);
+// The verdict comes first, with the numbers of the tableau the choice was made on; the pivot it
+// is judged against is the one the press made. After the press that ends the lesson, the tally.
+TEST_P(Practice, JudgesTheChoiceBeforeThePress) {
+    const std::string line =
+        LessonPlayer(GetParam().fields, GetParam().presses).lesson.Explanation();
+    EXPECT_TRUE(line.starts_with(GetParam().text)) << line;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Choices, VerdictTest,
+    Choices, Practice,
     testing::Values(
-        VerdictCase{"Right", kWorkedExample, 2, 3, 2, "Giusto!"},
-        VerdictCase{"WrongColumn", kWorkedExample, 1, 2, 4,
-                    "Non è il pivot: x3 ha DELTA r 2, ma x2 ha il più grande: 6"},
-        VerdictCase{"BasicColumn", kWorkedExample, 1, 1, 5,
-                    "Non è il pivot: x4 è già in base e non entra; x2 ha il DELTA r più grande: 6"},
-        VerdictCase{"WrongRow", kWorkedExample, 2, 1, 2,
-                    "Non è il pivot: nella riga di x4 14 / 1.5 = 9.333333, ma la riga di x6 dà "
-                    "11 / 2.5 = 4.4"},
-        VerdictCase{"TiedRow", kTies, 1, 3, 2,
-                    "Non è il pivot: nella riga di x6 4 / 1 = 4 come nella riga di x4, ma a pari "
-                    "merito esce la riga più in alto"},
-        VerdictCase{"NegativeEntry", kOneRatio, 1, 1, 3,
-                    "Non è il pivot: nella riga di x4 il valore -1 non è positivo e non entra nel "
-                    "confronto; la riga di x5 dà 6 / 2 = 3"},
-        VerdictCase{"NoPivotUnbounded", kUnbounded, 1, 1, 2,
-                    "Non è il pivot: a questo passo non c'è pivot, perché nessun valore della "
-                    "colonna di x1 è positivo e il problema è illimitato"},
-        VerdictCase{"NoPivotAtTheEnd", kWorkedExample, 3, 1, 4,
-                    "Non è il pivot: a questo passo non c'è pivot, perché nessun DELTA r è "
-                    "positivo"}),
-    CaseName());
-
-TEST(PracticeTally, CountsRightChoicesAmongThoseMade) {
-    PracticeTally tally;
-    tally.Count(true);
-    tally.Count(false);
-    EXPECT_EQ(tally.Text(), "Pivot indovinati: 1 su 2");
-}
+        LessonCase{"Right", kWorkedExample, "23", "Giusto! Entra x2: il suo DELTA r (6)"},
+        LessonCase{"WrongColumn", kWorkedExample, "24",
+                   "Non è il pivot: x3 ha DELTA r 2, ma x2 ha il più grande: 6 Entra x2"},
+        LessonCase{
+            "BasicColumn", kWorkedExample, "17",
+            "Non è il pivot: x6 è già in base e non entra; x2 ha il DELTA r più grande: 6 Entra"},
+        LessonCase{"TiedColumn", kTies, "13",
+                   "Non è il pivot: x2 ha DELTA r 5 come x1, ma a pari merito entra la variabile "
+                   "più a sinistra, x1 Entra"},
+        LessonCase{"WrongRowAndTheTally", kWorkedExample, "23 12",
+                   "Non è il pivot: nella riga di x4 14 / 1.5 = 9.333333, ma la riga di x6 dà 11 / "
+                   "2.5 = 4.4 Entra x1: il suo DELTA r (1) è l'unico positivo. Esce x6: 11 / 2.5 = "
+                   "4.4 è il rapporto più piccolo. Nessun DELTA r è positivo: la tabella mostra la "
+                   "soluzione ottima, Z = 28.4. Pivot indovinati: 1 su 2"},
+        LessonCase{"HeaderIsNoChoice", kWorkedExample, "03 32",
+                   "Giusto! Entra x1: il suo DELTA r (1) è l'unico positivo. Esce x6: 11 / 2.5 = "
+                   "4.4 è il rapporto più piccolo. Nessun DELTA r è positivo: la tabella mostra la "
+                   "soluzione ottima, Z = 28.4. Pivot indovinati: 1 su 1"},
+        LessonCase{"TiedRow", kTies, "32",
+                   "Non è il pivot: nella riga di x6 4 / 1 = 4 come nella riga di x4, ma a pari "
+                   "merito esce la riga più in alto Entra"},
+        LessonCase{"NegativeEntry", kOneRatio, "13",
+                   "Non è il pivot: nella riga di x4 il valore -1 non è positivo e non entra nel "
+                   "confronto; la riga di x5 dà 6 / 2 = 3 Entra"},
+        LessonCase{"ResidueEntry", kOneRatio, "33",
+                   "Non è il pivot: nella riga di x6 il valore 1E-07 è troppo piccolo e non entra "
+                   "nel confronto; la riga di x5 dà 6 / 2 = 3 Entra"},
+        LessonCase{"NoPivotUnbounded", kUnbounded, "12",
+                   "Non è il pivot: a questo passo non c'è pivot, perché nessun valore della "
+                   "colonna di x1 è positivo e il problema è illimitato"},
+        LessonCase{
+            "NoPivotAtTheEnd", kOptimalAtOnce, "14",
+            "Non è il pivot: a questo passo non c'è pivot, perché nessun DELTA r è positivo"}),
+    testing::PrintToStringParamName());
 
 }  // namespace
-}  // namespace simplesso
+}  // namespace simplesso::testing_support
