@@ -147,7 +147,9 @@ std::string TableauLatex(const Tableau& tableau) {
 
 std::string NoticeLatex(const Notice& notice) {
     // A warning's title stands out as its message box does with its icon.
-    const std::string title = LatexEscaped(notice.title) + ":";
+    // "Attenzione!" ends in its own mark; "Fine" takes a colon.
+    const bool marked = notice.title.ends_with('!') || notice.title.ends_with(':');
+    const std::string title = LatexEscaped(notice.title) + (marked ? "" : ":");
     std::string out = "\\par\\smallskip\\noindent" +
                       (notice.warning ? Bold(title) : "\\textit{" + title + "}") + " ";
     for (std::size_t i = 0; i < notice.lines.size(); ++i) {

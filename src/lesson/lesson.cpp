@@ -123,12 +123,17 @@ void Lesson::Press() {
     }
     if (practising_ && guess) {
         frame.tally.Count(pivot && *guess == *pivot);
-        explanation = Verdict(before, *guess, pivot, separator) + " " + explanation;
+        std::string verdict = Verdict(before, *guess, pivot, separator);
+        if (!verdict.ends_with('!') && !verdict.ends_with('.')) {
+            verdict += '.';
+        }
+        std::string both = verdict;
+        Append(both, explanation);
+        explanation = std::move(both);
     }
     if (ended) {
         // A falsified end is not called optimal: the line says what the message box says.
-        explanation += (explanation.empty() ? "" : "\n") +
-                       (falsified.empty() ? ExplainEnd(grid_, state_, separator) : falsified);
+        Append(explanation, falsified.empty() ? ExplainEnd(grid_, state_, separator) : falsified);
         if (frame.tally.made > 0) {
             Append(explanation, frame.tally.Text());
         }

@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "più a sinistra). Esce x4: 4 / 1 = 4 è il rapporto più piccolo (a pari merito "
                    "esce la riga più in alto).",
                    "x4: 4 / 1 = 4\nx5: 0 ≤ 0, non entra nel confronto\nx6: 4 / 1 = 4"},
-        LessonCase{"LastPivotSetUp", FieldsOf("1 0 0 0 | 1 0 0 4 | 0 1 0 4 | 0 0 1 4"), "",
+        LessonCase{"LastPivotSetUp", Fields("1 0 0 0 | 1 0 0 4 | 0 1 0 4 | 0 0 1 4"), "",
                    "Al prossimo passo entra x1, il cui DELTA r (1) è l'unico positivo, ed esce x4, "
                    "perché 4 / 1 = 4 è l'unico rapporto ammissibile. Sarà l'ultimo passo."},
         LessonCase{"UnboundedSetUp", kUnbounded, "",

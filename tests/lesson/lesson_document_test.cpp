@@ -42,10 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "max z = x1 | −x1 + x2 ≤ 4 | x2 ≤ 4 | x3 ≤ 4 | Il problema è illimitato: x1 può "
                    "crescere senza limite."},
         LessonCase{
-            "SignsAndKnownTerm", FieldsOf("-4 +6 -3 5 | 1 0 -1 -2 | 0 0 0 0 | 0 -1 0 +7"), "",
+            "SignsAndKnownTerm", Fields("-4 +6 -3 5 | 1 0 -1 -2 | 0 0 0 0 | 0 -1 0 +7"), "",
             "max z = −4 x1 + 6 x2 − 3 x3 + 5 | x1 − x3 ≤ −2 | 0 ≤ 0 | −x2 ≤ 7" + kOnlyTheFirst},
         LessonCase{"TypedForms",
-                   FieldsOf("1E-30 0 0 -0,5 | 0,0 1,0 2,5E3 0 | 1,5 -1 0 3,25 | 0 0 2,0 1"), "",
+                   Fields("1E-30 0 0 -0,5 | 0,0 1,0 2,5E3 0 | 1,5 -1 0 3,25 | 0 0 2,0 1"), "",
                    "max z = 1E-30 x1 − 0,5 | x2 + 2,5E3 x3 ≤ 0 | 1,5 x1 − x2 ≤ 3,25 | 2,0 x3 ≤ 1" +
                        kOnlyTheFirst,
                    "", ','},

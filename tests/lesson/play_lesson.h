@@ -9,36 +9,23 @@
 
 namespace simplesso::testing_support {
 
-using Fields = std::array<std::string, 16>;
-
-// The sixteen fields written row by row, objective first: "4 6 2 0 | 2 1 3 18 | ...". Fields
-// left out stay empty.
-inline Fields FieldsOf(const std::string& rows) {
-    Fields fields;
-    std::istringstream words(rows);
-    for (std::size_t i = 0; i < fields.size() && words >> fields[i];) {
-        i += fields[i] == "|" ? 0 : 1;
-    }
-    return fields;
-}
-
-inline const Fields kWorkedExample = FieldsOf("4 6 2 0 | 2 1 3 18 | 1 2 4 8 | 3 1 1 15");
+inline const FieldTexts kWorkedExample = Fields("4 6 2 0 | 2 1 3 18 | 1 2 4 8 | 3 1 1 15");
 // x2 enters with one ratio competing: x4's entry is negative and x6's is residue.
-inline const Fields kOneRatio = FieldsOf("1 3 0 0 | 1 -1 0 4 | 1 2 0 6 | 0 1E-07 1 5");
+inline const FieldTexts kOneRatio = Fields("1 3 0 0 | 1 -1 0 4 | 1 2 0 6 | 0 1E-07 1 5");
 // x1 and x2 tie on DELTA r; x4 and x6 tie on the ratio.
-inline const Fields kTies = FieldsOf("5 5 0 0 | 1 0 0 4 | 0 1 0 4 | 1 1 1 4");
+inline const FieldTexts kTies = Fields("5 5 0 0 | 1 0 0 4 | 0 1 0 4 | 1 1 1 4");
 // x1 enters and can grow without limit.
-inline const Fields kUnbounded = FieldsOf("1 0 0 0 | -1 1 0 4 | 0 1 0 4 | 0 0 1 4");
+inline const FieldTexts kUnbounded = Fields("1 0 0 0 | -1 1 0 4 | 0 1 0 4 | 0 0 1 4");
 // No DELTA r is positive from the start.
-inline const Fields kOptimalAtOnce = FieldsOf("-1 -2 0 0 | 1 1 1 4 | 1 2 0 6 | 0 1 1 5");
+inline const FieldTexts kOptimalAtOnce = Fields("-1 -2 0 0 | 1 1 1 4 | 1 2 0 6 | 0 1 1 5");
 // The third press pivots on a residue whose exact value is 0 and the fourth ends the lesson on a
 // result that exact arithmetic contradicts.
-inline const Fields kZeroPivot = FieldsOf("9E-4 4 0 0 | 0 0.7 -0.4 8 | -17 6 967 5 | 0 5 0 6");
+inline const FieldTexts kZeroPivot = Fields("9E-4 4 0 0 | 0 0.7 -0.4 8 | -17 6 967 5 | 0 5 0 6");
 
 struct LessonPlayer {
     // Sets up as "Calcola il simplesso" does once the fields have passed their checks, then
     // presses as Press does.
-    explicit LessonPlayer(const Fields& fields, const std::string& presses = "",
+    explicit LessonPlayer(const FieldTexts& fields, const std::string& presses = "",
                           char separator = '.') {
         state.PrimoPasso = true;
         lesson.SetUp(fields, separator);
@@ -69,7 +56,7 @@ struct LessonPlayer {
 // A row of a table of lessons: the fields, the presses made and the text expected of them.
 struct LessonCase {
     const char* name;
-    Fields fields;
+    FieldTexts fields;
     const char* presses;
     std::string text;
     std::string tooltip = {};  // of the explanation line: one line a constraint row

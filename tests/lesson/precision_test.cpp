@@ -21,8 +21,8 @@ namespace simplesso {
 namespace {
 
 using testing_support::Fields;
-using testing_support::FieldsOf;
-using testing_support::TextsOf;
+using testing_support::FieldTexts;
+using testing_support::TableauTexts;
 
 // Every message the lesson showed, played to its end as the window plays it; the last one is
 // the end, a failed step, or a notice if the presses ran out.
@@ -32,7 +32,7 @@ struct Played {
 };
 
 // Presses until the lesson ends or a press changes nothing (the unbounded message, a failed step).
-Played Play(const Fields& fields, char separator = '.') {
+Played Play(const FieldTexts& fields, char separator = '.') {
     Grid grid;
     FormState state{.CampiValidi = true, .PrimoPasso = true, .RigaPivot = 8, .ColonnaPivot = 8};
     testing_support::RecordingWindow window;
@@ -100,7 +100,7 @@ TEST(Precision, LessonsNoticeWhatExactArithmeticContradicts) {
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fields);
-        const Played played = Play(FieldsOf(c.fields), c.separator);
+        const Played played = Play(Fields(c.fields), c.separator);
         std::vector<Message> expected;
         for (const std::string& what : c.notices) {
             const bool lost = what.starts_with("il pivot vale 0");
@@ -123,9 +123,9 @@ class TypedProblems {
   public:
     explicit TypedProblems(std::uint32_t seed) : base_(seed), engine_(seed ^ 0x5bd1e995u) {}
 
-    Fields Next() {
+    FieldTexts Next() {
         const auto [p, objectiveKnown] = base_.Next();
-        Fields f;
+        FieldTexts f;
         f[3] = objectiveKnown;
         for (int i = 0; i < 3; ++i) {
             f[i] = Spoilt(p.objective[i], true);
@@ -163,7 +163,7 @@ double Double(const std::string& text) {
 
 // GLPK's exact simplex on the values the texts denote as doubles: the optimum, or NaN when the
 // problem is unbounded.
-double GlpkOptimum(const Fields& f) {
+double GlpkOptimum(const FieldTexts& f) {
     glp_prob* lp = glp_create_prob();
     glp_set_obj_dir(lp, GLP_MAX);
     glp_add_rows(lp, 3);
@@ -204,9 +204,9 @@ TEST(Precision, RandomLessonsNoticeEveryWrongEndAndTheExactOptimumIsGlpks) {
     int problems = 0, ended = 0, wrong = 0, endNotices = 0, pivotNotices = 0, agreements = 0,
         rounded = 0;
     for (; problems < 20000; ++problems) {
-        const Fields f = generator.Next();
+        const FieldTexts f = generator.Next();
         SCOPED_TRACE(testing::Message() << "problem " << problems);
-        const auto exact = *SolveExactly(TextsOf(f), '.');
+        const auto exact = *SolveExactly(TableauTexts(f), '.');
         const double glpk = GlpkOptimum(f);
         const bool agree = Gap(exact.unbounded ? NAN : exact.z.get_d(), glpk, 1e-9) <= 1;
         EXPECT_TRUE(agree) << FractionText(exact.z) << " against " << glpk;

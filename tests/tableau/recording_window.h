@@ -44,7 +44,7 @@ inline ProblemTexts Problem(std::array<std::string, 3> objective,
 
 // The sixteen input fields in the window's tab order, written on one line as the window shows
 // them: the objective's c1..c3 and known term, then each constraint's a1..a3 and known term, the
-// texts separated by blanks, the rows by "/", and "_" for an empty field.
+// texts separated by blanks, the rows by "/" (or "|"), and "_" for an empty field.
 using FieldTexts = std::array<std::string, 16>;
 
 inline FieldTexts Fields(const std::string& line) {
@@ -52,17 +52,20 @@ inline FieldTexts Fields(const std::string& line) {
     FieldTexts f;
     for (std::size_t i = 0; i < f.size() && words >> f[i];) {
         f[i] = f[i] == "_" ? "" : f[i];
-        i += f[i] != "/";
+        i += f[i] != "/" && f[i] != "|";
     }
     return f;
 }
 
-// The problem the tableau is set up from when the fields hold the texts of the line.
-inline ProblemTexts Typed(const std::string& line) {
-    const FieldTexts f = Fields(line);
+// The problem the tableau is set up from when the fields hold these texts.
+inline ProblemTexts TableauTexts(const FieldTexts& f) {
     return Problem(
         {f[0], f[1], f[2]},
         {{{f[4], f[5], f[6], f[7]}, {f[8], f[9], f[10], f[11]}, {f[12], f[13], f[14], f[15]}}});
+}
+
+inline ProblemTexts Typed(const std::string& line) {
+    return TableauTexts(Fields(line));
 }
 
 // A window after start-up (its pivot cell at 8, 8) once a tableau is set up from the given texts.
