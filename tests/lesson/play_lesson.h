@@ -50,7 +50,8 @@ struct LessonPlayer {
     Grid grid;
     FormState state{.RigaPivot = 8, .ColonnaPivot = 8};
     RecordingWindow window;
-    Lesson lesson{grid, state, window};
+    // The controller itself, not the exact side's test helper of the same name.
+    simplesso::Lesson lesson{grid, state, window};
 };
 
 // A row of a table of lessons: the fields, the presses made and the text expected of them.
