@@ -1,7 +1,6 @@
 // Lessons played with the real lesson controller and judged by exact arithmetic: the examples
 // that mislead, lessons of our own that do or do not, and twenty thousand random lessons whose
 // exact optimum GLPK's exact simplex confirms.
-#include <glpk.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +8,7 @@
 
 #include "exact_number.h"
 #include "exact_simplex.h"
+#include "glpk_oracle.h"
 #include "lesson.h"
 #include "next_press.h"
 #include "numbers.h"
@@ -22,7 +22,10 @@ namespace {
 
 using testing_support::Fields;
 using testing_support::FieldTexts;
+using testing_support::Outcome;
+using testing_support::SolveWithGlpk;
 using testing_support::TableauTexts;
+using testing_support::Value;
 
 // Every message the lesson showed, played to its end as the window plays it; the last one is
 // the end, a failed step, or a notice if the presses ran out.
@@ -157,39 +160,6 @@ class TypedProblems {
     std::mt19937 engine_;
 };
 
-double Double(const std::string& text) {
-    return ReadDouble(text, '.').value_or(NAN);
-}
-
-// GLPK's exact simplex on the values the texts denote as doubles: the optimum, or NaN when the
-// problem is unbounded.
-double GlpkOptimum(const FieldTexts& f) {
-    glp_prob* lp = glp_create_prob();
-    glp_set_obj_dir(lp, GLP_MAX);
-    glp_add_rows(lp, 3);
-    glp_add_cols(lp, 3);
-    int ia[10], ja[10];
-    double ar[10];
-    for (int r = 1; r <= 3; ++r) {
-        glp_set_row_bnds(lp, r, GLP_UP, 0, Double(f[4 * r + 3]));
-        glp_set_col_bnds(lp, r, GLP_LO, 0, 0);
-        glp_set_obj_coef(lp, r, Double(f[r - 1]));
-        for (int v = 1, k = 3 * r - 2; v <= 3; ++v, ++k) {
-            std::tie(ia[k], ja[k], ar[k]) = std::tuple(r, v, Double(f[4 * r + v - 1]));
-        }
-    }
-    glp_load_matrix(lp, 9, ia, ja, ar);
-    glp_smcp parm;
-    glp_init_smcp(&parm);
-    parm.msg_lev = GLP_MSG_OFF;
-    EXPECT_EQ(glp_exact(lp, &parm), 0);
-    const int status = glp_get_status(lp);
-    EXPECT_TRUE(status == GLP_UNBND || status == GLP_OPT);
-    const double z = status == GLP_UNBND ? NAN : glp_get_obj_val(lp);
-    glp_delete_prob(lp);
-    return z;
-}
-
 // How far a value is from the reference, in units of the tolerance; infinite where one of them
 // is unbounded (NaN) and the other is not.
 double Gap(double value, double reference, double tolerance) {
@@ -207,7 +177,8 @@ TEST(Precision, RandomLessonsNoticeEveryWrongEndAndTheExactOptimumIsGlpks) {
         const FieldTexts f = generator.Next();
         SCOPED_TRACE(testing::Message() << "problem " << problems);
         const auto exact = *SolveExactly(TableauTexts(f), '.');
-        const double glpk = GlpkOptimum(f);
+        const Outcome answer = SolveWithGlpk(TableauTexts(f));
+        const double glpk = answer.z.value_or(NAN);
         const bool agree = Gap(exact.unbounded ? NAN : exact.z.get_d(), glpk, 1e-9) <= 1;
         EXPECT_TRUE(agree) << FractionText(exact.z) << " against " << glpk;
         agreements += agree;
@@ -221,7 +192,7 @@ TEST(Precision, RandomLessonsNoticeEveryWrongEndAndTheExactOptimumIsGlpks) {
         pivotNotices += static_cast<int>(played.messages.size()) - 1;
         // The end notice takes the place of the unbounded message's second line.
         const bool unbounded = end.text.starts_with("Il problema è illimitato.");
-        const double gap = Gap(unbounded ? NAN : Double(played.shownZ), glpk, 1e-4);
+        const double gap = Gap(unbounded ? NAN : Value(played.shownZ), glpk, 1e-4);
         ASSERT_GT(std::abs(gap - 1), 1e-6) << "too close to the tolerance for GLPK to judge";
         const auto entering = UnboundedVariable(end);
         const bool noticed = end != (entering ? UnboundedMessage(*entering) : EndMessage());
