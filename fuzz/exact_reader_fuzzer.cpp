@@ -21,22 +21,11 @@
 #include "exact_number.h"
 #include "numbers.h"
 #include "range_checks.h"
+#include "text_property.h"
 
 namespace {
 
 using namespace simplesso;
-
-void Check(bool holds, const char* property, std::string_view text) {
-    if (holds) {
-        return;
-    }
-    std::fprintf(stderr, "property failed: %s\ntext (%zu bytes): \"", property, text.size());
-    for (unsigned char c : text) {
-        std::fprintf(stderr, c >= 32 && c < 127 && c != '"' ? "%c" : "\\x%02x", c);
-    }
-    std::fprintf(stderr, "\"\n");
-    std::abort();
-}
 
 // The exact value of a neighbour of d; past the largest double, as far again as the one inside.
 mpq_class Neighbour(double d, double towards) {

@@ -16,22 +16,11 @@
 #include <string_view>
 
 #include "numbers.h"
+#include "text_property.h"
 
 namespace {
 
 using namespace simplesso;
-
-void Check(bool holds, const char* property, std::string_view text) {
-    if (holds) {
-        return;
-    }
-    std::fprintf(stderr, "property failed: %s\ntext (%zu bytes): \"", property, text.size());
-    for (unsigned char c : text) {
-        std::fprintf(stderr, c >= 32 && c < 127 && c != '"' ? "%c" : "\\x%02x", c);
-    }
-    std::fprintf(stderr, "\"\n");
-    std::abort();
-}
 
 // The syntax written out once more, independently of the reader's own scanner. libstdc++'s
 // matcher recurses once per character, so only short texts are matched.

@@ -13,15 +13,6 @@
 namespace simplesso {
 namespace {
 
-// Holds back what the step says, so that a precision notice can come before the end message.
-class HeldMessages : public WindowHooks {
-  public:
-    void ShowMessage(const Message& message) override { messages.push_back(message); }
-    void EnableStepButton() override {}
-
-    std::vector<Message> messages;
-};
-
 bool IsUnbounded(const Message& message) {
     return UnboundedVariable(message).has_value();
 }

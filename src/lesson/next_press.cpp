@@ -7,15 +7,6 @@
 namespace simplesso {
 namespace {
 
-// Keeps what the step would have shown; nothing reaches the student.
-class SilentWindow : public WindowHooks {
-  public:
-    void ShowMessage(const Message& message) override { messages.push_back(message); }
-    void EnableStepButton() override {}
-
-    std::vector<Message> messages;
-};
-
 bool Showed(const std::vector<Message>& messages, const Message& wanted) {
     for (const Message& m : messages) {
         if (m == wanted) {
@@ -40,7 +31,7 @@ std::optional<int> UnboundedVariable(const Message& message) {
 NextPress PredictPress(const Grid& grid, const FormState& state, char separator) {
     Grid work(grid);
     FormState workState = state;
-    SilentWindow window;
+    HeldMessages window;
     Simplesso(work, workState, separator, window);
 
     NextPress next;

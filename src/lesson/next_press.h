@@ -3,12 +3,23 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "form_state.h"
 #include "grid.h"
 #include "snapshot.h"
 
 namespace simplesso {
+
+// A window that keeps what the step says instead of showing it: for a press run on copies, and
+// for holding a press's messages back until its precision notice is known.
+class HeldMessages : public WindowHooks {
+  public:
+    void ShowMessage(const Message& message) override { messages.push_back(message); }
+    void EnableStepButton() override {}
+
+    std::vector<Message> messages;
+};
 
 struct NextPress {
     enum class Kind {
