@@ -31,7 +31,9 @@ std::string ExactTableau(const Shadow& s) {
          {std::tuple{1, 0, 8}, {2, 0, 8}, {3, 0, 8}, {6, 2, 7}, {8, 2, 7}, {9, 2, 2}}) {
         text += row > 1 ? " |" : "";
         for (int c = from; c <= to; ++c) {
-            text += c == 1 ? "" : " " + FractionText(*s.Value(row, c));
+            if (c != 1) {
+                text.append(" ").append(FractionText(*s.Value(row, c)));
+            }
         }
     }
     return text;
