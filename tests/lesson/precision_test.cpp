@@ -152,8 +152,9 @@ class TypedProblems {
         const auto pick = engine_() % 20;
         const std::string spoilt =
             pick < 15 ? kTexts[pick] : std::to_string(10000 + engine_() % 90000);
-        return mayBeNegative && pick >= 5 && engine_() % 4 == 0 ? "-" + spoilt.substr(0, 4)
-                                                                : spoilt;
+        return mayBeNegative && pick >= 5 && engine_() % 4 == 0
+                   ? std::string("-").append(spoilt, 0, 4)
+                   : spoilt;
     }
 
     testing_support::RandomProblems base_;
