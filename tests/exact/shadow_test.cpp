@@ -14,14 +14,9 @@
 namespace simplesso {
 namespace {
 
-const std::string kStep = "Con l'aritmetica esatta questo passo non si farebbe: ";
+using testing_support::Falsified;
 
-Message Falsified(const std::string& firstLine, const std::string& exact) {
-    return {"Fine",
-            firstLine + "\nL'arrotondamento dei numeri della tabella ha falsato il risultato." +
-                "\nCon l'aritmetica esatta " + exact,
-            MessageIcon::Warning};
-}
+const std::string kStep = "Con l'aritmetica esatta questo passo non si farebbe: ";
 
 // The exact tableau as the grid lays it out: each constraint row's multiplier, then its entries
 // and known term, then the reduced costs, the solution and Z.
@@ -47,6 +42,9 @@ ProblemTexts Texts(const std::string& last) {
 TEST(Shadow, WorkedExampleHoldsTheFractionsWorkedOutByHandUntilAZeroPivot) {
     std::optional<Shadow> s = Shadow::Build(Texts("15"), '.');
     ASSERT_TRUE(s);
+    EXPECT_EQ(ExactTableau(*s),
+              " 0 2 1 3 1 0 0 18 | 0 1 2 4 0 1 0 8 | 0 3 1 1 0 0 1 15 |"
+              " 4 6 2 0 0 0 | 0 0 0 18 8 15 | 0");
     // x2 enters (6 is the largest cost) at row 2 (8 / 2 = 4 is the smallest quotient).
     s->Pivot(3, 2);
     EXPECT_EQ(ExactTableau(*s),

@@ -46,9 +46,8 @@ TEST(LessonLatex, WorkedExampleCompilesWithEveryCharacterItMayMeet) {
     // After each press its pivot cell holds 1, boxed; the initial tableau has no pivot.
     const std::string boxed = "\\fcolorbox{black}{pivot}{\\strut 1}";
     int count = 0;
-    for (auto at = latex.find(boxed); at != std::string::npos; at = latex.find(boxed, at + 1)) {
+    for (std::size_t at = 0; (at = latex.find(boxed, at) + 1) != 0;)
         ++count;
-    }
     EXPECT_EQ(count, 2);
 
     // Compiled in a folder of its own, where TeX keeps any font it has to make as well; a folder

@@ -20,6 +20,8 @@
 namespace simplesso {
 namespace {
 
+using testing_support::Falsified;
+
 using testing_support::Fields;
 using testing_support::FieldTexts;
 using testing_support::Outcome;
@@ -55,13 +57,6 @@ const std::string kStep = "Con l'aritmetica esatta questo passo non si farebbe: 
 const std::string kLost =
     ".\nDa qui in poi l'aritmetica esatta non può seguire la lezione: non si divide per zero.";
 const std::string kUnbounded = "il problema è illimitato.";
-
-Message Falsified(const std::string& firstLine, const std::string& exact) {
-    return {"Fine",
-            firstLine + "\nL'arrotondamento dei numeri della tabella ha falsato il risultato." +
-                "\nCon l'aritmetica esatta " + exact,
-            MessageIcon::Warning};
-}
 
 struct LessonCase {
     const char* fields;

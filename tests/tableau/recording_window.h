@@ -101,6 +101,14 @@ inline std::vector<std::string> JoinedRows(const Grid& grid) {
     return rows;
 }
 
+// An end message as it reads when rounding has falsified the result it shows.
+inline Message Falsified(const std::string& firstLine, const std::string& exact) {
+    return {"Fine",
+            firstLine + "\nL'arrotondamento dei numeri della tabella ha falsato il risultato." +
+                "\nCon l'aritmetica esatta " + exact,
+            MessageIcon::Warning};
+}
+
 inline int CountCells(const Grid& grid, Colour colour) {
     int count = 0;
     for (int i = 0; i < Grid::kRows * Grid::kCols; ++i) {
