@@ -76,8 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    const char separator = data[0] == ',' || data[0] % 2 == 1 ? ',' : '.';
-    const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
+    const auto [separator, text] = SeparatorAndText(data, size);
 
     const bool number = IsNumber(text, separator);
     const std::optional<mpq_class> exact = ReadExact(text, separator);
