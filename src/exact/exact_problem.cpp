@@ -1,0 +1,35 @@
+#include "exact_problem.h"
+
+#include "exact_number.h"
+
+namespace simplesso {
+
+std::optional<ExactProblem> ReadExactProblem(const ProblemTexts& texts, char separator) {
+    ExactProblem p;
+    p.direction = texts.direction;
+    p.sense = texts.sense;
+    for (int v = 0; v < 3; ++v) {
+        const auto c = ReadExact(texts.objective[v], separator);
+        if (!c) {
+            return std::nullopt;
+        }
+        p.c[v] = *c;
+    }
+    for (int r = 0; r < 3; ++r) {
+        for (int v = 0; v < 3; ++v) {
+            const auto a = ReadExact(texts.constraint[r][v], separator);
+            if (!a) {
+                return std::nullopt;
+            }
+            p.a[r][v] = *a;
+        }
+        const auto b = ReadExact(texts.known[r], separator);
+        if (!b) {
+            return std::nullopt;
+        }
+        p.b[r] = *b;
+    }
+    return p;
+}
+
+}  // namespace simplesso
