@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "exact_simplex.h"
 #include "notices.h"
 #include "recording_window.h"
 #include "step.h"
@@ -17,33 +18,22 @@ using namespace simplesso;
 
 struct PlayedLesson {
     ProblemTexts fields;
-    std::vector<std::pair<int, int>> pivots;  // column, row
-    int presses = 0;
+    std::vector<StepReport> presses;
     Message end;
-    bool shownUnbounded = false;
+    StepReport::End shown = StepReport::End::None;
     std::string shownZ;
 };
 
 PlayedLesson Play(const ProblemTexts& fields) {
     PlayedLesson lesson;
     lesson.fields = fields;
-    Grid grid;
-    FormState state;
-    testing_support::RecordingWindow window;
-    state.RigaPivot = state.ColonnaPivot = 8;
-    state.PrimoPasso = true;
-    ImpostaTabella(grid, fields, window);
-    while (window.messages.empty() && lesson.presses < 50) {
-        const std::int16_t before = state.ColonnaPivot;
-        Simplesso(grid, state, '.', window);
-        ++lesson.presses;
-        if (state.ColonnaPivot != before) {
-            lesson.pivots.emplace_back(state.ColonnaPivot, state.RigaPivot);
-        }
+    testing_support::Session session(fields);
+    while (session.window.messages.empty() && lesson.presses.size() < 50) {
+        lesson.presses.push_back(session.Step());
     }
-    lesson.end = window.messages.empty() ? Message{} : window.messages[0];
-    lesson.shownUnbounded = lesson.end.text.starts_with("Il problema è illimitato.");
-    lesson.shownZ = grid.TextMatrix(9, 2);
+    lesson.end = session.window.messages.empty() ? Message{} : session.window.messages[0];
+    lesson.shown = lesson.presses.back().end;
+    lesson.shownZ = session.grid.TextMatrix(9, 2);
     return lesson;
 }
 
@@ -51,21 +41,38 @@ PlayedLesson Play(const ProblemTexts& fields) {
 int ExactSide(const PlayedLesson& lesson) {
     auto shadow = Shadow::Build(lesson.fields, '.');
     int notices = 0;
-    for (const auto& [col, row] : lesson.pivots) {
-        if (!shadow->Lost()) {
-            notices += PivotNotice(shadow->Check(col, row), col, row).has_value();
-            shadow->Pivot(col, row);
+    for (const StepReport& press : lesson.presses) {
+        if (shadow->Lost()) {
+            break;
+        }
+        switch (press.kind) {
+            case StepReport::Kind::Pivot:
+            case StepReport::Kind::ArtificialOut:
+                notices += PivotNotice(shadow->Check(press.col, press.row), press.entering,
+                                       {shadow->Minimising(),
+                                        press.kind == StepReport::Kind::ArtificialOut})
+                               .has_value();
+                shadow->Pivot(press.col, press.row);
+                break;
+            case StepReport::Kind::RowDropped:
+                shadow->DropRow(press.row);
+                break;
+            case StepReport::Kind::PhaseSwitch:
+                shadow->SwitchPhase();
+                break;
+            default:
+                break;
         }
     }
     const auto exact = SolveExactly(lesson.fields, '.');
-    const Message end = CheckedEnd(lesson.end, lesson.shownUnbounded, lesson.shownZ, *exact, '.');
+    const Message end = CheckedEnd(lesson.end, lesson.shown, lesson.shownZ, *exact, '.');
     return notices + (end != lesson.end);
 }
 
 void Run(benchmark::State& s, const std::vector<PlayedLesson>& lessons) {
     int presses = 0;
     for (const PlayedLesson& lesson : lessons) {
-        presses += lesson.presses;
+        presses += static_cast<int>(lesson.presses.size());
     }
     for (auto _ : s) {
         int notices = 0;
@@ -95,5 +102,15 @@ void HundredRandomProblems(benchmark::State& s) {
     Run(s, lessons);
 }
 BENCHMARK(HundredRandomProblems);
+
+void HundredProblemsOfTheCourse(benchmark::State& s) {
+    testing_support::RandomProblems generator(2024);
+    std::vector<PlayedLesson> lessons;
+    for (int i = 0; i < 100; ++i) {
+        lessons.push_back(Play(generator.NextOfTheCourse().texts));
+    }
+    Run(s, lessons);
+}
+BENCHMARK(HundredProblemsOfTheCourse);
 
 }  // namespace

@@ -1,4 +1,5 @@
-// Set-up plus every press of the step button until the computation stops.
+// Set-up plus every press of the step button until the computation stops: today's tableau, and
+// problems of the whole course solved by the two-phase method.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -14,35 +15,16 @@ using simplesso::ProblemTexts;
 
 // Returns the number of presses, so that the work cannot be optimised away.
 int Solve(const ProblemTexts& problem) {
-    simplesso::Grid grid;
-    simplesso::FormState state;
-    simplesso::testing_support::RecordingWindow window;
-    state.RigaPivot = state.ColonnaPivot = 8;
-    state.PrimoPasso = true;
-    simplesso::ImpostaTabella(grid, problem, window);
+    simplesso::testing_support::Session session(problem);
     int presses = 0;
-    while (window.messages.empty() && presses < 50) {
-        simplesso::Simplesso(grid, state, '.', window);
+    while (session.window.messages.empty() && presses < 50) {
+        session.Step();
         ++presses;
     }
     return presses;
 }
 
-void WorkedExample(benchmark::State& s) {
-    const ProblemTexts problem = simplesso::testing_support::Problem(
-        {"4", "6", "2"}, {{{"2", "1", "3", "18"}, {"1", "2", "4", "8"}, {"3", "1", "1", "15"}}});
-    for (auto _ : s) {
-        benchmark::DoNotOptimize(Solve(problem));
-    }
-}
-BENCHMARK(WorkedExample);
-
-void HundredRandomProblems(benchmark::State& s) {
-    simplesso::testing_support::RandomProblems generator(2024);
-    std::vector<ProblemTexts> problems;
-    for (int i = 0; i < 100; ++i) {
-        problems.push_back(generator.Next().texts);
-    }
+void Run(benchmark::State& s, const std::vector<ProblemTexts>& problems) {
     int presses = 0;
     for (auto _ : s) {
         for (const ProblemTexts& p : problems) {
@@ -53,6 +35,35 @@ void HundredRandomProblems(benchmark::State& s) {
     s.counters["presses/iter"] =
         benchmark::Counter(static_cast<double>(presses) / static_cast<double>(s.iterations()));
 }
+
+void WorkedExample(benchmark::State& s) {
+    Run(s, {simplesso::testing_support::Typed(simplesso::testing_support::kExample)});
+}
+BENCHMARK(WorkedExample);
+
+void HundredRandomProblems(benchmark::State& s) {
+    simplesso::testing_support::RandomProblems generator(2024);
+    std::vector<ProblemTexts> problems;
+    for (int i = 0; i < 100; ++i) {
+        problems.push_back(generator.Next().texts);
+    }
+    Run(s, problems);
+}
 BENCHMARK(HundredRandomProblems);
+
+// Only problems that need a first phase: at least one "≥" or "=" row once turned.
+void HundredTwoPhaseProblems(benchmark::State& s) {
+    simplesso::testing_support::RandomProblems generator(2024);
+    std::vector<ProblemTexts> problems;
+    while (problems.size() < 100) {
+        const ProblemTexts p = generator.NextOfTheCourse().texts;
+        if (simplesso::InitialShape(simplesso::TurnNegativeRows(p, '.').texts).phase ==
+            simplesso::Phase::First) {
+            problems.push_back(p);
+        }
+    }
+    Run(s, problems);
+}
+BENCHMARK(HundredTwoPhaseProblems);
 
 }  // namespace

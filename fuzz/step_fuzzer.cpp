@@ -6,8 +6,9 @@
 // The input is text, one item a line (see corpus/step_fuzzer):
 //   line 1     settings, one character each: separator (',' or anything else for '.'),
 //              PrimoPasso ('0' off), CampiValidi ('1' on), RigaPivot and ColonnaPivot (digits,
-//              taken modulo the grid's size), extra presses at the end (digit modulo 4) and '1'
-//              to colour the pivot cell cyan as an earlier computation would have;
+//              taken modulo the grid's size), extra presses at the end (digit modulo 4), '1'
+//              to colour the pivot cell cyan as an earlier computation would have, 'm' to
+//              minimise, and the three rows' senses ('>' or '=', anything else for "≤");
 //   line 2     c1|c2|c3, the objective;
 //   lines 3-5  a1|a2|a3|b, the constraints;
 //   then       "=" presses the step, and any other line "RC..." writes what follows the two
@@ -43,7 +44,7 @@ void Dump(const char* title, const Grid& grid, const FormState& state) {
                  grid.Row(), grid.Col(), state.PrimoPasso, state.CampiValidi, state.RigaPivot,
                  state.ColonnaPivot);
     for (int r = 0; r < Grid::kRows; ++r) {
-        for (int c = 0; c < Grid::kCols; ++c) {
+        for (int c = 0; c < grid.Cols(); ++c) {
             const Cell& cell = grid.At(r, c);
             std::fprintf(stderr, " [%s]%s", cell.text.c_str(),
                          cell.background == kCyan    ? "c"
@@ -60,6 +61,7 @@ struct Press {
     const Grid& after;
     const FormState& state;
     const std::vector<Message>& messages;
+    const StepReport& report;
     char separator;
 
     void Check(bool holds, const char* property, int row = -1, int col = -1) const {
@@ -78,51 +80,76 @@ struct Press {
     bool Shown(const Message& message) const { return messages == std::vector<Message>{message}; }
 
     void CheckAll() const {
+        using Kind = StepReport::Kind;
         Check(messages.size() <= 1, "at most one message a press");
-        const bool failed = Shown(StepFailedMessage());
         if (!stateBefore.PrimoPasso) {
-            Check(Shown(EndMessage()), "no computation running: only the end message");
+            Check(Shown(stateBefore.Inammissibile ? InfeasibleMessage() : EndMessage()),
+                  "no computation running: only the end message");
+            Check(report.kind == Kind::Repeated, "the end said again");
         }
-        if (failed || !stateBefore.PrimoPasso) {
-            Check(after == before && state == stateBefore, "a refused step changes nothing");
-            return;
+        if (report.kind == Kind::Failed) {
+            Check(Shown(StepFailedMessage()), "a step that fails says so");
         }
-        if (after == before) {
-            // No pivot: the end of the computation may still clear PrimoPasso.
+        Check(report.ChangesTableau() || after == before, "only a move changes the tableau");
+        if (!report.ChangesTableau()) {
             FormState ended = stateBefore;
             ended.PrimoPasso = false;
-            Check(state == stateBefore || (state == ended && Shown(EndMessage())),
-                  "without a pivot the form state stays, but for the end");
+            ended.Inammissibile = report.end == StepReport::End::Infeasible;
+            Check(state == stateBefore || (state == ended && messages.size() == 1),
+                  "without a move the form state stays, but for the end");
             return;
         }
-        CheckPivot();
+        Check(state.CampiValidi == stateBefore.CampiValidi, "CampiValidi untouched");
+        Check(state.PrimoPasso == (report.end == StepReport::End::None),
+              "the computation ends with the end message");
+        Check(messages.empty() == (report.end == StepReport::End::None), "an end says so");
+        if (report.kind == Kind::Pivot || report.kind == Kind::ArtificialOut) {
+            CheckPivot();
+        } else if (report.kind == Kind::RowDropped) {
+            for (int c = 0; c < after.Cols(); ++c) {
+                Check(after.TextMatrix(report.row, c).empty(), "a dropped row is empty",
+                      report.row, c);
+            }
+        } else {
+            Check(state.Fase == Phase::Second && after.TextMatrix(9, 1) == "Z =",
+                  "the switch starts the second phase");
+            for (int c = 2; c < after.Cols() - 1; ++c) {
+                Check(!after.TextMatrix(0, c).starts_with('a'), "no artificial column left", 0,
+                      c);
+            }
+        }
+        CheckSolution();
     }
 
     void CheckPivot() const {
-        Check(messages.empty() || Shown(EndMessage()), "a pivot ends at most");
-        Check(state.PrimoPasso == messages.empty(), "the computation ends with the end message");
-        Check(state.CampiValidi == stateBefore.CampiValidi, "CampiValidi untouched");
         const int q = state.RigaPivot;
         const int p = state.ColonnaPivot;
-        Check(q >= 1 && q <= 3 && p >= 2 && p <= 7, "the pivot lies in the tableau", q, p);
+        Check(q == report.row && p == report.col, "the pivot is the one reported", q, p);
+        Check(q >= 1 && q <= 3 && p >= 2 && p < after.Cols() - 1, "the pivot lies in the tableau",
+              q, p);
         Check(after.Row() == q && after.Col() == p, "the pivot cell is current", q, p);
-        Check(after.TextMatrix(q, 1) == "x" + std::to_string(p - 1), "the entering name", q, 1);
+        Check(after.TextMatrix(q, 1) == after.TextMatrix(0, p), "the entering name", q, 1);
         Check(after.TextMatrix(q, 0) == before.TextMatrix(6, p), "the entering cost", q, 0);
-
+        Check(after.Cols() == before.Cols(), "a pivot keeps the columns");
         for (int r = 0; r < Grid::kRows; ++r) {
-            for (int c = 0; c < Grid::kCols; ++c) {
+            for (int c = 0; c < after.Cols(); ++c) {
                 CheckCell(r, c, q, p);
             }
         }
-        // Each basic variable's known term, copied, under its column; zero for the others.
-        for (int c = 2; c <= 7; ++c) {
+    }
+
+    // Each basic variable's known term, copied, under its column; zero for the others.
+    void CheckSolution() const {
+        const int known = after.Cols() - 1;
+        for (int c = 2; c < known; ++c) {
             const std::string& shown = after.TextMatrix(8, c);
             bool basic = false;
             bool copied = false;
             for (int r = 1; r <= 3; ++r) {
-                if (after.TextMatrix(r, 1) == "x" + std::to_string(c - 1)) {
+                if (!after.TextMatrix(r, 1).empty() &&
+                    after.TextMatrix(r, 1) == after.TextMatrix(0, c)) {
                     basic = true;
-                    copied = copied || shown == after.TextMatrix(r, 8);
+                    copied = copied || shown == after.TextMatrix(r, known);
                 }
             }
             Check(basic ? copied : shown == "0", "the solution row", 8, c);
@@ -132,6 +159,7 @@ struct Press {
     void CheckCell(int r, int c, int q, int p) const {
         const Cell& was = before.At(r, c);
         const Cell& is = after.At(r, c);
+        const int known = after.Cols() - 1;
         Check(is.bold == was.bold && is.alignment == was.alignment, "format untouched", r, c);
         if (r == q && c == p) {
             Check(is.background == kCyan, "the pivot cell is cyan", r, c);
@@ -140,24 +168,25 @@ struct Press {
         } else {
             Check(is.background == was.background, "other colours untouched", r, c);
         }
-        if (is.text == was.text || (r == q && c <= 1) || (r == 8 && c >= 2 && c <= 7)) {
+        if (is.text == was.text || (r == q && c <= 1) || (r == 8 && c >= 2 && c < known)) {
             return;  // unchanged, or checked as a name or a copy
         }
         const bool computed =
-            (r >= 1 && r <= 3 && c >= 2) || (r == 6 && c >= 2 && c <= 7) || (r == 9 && c == 2);
+            (r >= 1 && r <= 3 && c >= 2) || (r == 6 && c >= 2 && c < known) || (r == 9 && c == 2);
         Check(computed, "the step writes only the tableau", r, c);
         Check(ReadSingle(is.text, separator).has_value(), "a written value reads back", r, c);
     }
 };
 
-void PressStep(Grid& grid, FormState& state, char separator, RecordingWindow& window) {
+void PressStep(Grid& grid, FormState& state, const ProblemTexts& problem, char separator,
+               RecordingWindow& window) {
     const Grid before(grid);
     const FormState stateBefore = state;
     const bool atMostOneCyan = CountCells(grid, kCyan) <= 1;
     const std::size_t shown = window.messages.size();
-    Simplesso(grid, state, separator, window);
+    const StepReport report = Simplesso(grid, state, problem, separator, window);
     const std::vector<Message> messages(window.messages.begin() + shown, window.messages.end());
-    const Press press{before, stateBefore, grid, state, messages, separator};
+    const Press press{before, stateBefore, grid, state, messages, report, separator};
     press.CheckAll();
     press.Check(!atMostOneCyan || CountCells(grid, kCyan) <= 1, "never a second cyan cell");
 }
@@ -203,11 +232,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.PrimoPasso = setting(1, '1') != '0';
     state.CampiValidi = setting(2, '0') == '1';
     state.RigaPivot = static_cast<std::int16_t>(Digit(setting(3, '8'), Grid::kRows));
-    state.ColonnaPivot = static_cast<std::int16_t>(Digit(setting(4, '8'), Grid::kCols));
+    state.ColonnaPivot = static_cast<std::int16_t>(Digit(setting(4, '8'), 10));
     const int extraPresses = Digit(setting(5, '0'), 4);
     const bool cyanPivot = setting(6, '0') == '1';
 
     ProblemTexts problem;
+    problem.direction = setting(7, 'M') == 'm' ? Direction::Minimise : Direction::Maximise;
+    for (int r = 0; r < 3; ++r) {
+        const char sense = setting(8 + static_cast<std::size_t>(r), '<');
+        problem.sense[r] = sense == '>'   ? Sense::GreaterEqual
+                           : sense == '=' ? Sense::Equal
+                                          : Sense::LessEqual;
+    }
     NextLine(rest, line);
     problem.objective = Fields<3>(line);
     for (int r = 0; r < 3; ++r) {
@@ -220,7 +256,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Grid grid;
     RecordingWindow window;
-    ImpostaTabella(grid, problem, window);
+    ImpostaTabella(grid, state, problem, separator, window);
+    state.ColonnaPivot = static_cast<std::int16_t>(state.ColonnaPivot % grid.Cols());
     if (cyanPivot) {
         grid.SetRow(state.RigaPivot);
         grid.SetCol(state.ColonnaPivot);
@@ -228,14 +265,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (int action = 0; action < kMostActions && NextLine(rest, line); ++action) {
         if (line == "=") {
-            PressStep(grid, state, separator, window);
+            PressStep(grid, state, problem, separator, window);
         } else if (line.size() >= 2) {
-            grid.SetTextMatrix(Digit(line[0], Grid::kRows), Digit(line[1], Grid::kCols),
+            grid.SetTextMatrix(Digit(line[0], Grid::kRows), Digit(line[1], grid.Cols()),
                                std::string(line.substr(2, kLongestText)));
         }
     }
     for (int press = 0; press <= extraPresses; ++press) {
-        PressStep(grid, state, separator, window);
+        PressStep(grid, state, problem, separator, window);
     }
     return 0;
 }

@@ -1,5 +1,6 @@
-// The exact optimum of the lesson's problem, found by the simplex method in rationals with the
-// program's own rules, so that a lesson's end can be checked against it.
+// The exact outcome of the lesson's problem, found by the method the lesson teaches (one phase,
+// or two) in rationals with the program's own rules, so that a lesson's end can be checked
+// against it.
 #pragma once
 
 #include <gmpxx.h>
@@ -7,20 +8,28 @@
 #include <array>
 #include <optional>
 
-#include "setup.h"
+#include "problem.h"
+#include "shadow.h"
 
 namespace simplesso {
 
 struct ExactOptimum {
-    bool unbounded = false;
-    mpq_class z;                   // c1 x1 + c2 x2 + c3 x3; zero when unbounded
-    std::array<mpq_class, 3> x{};  // x1, x2, x3; zero when unbounded
+    enum class Kind { Optimal, Unbounded, Infeasible };
+    Kind kind = Kind::Optimal;
+    mpq_class z;                   // c1 x1 + c2 x2 + c3 x3; zero unless optimal
+    std::array<mpq_class, 3> x{};  // x1, x2, x3; zero unless optimal
+    std::optional<Shadow> final;   // the last tableau, optimal or not
+
+    bool Unbounded() const { return kind == Kind::Unbounded; }
+    bool Infeasible() const { return kind == Kind::Infeasible; }
 };
 
-// The largest positive reduced cost enters, the lowest column among equal ones; the smallest
+// The variable that improves most enters, the lowest column among equal ones; the smallest
 // quotient over strictly positive entries leaves, the lowest row among equal ones. Should a
-// basis come back, Bland's rule takes over, so that the method always ends. The objective's
-// known term plays no part, as in the tableau. Empty if a text does not read exactly.
-std::optional<ExactOptimum> SolveExactly(const ProblemTexts& fields, char separator);
+// basis come back in a phase, the smallest index takes over, so that the method always ends. A
+// first phase that ends above zero means no feasible solution; one that ends at zero takes its
+// artificial variables out of the basis (or drops a redundant row) before the second phase. The
+// objective's known term plays no part, as in the tableau. Empty if a text does not read exactly.
+std::optional<ExactOptimum> SolveExactly(const ProblemTexts& typed, char separator);
 
 }  // namespace simplesso

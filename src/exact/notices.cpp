@@ -33,10 +33,14 @@ std::string OptimumText(const mpq_class& z, char separator) {
     return fraction == decimal ? fraction : fraction + " (" + decimal + ")";
 }
 
-bool Agrees(bool shownUnbounded, std::string_view shownZ, const ExactOptimum& exact,
+bool Agrees(StepReport::End shown, std::string_view shownZ, const ExactOptimum& exact,
             char separator) {
-    if (shownUnbounded || exact.unbounded) {
-        return shownUnbounded == exact.unbounded;
+    using End = StepReport::End;
+    if (shown == End::Unbounded || exact.Unbounded()) {
+        return shown == End::Unbounded && exact.Unbounded();
+    }
+    if (shown == End::Infeasible || exact.Infeasible()) {
+        return shown == End::Infeasible && exact.Infeasible();
     }
     const auto z = ReadExact(shownZ, separator);
     if (!z) {
@@ -56,13 +60,15 @@ std::string FirstLine(const std::string& text) {
 
 }  // namespace
 
-std::optional<Message> PivotNotice(const PivotCheck& check, int col, int /*row*/, char separator) {
+std::optional<Message> PivotNotice(const PivotCheck& check, const std::string& entering,
+                                   PivotRule rule, char separator) {
     std::vector<std::string> faults;
-    if (check.entry <= 0) {
+    if (rule.artificialOut ? check.entry == 0 : check.entry <= 0) {
         faults.push_back("il pivot vale " + ValueText(check.entry, separator));
     }
-    if (check.reducedCost <= 0) {
-        faults.push_back("il DELTA r di x" + std::to_string(col - 1) + " vale " +
+    const bool improves = rule.minimising ? check.reducedCost < 0 : check.reducedCost > 0;
+    if (!rule.artificialOut && !improves) {
+        faults.push_back("il DELTA r di " + entering + " vale " +
                          ValueText(check.reducedCost, separator));
     }
     if (faults.empty()) {
@@ -81,14 +87,15 @@ std::optional<Message> PivotNotice(const PivotCheck& check, int col, int /*row*/
     return Message{"Attenzione!", text, MessageIcon::Warning};
 }
 
-Message CheckedEnd(const Message& usual, bool shownUnbounded, std::string_view shownZ,
+Message CheckedEnd(const Message& usual, StepReport::End shown, std::string_view shownZ,
                    const ExactOptimum& exact, char separator) {
-    if (Agrees(shownUnbounded, shownZ, exact, separator)) {
+    if (Agrees(shown, shownZ, exact, separator)) {
         return usual;
     }
     const std::string exactLine =
-        exact.unbounded ? "Con l'aritmetica esatta il problema è illimitato."
-                        : "Con l'aritmetica esatta Z = " + OptimumText(exact.z, separator) + ".";
+        exact.Unbounded()    ? "Con l'aritmetica esatta il problema è illimitato."
+        : exact.Infeasible() ? "Con l'aritmetica esatta il problema non ha soluzioni ammissibili."
+                             : "Con l'aritmetica esatta Z = " + OptimumText(exact.z, separator) + ".";
     return {usual.title,
             FirstLine(usual.text) +
                 "\nL'arrotondamento dei numeri della tabella ha falsato il risultato.\n" +

@@ -8,21 +8,31 @@
 #include "exact_simplex.h"
 #include "form_state.h"
 #include "shadow.h"
+#include "step.h"
 
 namespace simplesso {
 
-// "Attenzione!" with the warning icon when the exact pivot entry or the exact reduced cost of
-// the entering variable (grid column col) is zero or negative, saying which value is exactly
-// what; an exactly zero pivot adds that the exact values cannot follow the lesson from there on.
-// Empty when the pivot is sound. A value whose fraction is long is written as a decimal.
-std::optional<Message> PivotNotice(const PivotCheck& check, int col, int row, char separator = '.');
+// What a pivot must be, exactly, to be made: one of the method, whose entering variable improves
+// the objective (DELTA r above zero, or below when minimising) and whose pivot is positive; or
+// one that takes an artificial variable out, whose pivot must only not be zero.
+struct PivotRule {
+    bool minimising = false;
+    bool artificialOut = false;
+};
 
-// The end message to show instead of `usual` (the step's end or unbounded message, as
-// shownUnbounded tells; shownZ is the text of grid cell (9, 2)). It is `usual` itself when the
-// lesson's end agrees with the exact optimum: both unbounded, or both ended with Z within
-// 1E-04 * max(1, |exact Z|). Otherwise it keeps the title and first line, takes the warning icon
-// and says that rounding falsified the result and what the exact optimum is.
-Message CheckedEnd(const Message& usual, bool shownUnbounded, std::string_view shownZ,
+// "Attenzione!" with the warning icon when the exact pivot entry or the exact reduced cost of
+// the entering variable (named `entering`) breaks the rule, saying which value is exactly what;
+// an exactly zero pivot adds that the exact values cannot follow the lesson from there on.
+// Empty when the pivot is sound. A value whose fraction is long is written as a decimal.
+std::optional<Message> PivotNotice(const PivotCheck& check, const std::string& entering,
+                                   PivotRule rule, char separator = '.');
+
+// The end message to show instead of `usual` (the step's end, unbounded or infeasible message,
+// as `shown` tells; shownZ is the text of grid cell (9, 2)). It is `usual` itself when the
+// lesson's end agrees with the exact outcome: both unbounded, both infeasible, or both optimal
+// with Z within 1E-04 * max(1, |exact Z|). Otherwise it keeps the title and first line, takes
+// the warning icon and says that rounding falsified the result and what the exact outcome is.
+Message CheckedEnd(const Message& usual, StepReport::End shown, std::string_view shownZ,
                    const ExactOptimum& exact, char separator);
 
 }  // namespace simplesso

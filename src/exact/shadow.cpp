@@ -4,29 +4,25 @@
 #include <string>
 
 #include "exact_number.h"
+#include "grid.h"
 
 namespace simplesso {
-namespace {
 
-// The grid never pivots elsewhere; a caller that asks for it has lost track of the lesson.
-void CheckPivotCell(int col, int row) {
-    if (col < 2 || col > 7 || row < 1 || row > 3) {
-        throw std::out_of_range("no pivot at row " + std::to_string(row) + ", column " +
-                                std::to_string(col));
-    }
-}
-
-}  // namespace
-
-std::optional<Shadow> Shadow::Build(const ProblemTexts& fields, char separator) {
+std::optional<Shadow> Shadow::Build(const ProblemTexts& typed, char separator) {
+    const TurnedProblem turned = TurnNegativeRows(typed, separator);
+    const ProblemTexts& fields = turned.texts;
     Shadow s;
+    s.shape_ = InitialShape(fields);
+    s.direction_ = typed.direction;
+    s.cells_.assign(Grid::kRows * s.Cols(), mpq_class(0));
     for (int v = 0; v < 3; ++v) {
         const auto c = ReadExact(fields.objective[v], separator);
         if (!c) {
             return std::nullopt;
         }
-        s.At(5, v + 2) = s.At(6, v + 2) = *c;
+        s.objective_[v] = *c;
     }
+    const int known = s.KnownColumn();
     for (int r = 1; r <= 3; ++r) {
         for (int v = 0; v < 3; ++v) {
             const auto a = ReadExact(fields.constraint[r - 1][v], separator);
@@ -39,77 +35,181 @@ std::optional<Shadow> Shadow::Build(const ProblemTexts& fields, char separator) 
         if (!b) {
             return std::nullopt;
         }
-        s.At(r, 4 + r) = 1;
-        s.At(r, 8) = s.At(8, 4 + r) = *b;
+        s.At(r, known) = *b;
+        s.basic_[r - 1] = 2 + s.shape_.basis[r - 1];
     }
+    for (std::size_t i = 3; i < s.shape_.columns.size(); ++i) {
+        const TableauColumn& column = s.shape_.columns[i];
+        s.At(column.row + 1, 2 + static_cast<int>(i)) = column.kind == ColumnKind::Surplus ? -1 : 1;
+    }
+    for (std::size_t i = 0; i < s.shape_.columns.size(); ++i) {
+        const TableauColumn& column = s.shape_.columns[i];
+        const bool firstPhase = s.shape_.phase == Phase::First;
+        mpq_class cost = 0;
+        if (firstPhase) {
+            cost = column.kind == ColumnKind::Artificial ? 1 : 0;
+        } else if (column.kind == ColumnKind::Decision) {
+            cost = s.objective_[column.variable];
+        }
+        s.At(5, 2 + static_cast<int>(i)) = cost;
+    }
+    for (int r = 1; r <= 3; ++r) {
+        s.At(r, 0) = s.Get(5, *s.basic_[r - 1]);
+    }
+    s.RewriteSolution();
+    s.RecomputeCostRows();
     return s;
 }
 
+bool Shadow::IsArtificial(int col) const {
+    return col >= 2 && col < KnownColumn() &&
+           shape_.columns[col - 2].kind == ColumnKind::Artificial;
+}
+
 PivotCheck Shadow::Check(int col, int row) const {
-    CheckPivotCell(col, row);
-    return {cells_[6][col], cells_[row][col]};
+    if (col < 2 || col >= KnownColumn() || row < 1 || row > 3 || !basic_[row - 1]) {
+        throw std::out_of_range("no pivot at row " + std::to_string(row) + ", column " +
+                                std::to_string(col));
+    }
+    return {Get(6, col), Get(row, col)};
 }
 
 void Shadow::Pivot(int col, int row) {
-    CheckPivotCell(col, row);
-    if (lost_ || cells_[row][col] == 0) {
+    const PivotCheck check = Check(col, row);
+    if (lost_ || check.entry == 0) {
         lost_ = true;
         return;
     }
     basic_[row - 1] = col;
-    At(row, 0) = cells_[6][col];
-    const mpq_class pivot = cells_[row][col];
-    for (int c = 2; c <= 8; ++c) {
+    At(row, 0) = check.reducedCost;
+    const mpq_class pivot = check.entry;
+    for (int c = 2; c <= KnownColumn(); ++c) {
         At(row, c) /= pivot;
     }
     for (int r = 1; r <= 3; ++r) {
-        if (r != row) {
+        if (r != row && basic_[r - 1]) {
             Eliminate(r, col, row);
         }
     }
-    RewriteBottom(row);
+    RewriteSolution();
+    for (int c = 2; c < KnownColumn(); ++c) {
+        At(6, c) -= Get(row, 0) * Get(row, c);
+    }
+    RewriteObjective();
 }
 
 // The pivot row now holds 1 in the pivot column, so the factor is the row's own entry there.
 void Shadow::Eliminate(int row, int col, int pivotRow) {
-    const mpq_class factor = cells_[row][col];
-    for (int c = 2; c <= 8; ++c) {
-        At(row, c) -= factor * cells_[pivotRow][c];
+    const mpq_class factor = Get(row, col);
+    for (int c = 2; c <= KnownColumn(); ++c) {
+        At(row, c) -= factor * Get(pivotRow, c);
     }
 }
 
-// Solution, reduced costs and objective, as the step writes them after the rows.
-void Shadow::RewriteBottom(int pivotRow) {
-    for (int c = 2; c <= 7; ++c) {
+void Shadow::DropRow(int row) {
+    if (row < 1 || row > 3) {
+        throw std::out_of_range("no constraint row " + std::to_string(row));
+    }
+    basic_[row - 1].reset();
+    for (int c = 0; c <= KnownColumn(); ++c) {
+        At(row, c) = 0;
+    }
+    RewriteSolution();
+    RewriteObjective();
+}
+
+void Shadow::SwitchPhase() {
+    TableauShape second = WithoutArtificials(shape_);
+    const int oldCols = Cols();
+    const int oldKnown = KnownColumn();
+    std::vector<mpq_class> cells(Grid::kRows * second.GridCols(), mpq_class(0));
+    const int known = second.KnownColumn();
+    for (int r = 0; r < Grid::kRows; ++r) {
+        for (int c = 0; c < known; ++c) {
+            cells[r * second.GridCols() + c] = cells_[r * oldCols + c];
+        }
+        cells[r * second.GridCols() + known] = cells_[r * oldCols + oldKnown];
+    }
+    for (auto& basic : basic_) {
+        if (basic && *basic >= known) {
+            basic.reset();  // an artificial variable still basic: the grid cannot get here
+            lost_ = true;
+        }
+    }
+    shape_ = std::move(second);
+    cells_ = std::move(cells);
+    for (int c = 2; c < known; ++c) {
+        const TableauColumn& column = shape_.columns[c - 2];
+        At(5, c) = column.kind == ColumnKind::Decision ? objective_[column.variable] : 0;
+    }
+    for (int r = 1; r <= 3; ++r) {
+        if (basic_[r - 1]) {
+            At(r, 0) = Get(5, *basic_[r - 1]);
+        }
+    }
+    RecomputeCostRows();
+}
+
+void Shadow::RewriteSolution() {
+    for (int c = 2; c < KnownColumn(); ++c) {
         At(8, c) = 0;
     }
     for (int r = 1; r <= 3; ++r) {
-        At(8, basic_[r - 1]) = cells_[r][8];
-    }
-    for (int c = 2; c <= 7; ++c) {
-        At(6, c) -= cells_[pivotRow][0] * cells_[pivotRow][c];
-    }
-    At(9, 2) = 0;
-    for (int c = 2; c <= 4; ++c) {
-        At(9, 2) += cells_[5][c] * cells_[8][c];
+        if (basic_[r - 1]) {
+            At(8, *basic_[r - 1]) = Get(r, KnownColumn());
+        }
     }
 }
 
-bool Shadow::IsNumberCell(int row, int col) {
+// Z counts the decision variables, W the artificial ones.
+void Shadow::RewriteObjective() {
+    At(9, 2) = 0;
+    for (int c = 2; c < KnownColumn(); ++c) {
+        const ColumnKind kind = shape_.columns[c - 2].kind;
+        const bool counts = shape_.phase == Phase::First ? kind == ColumnKind::Artificial
+                                                         : kind == ColumnKind::Decision;
+        if (counts) {
+            At(9, 2) += Get(5, c) * Get(8, c);
+        }
+    }
+}
+
+void Shadow::RecomputeCostRows() {
+    for (int c = 2; c < KnownColumn(); ++c) {
+        At(6, c) = Get(5, c);
+        for (int r = 1; r <= 3; ++r) {
+            if (basic_[r - 1]) {
+                At(6, c) -= Get(r, 0) * Get(r, c);
+            }
+        }
+    }
+    RewriteObjective();
+}
+
+bool Shadow::IsNumberCell(int row, int col) const {
     if (row >= 1 && row <= 3) {
-        return col == 0 || (col >= 2 && col <= 8);
+        return basic_[row - 1] && (col == 0 || (col >= 2 && col <= KnownColumn()));
     }
     if (row == 5 || row == 6 || row == 8) {
-        return col >= 2 && col <= 7;
+        return col >= 2 && col < KnownColumn();
     }
     return row == 9 && col == 2;
 }
 
 std::optional<mpq_class> Shadow::Value(int row, int col) const {
-    if (lost_ || row < 0 || row >= 10 || col < 0 || col >= 9 || !IsNumberCell(row, col)) {
+    if (lost_ || row < 0 || row >= Grid::kRows || col < 0 || col >= Cols() ||
+        !IsNumberCell(row, col)) {
         return std::nullopt;
     }
-    return cells_[row][col];
+    return Get(row, col);
+}
+
+std::optional<int> Shadow::BasicColumn(int row) const {
+    return basic_[row - 1];
+}
+
+std::array<mpq_class, 3> Shadow::Point() const {
+    return {Get(8, 2), Get(8, 3), Get(8, 4)};
 }
 
 }  // namespace simplesso

@@ -1,14 +1,17 @@
 // The exact tableau beside the grid, in the grid's own coordinates: built from the field texts
-// as the set-up writes them, and taken through every pivot the grid makes, in rationals. It
-// decides nothing; it only tells what the grid's values are exactly.
+// as the set-up writes them (in the same shape), and taken through every move the grid makes,
+// in rationals. It decides nothing; it only tells what the grid's values are exactly.
 #pragma once
 
 #include <gmpxx.h>
 
-#include <array>
 #include <optional>
+#include <string>
+#include <vector>
 
-#include "setup.h"
+#include "form_state.h"
+#include "problem.h"
+#include "shape.h"
 
 namespace simplesso {
 
@@ -21,31 +24,56 @@ struct PivotCheck {
 class Shadow {
   public:
     // Empty when a text does not read exactly.
-    static std::optional<Shadow> Build(const ProblemTexts& fields, char separator);
+    static std::optional<Shadow> Build(const ProblemTexts& typed, char separator);
 
-    // Grid column 2..7 entering, grid row 1..3 leaving (any other cell throws out_of_range).
-    // Once the shadow is lost its values no longer follow the grid: ask Lost() first.
+    // A variable column entering, a constraint row 1..3 leaving (any other cell throws
+    // out_of_range). Once the shadow is lost its values no longer follow the grid: ask Lost()
+    // first.
     PivotCheck Check(int col, int row) const;
     // The same rewrite as the step, exactly. An exactly zero pivot cannot be made: the shadow is
     // then lost and stays so.
     void Pivot(int col, int row);
+    // A redundant row emptied, as the grid empties it.
+    void DropRow(int row);
+    // From the first phase's tableau to the second's: the artificial columns go, the objective's
+    // costs come in, DELTA r and Z are computed again.
+    void SwitchPhase();
     bool Lost() const { return lost_; }
 
-    // The exact value of a number cell (rows 1-3: columns 0 and 2..8; rows 5, 6, 8: columns
-    // 2..7; the objective at (9, 2)); empty for any other cell or once lost.
+    // The exact value of a number cell (rows 1-3: column 0 and the variables' and known term's
+    // columns; rows 5, 6, 8: the variables' columns; the objective at (9, 2)); empty for any
+    // other cell, for a dropped row or once lost.
     std::optional<mpq_class> Value(int row, int col) const;
-    // The grid column of the variable basic in a constraint row 1..3 ("x1" is column 2).
-    int BasicColumn(int row) const { return basic_[row - 1]; }
+    // The grid column of the variable basic in a constraint row 1..3, or none for a dropped row.
+    std::optional<int> BasicColumn(int row) const;
+
+    int Cols() const { return shape_.GridCols(); }
+    int KnownColumn() const { return shape_.KnownColumn(); }
+    const TableauShape& Shape() const { return shape_; }
+    Phase CurrentPhase() const { return shape_.phase; }
+    // The first phase minimises W; the others go the objective's way.
+    bool Minimising() const {
+        return shape_.phase == Phase::First || direction_ == Direction::Minimise;
+    }
+    bool IsArtificial(int col) const;
+    // The values of x1, x2, x3 in the current basic solution.
+    std::array<mpq_class, 3> Point() const;
 
   private:
     Shadow() = default;
-    static bool IsNumberCell(int row, int col);
-    mpq_class& At(int row, int col) { return cells_[row][col]; }
+    bool IsNumberCell(int row, int col) const;
+    mpq_class& At(int row, int col) { return cells_[row * Cols() + col]; }
+    const mpq_class& Get(int row, int col) const { return cells_[row * Cols() + col]; }
     void Eliminate(int row, int col, int pivotRow);
-    void RewriteBottom(int pivotRow);
+    void RewriteSolution();
+    void RewriteObjective();
+    void RecomputeCostRows();
 
-    std::array<std::array<mpq_class, 9>, 10> cells_{};
-    std::array<int, 3> basic_{5, 6, 7};
+    TableauShape shape_;
+    Direction direction_ = Direction::Maximise;
+    std::array<mpq_class, 3> objective_{};
+    std::vector<mpq_class> cells_;
+    std::array<std::optional<int>, 3> basic_{};
     bool lost_ = false;
 };
 

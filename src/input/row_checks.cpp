@@ -47,18 +47,4 @@ std::optional<int> FirstNonNumericField(const RowTexts& texts, char separator) {
     return std::nullopt;
 }
 
-std::optional<int> FirstNegativeKnownTerm(const std::array<std::string, 3>& known, char separator) {
-    for (int i = 0; i < 3; ++i) {
-        const auto value = ReadDouble(known[i], separator);
-        if (value && *value < 0) {
-            return i;
-        }
-    }
-    return std::nullopt;
-}
-
-Message NegativeKnownTermMessage() {
-    return Warning("I termini noti dei vincoli non possono essere negativi.");
-}
-
 }  // namespace simplesso

@@ -31,9 +31,4 @@ Message RowFaultMessage(RowKind kind, RowFault fault);
 std::optional<int> FirstEmptyField(const RowTexts& texts);
 std::optional<int> FirstNonNumericField(const RowTexts& texts, char separator);
 
-// A slack basis needs known terms of at least zero: the first constraint (0-2) whose known term
-// reads below zero, if any.
-std::optional<int> FirstNegativeKnownTerm(const std::array<std::string, 3>& known, char separator);
-Message NegativeKnownTermMessage();
-
 }  // namespace simplesso

@@ -2,16 +2,28 @@
 
 #include <cmath>
 
+#include "lesson_document.h"
 #include "next_press.h"
 #include "numbers.h"
-#include "setup.h"
-#include "step.h"
 
 namespace simplesso {
 namespace {
 
+int KnownColumn(const Grid& grid) {
+    return grid.Cols() - 1;
+}
+
 std::optional<float> ReducedCost(const Grid& grid, int col, char separator) {
     return ReadSingle(grid.TextMatrix(6, col), separator);
+}
+
+// How much a unit of the variable improves the objective, as the step counts it.
+std::optional<float> Gain(const Grid& grid, const FormState& state, int col, char separator) {
+    const auto reduced = ReducedCost(grid, col, separator);
+    if (!reduced) {
+        return std::nullopt;
+    }
+    return Minimising(state) ? -*reduced : *reduced;
 }
 
 // How the chosen column or row stands among those that compete with it: alone, tied with one
@@ -19,17 +31,18 @@ std::optional<float> ReducedCost(const Grid& grid, int col, char separator) {
 // it; the pivot itself is always the one the step made.
 enum class Standing { Alone, Tied, Best };
 
-Standing EnteringStanding(const Grid& grid, int entering, char separator) {
+Standing EnteringStanding(const Grid& grid, const FormState& state, int entering,
+                          char separator) {
     const auto best = ReducedCost(grid, entering, separator);
     int candidates = 0;
     bool tied = false;
-    for (int c = 2; c <= 7; ++c) {
-        const auto reduced = ReducedCost(grid, c, separator);
-        if (!reduced || !(*reduced > kResidue) || InBasis(grid, c)) {
+    for (int c = 2; c < KnownColumn(grid); ++c) {
+        const auto gain = Gain(grid, state, c, separator);
+        if (!gain || !(*gain > kResidue) || InBasis(grid, c)) {
             continue;
         }
         ++candidates;
-        tied = tied || (c != entering && best && *reduced == *best);
+        tied = tied || (c != entering && best && ReducedCost(grid, c, separator) == *best);
     }
     if (candidates <= 1) {
         return Standing::Alone;
@@ -37,17 +50,17 @@ Standing EnteringStanding(const Grid& grid, int entering, char separator) {
     return tied ? Standing::Tied : Standing::Best;
 }
 
-Standing LeavingStanding(const Grid& grid, PivotCell pivot, char separator) {
-    const RowRatio chosen = RatioOf(grid, pivot.row, pivot.col, separator);
+Standing LeavingStanding(const Grid& grid, int row, int col, char separator) {
+    const RowRatio chosen = RatioOf(grid, row, col, separator);
     int competing = 0;
     bool tied = false;
     for (int r = 1; r <= 3; ++r) {
-        const RowRatio ratio = RatioOf(grid, r, pivot.col, separator);
+        const RowRatio ratio = RatioOf(grid, r, col, separator);
         if (!ratio.Competes()) {
             continue;
         }
         ++competing;
-        tied = tied || (r != pivot.row && ratio.quotient == chosen.quotient);
+        tied = tied || (r != row && ratio.quotient == chosen.quotient);
     }
     if (competing <= 1) {
         return Standing::Alone;
@@ -55,24 +68,32 @@ Standing LeavingStanding(const Grid& grid, PivotCell pivot, char separator) {
     return tied ? Standing::Tied : Standing::Best;
 }
 
-std::string EnteringReason(Standing standing) {
+std::string EnteringReason(Standing standing, bool minimising, bool smallestIndex) {
+    if (smallestIndex && standing != Standing::Alone) {
+        return minimising ? "è negativo ed è la variabile di indice più basso che lo è"
+                          : "è positivo ed è la variabile di indice più basso che lo è";
+    }
     switch (standing) {
         case Standing::Alone:
-            return "è l'unico positivo";
+            return minimising ? "è l'unico negativo" : "è l'unico positivo";
         case Standing::Tied:
-            return "è il più grande (a pari merito entra la variabile più a sinistra)";
+            return std::string(minimising ? "è il più negativo" : "è il più grande") +
+                   " (a pari merito entra la variabile più a sinistra)";
         case Standing::Best:
             break;
     }
-    return "è il più grande";
+    return minimising ? "è il più negativo" : "è il più grande";
 }
 
-std::string LeavingReason(Standing standing) {
+std::string LeavingReason(Standing standing, bool smallestIndex) {
     switch (standing) {
         case Standing::Alone:
             return "è l'unico rapporto ammissibile";
         case Standing::Tied:
-            return "è il rapporto più piccolo (a pari merito esce la riga più in alto)";
+            return smallestIndex
+                       ? "è il rapporto più piccolo (a pari merito esce la variabile di indice più "
+                         "basso)"
+                       : "è il rapporto più piccolo (a pari merito esce la riga più in alto)";
         case Standing::Best:
             break;
     }
@@ -93,11 +114,37 @@ std::string WhyNotCompeting(const RowRatio& ratio, char separator) {
     return ratio.known + " / " + ratio.entry + " non si può calcolare";
 }
 
+std::string Leaving(const Grid& grid, int row, int col, bool smallestIndex, char separator) {
+    return RatioOf(grid, row, col, separator).Text(separator) + " " +
+           LeavingReason(LeavingStanding(grid, row, col, separator), smallestIndex);
+}
+
+std::string Header(const Grid& grid, int col) {
+    return grid.TextMatrix(0, col);
+}
+
+// "x4, x2, x1": the basis row by row, leaving out a dropped row.
+std::string BasisText(const Grid& grid) {
+    std::string text;
+    for (int r = 1; r <= 3; ++r) {
+        const std::string& name = grid.TextMatrix(r, 1);
+        if (!name.empty()) {
+            text += (text.empty() ? "" : ", ") + name;
+        }
+    }
+    return text;
+}
+
+std::string Improving(const FormState& state) {
+    return Minimising(state) ? "negativo" : "positivo";
+}
+
 }  // namespace
 
 bool InBasis(const Grid& grid, int col) {
     for (int r = 1; r <= 3; ++r) {
-        if (grid.TextMatrix(r, 1) == VariableName(col - 1)) {
+        const std::string& name = grid.TextMatrix(r, 1);
+        if (!name.empty() && name == Header(grid, col)) {
             return true;
         }
     }
@@ -113,12 +160,14 @@ std::string RowRatio::Text(char separator) const {
     return known + " / " + entry + " = " + SevenDigitText(quotient.value_or(0), separator);
 }
 
-// The quotient is the step's: known term over entry, both read as singles, divided once.
+// The quotient is the step's: known term over entry, both read as singles, divided once. A
+// dropped row competes with nothing.
 RowRatio RatioOf(const Grid& grid, int row, int col, char separator) {
-    RowRatio ratio{ShownText(grid, row, 1), ShownText(grid, row, 8), ShownText(grid, row, col),
-                   ReadSingle(grid.TextMatrix(row, col), separator), std::nullopt};
-    const auto known = ReadSingle(grid.TextMatrix(row, 8), separator);
-    if (known && ratio.entryValue && *ratio.entryValue > kResidue) {
+    RowRatio ratio{ShownText(grid, row, 1), ShownText(grid, row, KnownColumn(grid)),
+                   ShownText(grid, row, col), ReadSingle(grid.TextMatrix(row, col), separator),
+                   std::nullopt};
+    const auto known = ReadSingle(grid.TextMatrix(row, KnownColumn(grid)), separator);
+    if (!ratio.basic.empty() && known && ratio.entryValue && *ratio.entryValue > kResidue) {
         const float quotient = *known / *ratio.entryValue;
         if (std::isfinite(quotient)) {
             ratio.quotient = quotient;
@@ -127,19 +176,64 @@ RowRatio RatioOf(const Grid& grid, int row, int col, char separator) {
     return ratio;
 }
 
-std::string ExplainPivot(const Grid& before, PivotCell pivot, char separator) {
-    const RowRatio leaving = RatioOf(before, pivot.row, pivot.col, separator);
-    return "Entra " + VariableName(pivot.col - 1) + ": il suo DELTA r (" +
-           ShownText(before, 6, pivot.col) + ") " +
-           EnteringReason(EnteringStanding(before, pivot.col, separator)) + ". Esce " +
-           leaving.basic + ": " + leaving.Text(separator) + " " +
-           LeavingReason(LeavingStanding(before, pivot, separator)) + ".";
+std::string PhasePrefix(const FormState& state) {
+    switch (state.Fase) {
+        case Phase::First:
+            return "Prima fase:";
+        case Phase::Second:
+            return "Seconda fase:";
+        case Phase::Single:
+            break;
+    }
+    return {};
+}
+
+std::string EnteringWhy(const Grid& before, const FormState& state, int col, char separator) {
+    return EnteringReason(EnteringStanding(before, state, col, separator), Minimising(state),
+                          state.MinimoIndice);
+}
+
+std::string ExplainPress(const Grid& before, const FormState& stateBefore, const Grid& after,
+                         const StepReport& press, char separator) {
+    using Kind = StepReport::Kind;
+    switch (press.kind) {
+        case Kind::Pivot:
+            return "Entra " + press.entering + ": il suo DELTA r (" +
+                   ShownText(before, 6, press.col) + ") " +
+                   EnteringWhy(before, stateBefore, press.col, separator) + ". Esce " +
+                   press.leaving + ": " +
+                   Leaving(before, press.row, press.col, stateBefore.MinimoIndice, separator) + ".";
+        case Kind::ArtificialOut:
+            return "W vale " + ShownText(before, 9, 2) + ", ma " + press.leaving +
+                   " è ancora in base a livello zero: esce con un pivot degenere su " +
+                   press.entering + ", il primo valore diverso da zero della sua riga (" +
+                   ShownText(before, press.row, press.col) +
+                   "), e i valori delle variabili non cambiano.";
+        case Kind::RowDropped:
+            return "W vale " + ShownText(before, 9, 2) + ", ma " + press.leaving +
+                   " è ancora in base e la sua riga ha 0 in ogni colonna non artificiale: il "
+                   "vincolo è ridondante e la sua riga è stata svuotata.";
+        case Kind::PhaseSwitch:
+            return "la prima fase è finita con W = " + ShownText(before, 9, 2) +
+                   " e ha trovato la base ammissibile " + BasisText(after) +
+                   ". Le colonne artificiali escono, Cr: prende i coefficienti della funzione "
+                   "economica, DELTA r e Z sono ricalcolati: comincia la seconda fase.";
+        case Kind::Repeated:
+        case Kind::NoEntering:
+        case Kind::Unbounded:
+        case Kind::Failed:
+            break;
+    }
+    return {};
 }
 
 std::vector<std::string> Quotients(const Grid& before, int col, char separator) {
     std::vector<std::string> lines;
     for (int r = 1; r <= 3; ++r) {
         const RowRatio ratio = RatioOf(before, r, col, separator);
+        if (ratio.basic.empty()) {
+            continue;
+        }
         lines.push_back(
             ratio.basic + ": " +
             (ratio.Competes() ? ratio.Text(separator) : WhyNotCompeting(ratio, separator)));
@@ -147,48 +241,80 @@ std::vector<std::string> Quotients(const Grid& before, int col, char separator) 
     return lines;
 }
 
-std::string ExplainNext(const Grid& grid, const FormState& state, char separator) {
-    const NextPress next = PredictPress(grid, state, separator);
+std::string ExplainNext(const Grid& grid, const FormState& state, const ProblemTexts& problem,
+                        char separator) {
+    using Kind = StepReport::Kind;
+    const StepReport next = PredictPress(grid, state, problem, separator).report;
+    const std::string w = ShownText(grid, 9, 2);
     switch (next.kind) {
-        case NextPress::Kind::Pivot: {
-            const RowRatio leaving = RatioOf(grid, next.pivot->row, next.pivot->col, separator);
-            return "Al prossimo passo entra " + VariableName(next.entering) + ", il cui DELTA r (" +
-                   ShownText(grid, 6, next.pivot->col) + ") " +
-                   EnteringReason(EnteringStanding(grid, next.pivot->col, separator)) +
-                   ", ed esce " + leaving.basic + ", perché " + leaving.Text(separator) + " " +
-                   LeavingReason(LeavingStanding(grid, *next.pivot, separator)) + "." +
-                   (next.endsLesson ? " Sarà l'ultimo passo." : "");
-        }
-        case NextPress::Kind::End:
-            return "Nessun DELTA r è positivo: la tabella è già ottima e il prossimo passo "
-                   "chiuderà "
-                   "la lezione.";
-        case NextPress::Kind::Unbounded:
-            return "Al prossimo passo entrerebbe " + VariableName(next.entering) + " (DELTA r " +
-                   ShownText(grid, 6, next.entering + 1) +
-                   "), ma nessun valore della sua colonna è positivo: il problema risulterà "
-                   "illimitato.";
-        case NextPress::Kind::Fails:
+        case Kind::Pivot:
+            return "Al prossimo passo entra " + next.entering + ", il cui DELTA r (" +
+                   ShownText(grid, 6, next.col) + ") " +
+                   EnteringWhy(grid, state, next.col, separator) + ", ed esce " + next.leaving +
+                   ", perché " +
+                   Leaving(grid, next.row, next.col, state.MinimoIndice, separator) + "." +
+                   (next.end != StepReport::End::None ? " Sarà l'ultimo passo." : "");
+        case Kind::NoEntering:
+            if (next.end == StepReport::End::Infeasible) {
+                return "Nessun DELTA r è negativo e W vale " + w +
+                       ", più di zero: il prossimo passo chiuderà la lezione, il problema non "
+                       "ha soluzioni ammissibili.";
+            }
+            return "Nessun DELTA r è " + Improving(state) +
+                   ": la tabella è già ottima e il prossimo passo chiuderà la lezione.";
+        case Kind::Unbounded:
+            return "Al prossimo passo entrerebbe " + next.entering + " (DELTA r " +
+                   ShownText(grid, 6, next.col) + "), ma nessun valore della sua colonna è " +
+                   "positivo: il problema risulterà illimitato.";
+        case Kind::ArtificialOut:
+            return "W vale " + w + ", ma " + next.leaving +
+                   " è ancora in base: il prossimo passo la farà uscire con un pivot degenere su " +
+                   next.entering + ".";
+        case Kind::RowDropped:
+            return "W vale " + w + ", ma " + next.leaving +
+                   " è ancora in base e la sua riga è ridondante: il prossimo passo la svuoterà.";
+        case Kind::PhaseSwitch:
+            return "La prima fase è finita con W = " + w +
+                   ": il prossimo passo comincerà la seconda fase.";
+        case Kind::Repeated:
+        case Kind::Failed:
             break;
     }
     return "Il prossimo passo non si potrà eseguire: un valore della tabella non è un numero "
            "valido o esce dall'intervallo consentito.";
 }
 
-std::string ExplainEnd(const Grid& grid, const FormState& state, char separator) {
-    if (!state.PrimoPasso) {
-        return "Nessun DELTA r è positivo: la tabella mostra la soluzione ottima, Z = " +
-               ShownText(grid, 9, 2) + ".";
+std::string ExplainEnd(const Grid& grid, const FormState& state, const StepReport& press) {
+    switch (press.end) {
+        case StepReport::End::Optimal:
+            return "Nessun DELTA r è " + Improving(state) +
+                   ": la tabella mostra la soluzione ottima, Z = " + ShownText(grid, 9, 2) + ".";
+        case StepReport::End::Infeasible:
+            return "Nessun DELTA r è negativo e W vale " + ShownText(grid, 9, 2) +
+                   ", più di zero: il problema non ha soluzioni ammissibili.";
+        case StepReport::End::Unbounded:
+            return "Il problema è illimitato: " + press.entering + " ha DELTA r " +
+                   ShownText(grid, 6, press.col) +
+                   ", ma nessun valore della sua colonna è positivo, quindi " + press.entering +
+                   " può crescere senza limite.";
+        case StepReport::End::None:
+            break;
     }
-    const NextPress next = PredictPress(grid, state, separator);
-    if (next.kind != NextPress::Kind::Unbounded) {
-        return {};
+    return {};
+}
+
+std::string ExplainTurnedRows(const TurnedProblem& problem, char separator) {
+    const ProblemStatement statement = StatementOf(problem.texts, "0", separator);
+    std::string text;
+    for (int r = 0; r < 3; ++r) {
+        if (problem.turned[r]) {
+            text += (text.empty() ? "" : " ") + std::string("Il vincolo ") +
+                    std::to_string(r + 1) +
+                    " aveva il termine noto negativo: moltiplicato per -1 ora si legge " +
+                    ConstraintText(statement, r) + ".";
+        }
     }
-    const std::string name = VariableName(next.entering);
-    return "Il problema è illimitato: " + name + " ha DELTA r " +
-           ShownText(grid, 6, next.entering + 1) +
-           ", ma nessun valore della sua colonna è positivo, quindi " + name +
-           " può crescere senza limite.";
+    return text;
 }
 
 }  // namespace simplesso

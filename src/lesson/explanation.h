@@ -1,5 +1,6 @@
-// The explanation line: why a pivot entered and left, what the next press will do and why the
-// lesson ended, always in the texts the grid shows so that the student finds every number.
+// The explanation line: why a pivot entered and left, what the next press will do, how the
+// two-phase method moves from one phase to the other and why the lesson ended, always in the
+// texts the grid shows so that the student finds every number.
 #pragma once
 
 #include <optional>
@@ -8,14 +9,16 @@
 
 #include "form_state.h"
 #include "grid.h"
-#include "snapshot.h"
+#include "problem.h"
+#include "shape.h"
+#include "step.h"
 
 namespace simplesso {
 
 // A cell's text as shown, without the blank the step puts before non-negative values.
 std::string ShownText(const Grid& grid, int row, int col);
 
-// Whether the variable of a grid column (2-7) is named in the basis column.
+// Whether the variable of a grid column is named in the basis column.
 bool InBasis(const Grid& grid, int col);
 
 // One constraint row of the ratio test on a column, with the texts as shown.
@@ -33,16 +36,30 @@ struct RowRatio {
 
 RowRatio RatioOf(const Grid& grid, int row, int col, char separator);
 
+// "Prima fase:" or "Seconda fase:" in a two-phase lesson, nothing otherwise.
+std::string PhasePrefix(const FormState& state);
+
+// Why the largest (or, minimising, the most negative) DELTA r enters: "è il più grande".
+std::string EnteringWhy(const Grid& before, const FormState& state, int col, char separator);
+
 // "Entra x2: il suo DELTA r (6) è il più grande. Esce x5: 8 / 4 = 2 è il rapporto più piccolo."
-std::string ExplainPivot(const Grid& before, PivotCell pivot, char separator);
+// and the moves between the phases, from what the press did.
+std::string ExplainPress(const Grid& before, const FormState& stateBefore, const Grid& after,
+                         const StepReport& press, char separator);
 
 // One line per constraint row for the tooltip: "x4: 18 / 2 = 9" or why the row does not compete.
 std::vector<std::string> Quotients(const Grid& before, int col, char separator);
 
-// What the next press will do: its pivot, or that it will end the lesson or find it unbounded.
-std::string ExplainNext(const Grid& grid, const FormState& state, char separator);
+// What the next press will do: its pivot, or that it will end the lesson, find it unbounded or
+// move on to the other phase.
+std::string ExplainNext(const Grid& grid, const FormState& state, const ProblemTexts& problem,
+                        char separator);
 
-// Why the lesson shown has ended; empty while it has not.
-std::string ExplainEnd(const Grid& grid, const FormState& state, char separator);
+// Why the lesson shown has ended, from the press that ended it; empty while it has not.
+std::string ExplainEnd(const Grid& grid, const FormState& state, const StepReport& press);
+
+// "Il vincolo 2 aveva il termine noto negativo: moltiplicato per -1 ora si legge ..." for the
+// rows the set-up turned; empty when none was.
+std::string ExplainTurnedRows(const TurnedProblem& problem, char separator);
 
 }  // namespace simplesso

@@ -105,14 +105,22 @@ std::string MathExpression(const Expression& expression) {
 std::string ProblemLatex(const ProblemStatement& problem) {
     std::string out =
         "\\subsection*{" + LatexEscaped(kProblemHeading) + "}\n\\[\n\\begin{array}{l}\n";
-    out += "\\max z = " + MathExpression(problem.objective) + "\\\\\n";
+    out += std::string(problem.direction == Direction::Minimise ? "\\min" : "\\max") + " Z = " +
+           MathExpression(problem.objective) + "\\\\\n";
     out += "\\mbox{" + LatexEscaped(kSubjectTo) + "}\\\\\n";
     for (int r = 0; r < 3; ++r) {
         const Term& right = problem.right[r];
-        out += "\\quad " + MathExpression(problem.left[r]) + " \\leq " +
+        const char* sense = problem.sense[r] == Sense::GreaterEqual ? " \\geq "
+                            : problem.sense[r] == Sense::Equal      ? " = "
+                                                                    : " \\leq ";
+        out += "\\quad " + MathExpression(problem.left[r]) + sense +
                (right.negative ? "-" : "") + MathTerm(right) + "\\\\\n";
     }
-    return out + "\\quad x_{1},\\ x_{2},\\ x_{3} \\geq 0\n\\end{array}\n\\]\n";
+    out += "\\quad x_{1},\\ x_{2},\\ x_{3} \\geq 0\n\\end{array}\n\\]\n";
+    for (const std::string& line : problem.turned) {
+        out += LatexEscaped(line) + "\\par\n";
+    }
+    return out;
 }
 
 std::string CellLatex(const TableCell& cell, bool pivot, int col) {
@@ -134,9 +142,10 @@ std::string CellLatex(const TableCell& cell, bool pivot, int col) {
 }
 
 std::string TableauLatex(const Tableau& tableau) {
-    std::string out = "{\\small\n\\begin{tabular}{cc|ccccccc}\n";
+    const std::size_t cols = tableau.cells[0].size();
+    std::string out = "{\\small\n\\begin{tabular}{cc|" + std::string(cols - 2, 'c') + "}\n";
     for (int r = 0; r < Grid::kRows; ++r) {
-        for (int c = 0; c < Grid::kCols; ++c) {
+        for (int c = 0; c < static_cast<int>(cols); ++c) {
             const bool pivot = tableau.pivot == PivotCell{r, c};
             out += (c > 0 ? " & " : "") + CellLatex(tableau.cells[r][c], pivot, c);
         }
@@ -160,7 +169,11 @@ std::string NoticeLatex(const Notice& notice) {
 
 // The heading, the tableau and its explanation share one minipage, which never splits.
 std::string SectionLatex(const LessonSection& section) {
-    std::string out =
+    std::string out;
+    if (!section.phase.empty()) {
+        out += "\\subsection*{" + LatexEscaped(section.phase) + "}\n";
+    }
+    out +=
         "\\par\\bigskip\\noindent\\begin{minipage}{\\linewidth}\n{\\large\\bfseries " +
         LatexEscaped(section.heading) + "}\\par\\smallskip\n";
     out += TableauLatex(section.tableau);

@@ -7,17 +7,15 @@
 #include "explanation.h"
 #include "next_press.h"
 #include "notices.h"
+#include "numbers.h"
 #include "setup.h"
 #include "step.h"
 
 namespace simplesso {
 namespace {
 
-bool IsUnbounded(const Message& message) {
-    return UnboundedVariable(message).has_value();
-}
-
-ProblemTexts TableauTexts(const std::array<std::string, 16>& fields) {
+ProblemTexts TableauTexts(const std::array<std::string, 16>& fields, std::array<Sense, 3> senses,
+                          Direction direction) {
     ProblemTexts texts;
     for (int v = 0; v < 3; ++v) {
         texts.objective[v] = fields[v];
@@ -28,6 +26,8 @@ ProblemTexts TableauTexts(const std::array<std::string, 16>& fields) {
     for (int r = 0; r < 3; ++r) {
         texts.known[r] = fields[4 + 4 * r + 3];
     }
+    texts.sense = senses;
+    texts.direction = direction;
     return texts;
 }
 
@@ -53,37 +53,66 @@ void Append(std::string& text, const std::string& more) {
     }
 }
 
+const std::string kCycling =
+    "Il metodo sta ciclando: questo passo riporterebbe una base già mostrata in questa fase, "
+    "quindi da qui si sceglie con la regola del minimo indice.";
+
 }  // namespace
 
-void Lesson::SetUp(const std::array<std::string, 16>& fields, char separator) {
-    const ProblemTexts texts = TableauTexts(fields);
-    ImpostaTabella(grid_, texts, window_);
-    record_ = LessonRecord{fields, separator, {}};
+void Lesson::SetUp(const std::array<std::string, 16>& fields, char separator,
+                   std::array<Sense, 3> senses, Direction direction) {
+    problem_ = TableauTexts(fields, senses, direction);
+    const SetUpReport setUp = ImpostaTabella(grid_, state_, problem_, separator, window_);
+    record_ = LessonRecord{fields, separator, {}, senses, direction};
     frames_.clear();
-    optimum_ = SolveExactly(texts, separator);
+    optimum_ = SolveExactly(problem_, separator);
     choice_.reset();
-    Remember(std::nullopt, ExplainNext(grid_, state_, separator), {},
-             Frame{Shadow::Build(texts, separator), PracticeTally{}, {}});
+    std::string explanation = PhasePrefix(state_);
+    Append(explanation, ExplainTurnedRows(setUp.problem, separator));
+    Append(explanation, ExplainNext(grid_, state_, problem_, separator));
+    Remember(std::nullopt, explanation, {},
+             Frame{Shadow::Build(problem_, separator), PracticeTally{}, {}, false});
+}
+
+bool Lesson::WouldCycle(char separator) const {
+    const PredictedPress next = PredictPress(grid_, state_, problem_, separator);
+    if (next.report.kind != StepReport::Kind::Pivot) {
+        return false;
+    }
+    const auto basis = BasisOf(next.grid);
+    for (auto s = record_.snapshots.rbegin(); s != record_.snapshots.rend(); ++s) {
+        if (s->state.Fase != state_.Fase) {
+            break;
+        }
+        if (BasisOf(s->grid) == basis) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void Lesson::Press() {
     if (!Started()) {
-        Simplesso(grid_, state_, '.', window_);
+        Simplesso(grid_, state_, problem_, '.', window_);
         return;
     }
     const char separator = record_.separator;
+    std::string explanation;
+    if (state_.PrimoPasso && !state_.MinimoIndice && WouldCycle(separator)) {
+        state_.MinimoIndice = true;
+        explanation = kCycling;
+    }
     const Grid before(grid_);
     const FormState stateBefore = state_;
     HeldMessages held;
-    Simplesso(grid_, state_, separator, held);
+    const StepReport press = Simplesso(grid_, state_, problem_, separator, held);
     const std::optional<PivotCell> guess = std::exchange(choice_, std::nullopt);
 
     std::vector<Message> shown;
-    bool ended = false;
+    const bool ended = press.end != StepReport::End::None;
     std::string falsified;
     for (const Message& message : held.messages) {
-        ended = ended || IsEnd(message);
-        shown.push_back(Checked(message));
+        shown.push_back(Checked(message, press.end));
         if (!(shown.back() == message)) {
             falsified = AfterFirstLine(shown.back().text);
         }
@@ -98,39 +127,70 @@ void Lesson::Press() {
     }
 
     Frame frame = frames_.back();
+    frame.falsified = !falsified.empty();
     std::optional<PivotCell> pivot;
-    std::string explanation;
-    if (!(grid_ == before)) {
-        pivot = PivotCell{state_.RigaPivot, state_.ColonnaPivot};
-        if (frame.shadow && !frame.shadow->Lost()) {
-            if (auto notice = PivotNotice(frame.shadow->Check(pivot->col, pivot->row), pivot->col,
-                                          pivot->row, separator)) {
-                shown.insert(shown.begin(), *notice);
-            }
-            frame.shadow->Pivot(pivot->col, pivot->row);
-        }
-        frame.quotients = Joined(Quotients(before, pivot->col, separator));
-        explanation = ExplainPivot(before, *pivot, separator);
+    const bool pivoted =
+        press.kind == StepReport::Kind::Pivot || press.kind == StepReport::Kind::ArtificialOut;
+    if (pivoted) {
+        pivot = PivotCell{press.row, press.col};
+        frame.quotients = Joined(Quotients(before, press.col, separator));
     }
+    if (frame.shadow && !frame.shadow->Lost()) {
+        Replay(*frame.shadow, press, stateBefore, shown);
+    }
+    std::string line = ExplainPress(before, stateBefore, grid_, press, separator);
     if (practising_ && guess) {
         frame.tally.Count(pivot && *guess == *pivot);
-        std::string verdict = Verdict(before, *guess, pivot, separator);
+        std::string verdict = Verdict(before, stateBefore, *guess, press, separator);
         if (!verdict.ends_with('!') && !verdict.ends_with('.')) {
             verdict += '.';
         }
         std::string both = verdict;
-        Append(both, explanation);
-        explanation = std::move(both);
+        Append(both, line);
+        line = std::move(both);
     }
+    Append(explanation, line);
     if (ended) {
         // A falsified end is not called optimal: the line says what the message box says.
-        Append(explanation, falsified.empty() ? ExplainEnd(grid_, state_, separator) : falsified);
+        Append(explanation, falsified.empty() ? ExplainEnd(grid_, state_, press) : falsified);
         if (frame.tally.made > 0) {
             Append(explanation, frame.tally.Text());
         }
     }
-    Remember(pivot, explanation, shown, std::move(frame));
+    std::string prefixed = PhasePrefix(state_);
+    Append(prefixed, explanation);
+    Remember(pivot, prefixed, shown, std::move(frame), press);
     Show(std::move(shown));
+}
+
+// The shadow makes the move the grid made; a pivot that exact arithmetic would not make is said
+// before any message of the same press.
+void Lesson::Replay(Shadow& shadow, const StepReport& press, const FormState& stateBefore,
+                    std::vector<Message>& shown) const {
+    switch (press.kind) {
+        case StepReport::Kind::Pivot:
+        case StepReport::Kind::ArtificialOut: {
+            const PivotRule rule{Minimising(stateBefore),
+                                 press.kind == StepReport::Kind::ArtificialOut};
+            if (auto notice = PivotNotice(shadow.Check(press.col, press.row), press.entering, rule,
+                                          record_.separator)) {
+                shown.insert(shown.begin(), *notice);
+            }
+            shadow.Pivot(press.col, press.row);
+            return;
+        }
+        case StepReport::Kind::RowDropped:
+            shadow.DropRow(press.row);
+            return;
+        case StepReport::Kind::PhaseSwitch:
+            shadow.SwitchPhase();
+            return;
+        case StepReport::Kind::Repeated:
+        case StepReport::Kind::NoEntering:
+        case StepReport::Kind::Unbounded:
+        case StepReport::Kind::Failed:
+            return;
+    }
 }
 
 void Lesson::GoBack() {
@@ -152,7 +212,7 @@ void Lesson::SetPractising(bool on) {
 
 void Lesson::Choose(int row, int col) {
     if (practising_ && Started()) {
-        choice_ = AsChoice(row, col);
+        choice_ = AsChoice(grid_, row, col);
     }
 }
 
@@ -192,29 +252,70 @@ std::string Lesson::FractionsUnavailableReason() const {
     return {};
 }
 
+std::optional<StepReport> Lesson::EndPress() const {
+    if (!Started()) {
+        return std::nullopt;
+    }
+    const Snapshot& last = record_.snapshots.back();
+    if (last.press && last.press->end != StepReport::End::None) {
+        return last.press;
+    }
+    return std::nullopt;
+}
+
+bool Lesson::EndFalsified() const {
+    return Started() && frames_.back().falsified;
+}
+
+const Shadow* Lesson::ExactTableau() const {
+    return FractionsAvailable() ? &*frames_.back().shadow : nullptr;
+}
+
+std::vector<std::array<mpq_class, 3>> Lesson::Path() const {
+    std::vector<std::array<mpq_class, 3>> path;
+    for (std::size_t i = 0; i < frames_.size(); ++i) {
+        const Snapshot& snapshot = record_.snapshots[i];
+        if (snapshot.press && !snapshot.pivot && i > 0) {
+            continue;  // the same point again: no pivot was made
+        }
+        const auto& shadow = frames_[i].shadow;
+        if (shadow && !shadow->Lost()) {
+            path.push_back(shadow->Point());
+            continue;
+        }
+        std::array<mpq_class, 3> point{};
+        for (int v = 0; v < 3; ++v) {
+            point[v] = ReadExact(snapshot.grid.TextMatrix(8, 2 + v), record_.separator)
+                           .value_or(mpq_class(0));
+        }
+        path.push_back(point);
+    }
+    return path;
+}
+
+bool Lesson::PathApproximate() const {
+    return Started() && !FractionsAvailable();
+}
+
 void Lesson::Show(std::vector<Message> messages) const {
     for (const Message& message : messages) {
         window_.ShowMessage(message);
     }
 }
 
-bool Lesson::IsEnd(const Message& message) const {
-    return message == EndMessage() || IsUnbounded(message);
-}
-
-// The end as shown, checked against the exact optimum of the problem.
-Message Lesson::Checked(const Message& message) const {
-    if (!IsEnd(message) || !optimum_) {
+// The end as shown, checked against the exact outcome of the problem.
+Message Lesson::Checked(const Message& message, StepReport::End end) const {
+    if (end == StepReport::End::None || !optimum_ || message.title != "Fine") {
         return message;
     }
-    return CheckedEnd(message, IsUnbounded(message), grid_.TextMatrix(9, 2), *optimum_,
-                      record_.separator);
+    return CheckedEnd(message, end, grid_.TextMatrix(9, 2), *optimum_, record_.separator);
 }
 
 void Lesson::Remember(std::optional<PivotCell> pivot, std::string explanation,
-                      std::vector<Message> messages, Frame frame) {
-    record_.snapshots.push_back(
-        Snapshot{Grid(grid_), state_, pivot, std::move(explanation), std::move(messages)});
+                      std::vector<Message> messages, Frame frame,
+                      std::optional<StepReport> press) {
+    record_.snapshots.push_back(Snapshot{Grid(grid_), state_, pivot, std::move(explanation),
+                                         std::move(messages), std::move(press)});
     frames_.push_back(std::move(frame));
 }
 

@@ -23,8 +23,12 @@ class Lesson {
         : grid_(grid), state_(state), window_(window) {}
 
     // Builds the initial tableau from the sixteen texts (c1 c2 c3 known, then each constraint's
-    // a1 a2 a3 b) and starts a new lesson from it.
-    void SetUp(const std::array<std::string, 16>& fields, char separator);
+    // a1 a2 a3 b), the rows' senses and the objective's direction, and starts a new lesson from
+    // it.
+    void SetUp(const std::array<std::string, 16>& fields, char separator,
+               std::array<Sense, 3> senses = {Sense::LessEqual, Sense::LessEqual,
+                                              Sense::LessEqual},
+               Direction direction = Direction::Maximise);
 
     // One press of "Passo successivo": the step as always, then the precision notices, the
     // explanation and, when practising, the verdict on the chosen cell.
@@ -50,6 +54,19 @@ class Lesson {
     std::string FractionsUnavailableReason() const;
 
     const LessonRecord& Record() const { return record_; }
+    // The problem as typed, with its senses and direction.
+    const ProblemTexts& Problem() const { return problem_; }
+    // How the lesson shown ended, if it has: what its last press did.
+    std::optional<StepReport> EndPress() const;
+    // Whether the end shown was falsified by rounding (its message carries the exact outcome).
+    bool EndFalsified() const;
+    // The exact tableau beside the one shown, while it can follow; the exact optimum.
+    const Shadow* ExactTableau() const;
+    const std::optional<ExactOptimum>& ExactOutcome() const { return optimum_; }
+    // The point (x1, x2, x3) of every tableau shown, in order, exactly while the shadow follows
+    // and as the grid shows it once it cannot.
+    std::vector<std::array<mpq_class, 3>> Path() const;
+    bool PathApproximate() const;
 
   private:
     // What the lesson keeps beside each snapshot: the exact shadow as it stood and the practice
@@ -58,18 +75,25 @@ class Lesson {
         std::optional<Shadow> shadow;
         PracticeTally tally;
         std::string quotients;
+        bool falsified = false;
     };
 
     void Show(std::vector<Message> messages) const;
-    Message Checked(const Message& message) const;
-    bool IsEnd(const Message& message) const;
+    Message Checked(const Message& message, StepReport::End end) const;
+    // Whether the press the state is about to make would bring back a basis already shown in
+    // the same phase.
+    bool WouldCycle(char separator) const;
+    void Replay(Shadow& shadow, const StepReport& press, const FormState& stateBefore,
+                std::vector<Message>& shown) const;
     void Remember(std::optional<PivotCell> pivot, std::string explanation,
-                  std::vector<Message> messages, Frame frame);
+                  std::vector<Message> messages, Frame frame,
+                  std::optional<StepReport> press = std::nullopt);
 
     Grid& grid_;
     FormState& state_;
     WindowHooks& window_;
     LessonRecord record_;
+    ProblemTexts problem_;
     std::vector<Frame> frames_;
     std::optional<ExactOptimum> optimum_;
     std::optional<PivotCell> choice_;

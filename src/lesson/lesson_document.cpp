@@ -1,6 +1,5 @@
 #include "lesson_document.h"
 
-#include "next_press.h"
 #include "numbers.h"
 #include "setup.h"
 
@@ -46,13 +45,33 @@ Expression ReadExpression(const std::string* typed, int variables, const std::st
     return expression;
 }
 
-ProblemStatement ReadProblem(const LessonRecord& record) {
+ProblemTexts TextsOf(const LessonRecord& record) {
     const auto& f = record.fields;
-    ProblemStatement problem;
-    problem.objective = ReadExpression(&f[0], 3, f[3], record.separator);
+    ProblemTexts texts;
+    for (int v = 0; v < 3; ++v) {
+        texts.objective[v] = f[v];
+        for (int r = 0; r < 3; ++r) {
+            texts.constraint[r][v] = f[4 + 4 * r + v];
+        }
+    }
     for (int r = 0; r < 3; ++r) {
-        problem.left[r] = ReadExpression(&f[4 + 4 * r], 3, "", record.separator);
-        problem.right[r] = ReadTerm(f[7 + 4 * r], "");
+        texts.known[r] = f[7 + 4 * r];
+    }
+    texts.sense = record.senses;
+    texts.direction = record.direction;
+    return texts;
+}
+
+ProblemStatement ReadProblem(const LessonRecord& record) {
+    const ProblemTexts typed = TextsOf(record);
+    ProblemStatement problem = StatementOf(typed, record.fields[3], record.separator);
+    const TurnedProblem turned = TurnNegativeRows(typed, record.separator);
+    const ProblemStatement asHeld = StatementOf(turned.texts, "0", record.separator);
+    for (int r = 0; r < 3; ++r) {
+        if (turned.turned[r]) {
+            problem.turned.push_back("Vincolo " + std::to_string(r + 1) +
+                                     ", moltiplicato per −1: " + ConstraintText(asHeld, r));
+        }
     }
     return problem;
 }
@@ -78,18 +97,33 @@ Tableau TableauOf(const Snapshot& snapshot) {
         HorizontalAlignment::Left, HorizontalAlignment::Centre, HorizontalAlignment::Right};
     Tableau tableau;
     for (int r = 0; r < Grid::kRows; ++r) {
-        for (int c = 0; c < Grid::kCols; ++c) {
+        for (int c = 0; c < snapshot.grid.Cols(); ++c) {
             const Cell& cell = snapshot.grid.At(r, c);
-            tableau.cells[r][c] = {cell.text, cell.bold, kAlignments[cell.alignment / 3],
-                                   Grid::IsFixed(r, c)};
+            tableau.cells[r].push_back({cell.text, cell.bold, kAlignments[cell.alignment / 3],
+                                        Grid::IsFixed(r, c)});
         }
     }
     tableau.pivot = snapshot.pivot;
     return tableau;
 }
 
-LessonSection SectionOf(const Snapshot& snapshot, std::size_t index) {
+std::string PhaseName(Phase phase) {
+    switch (phase) {
+        case Phase::First:
+            return "Prima fase";
+        case Phase::Second:
+            return "Seconda fase";
+        case Phase::Single:
+            break;
+    }
+    return {};
+}
+
+LessonSection SectionOf(const Snapshot& snapshot, std::size_t index, const Snapshot* previous) {
     LessonSection section;
+    if (!previous || previous->state.Fase != snapshot.state.Fase) {
+        section.phase = PhaseName(snapshot.state.Fase);
+    }
     section.heading = index == 0 ? "Tabella iniziale" : "Passo " + std::to_string(index);
     section.tableau = TableauOf(snapshot);
     section.explanation = Lines(snapshot.explanation);
@@ -102,8 +136,8 @@ LessonSection SectionOf(const Snapshot& snapshot, std::size_t index) {
 std::vector<std::string> Optimum(const Snapshot& last) {
     const auto shown = [&](int row, int col) { return Trimmed(last.grid.TextMatrix(row, col)); };
     std::string solution;
-    for (int c = 2; c <= 7; ++c) {
-        solution += (c > 2 ? ", " : "") + VariableName(c - 1) + " = " + shown(8, c);
+    for (int c = 2; c < last.grid.Cols() - 1; ++c) {
+        solution += (c > 2 ? ", " : "") + last.grid.TextMatrix(0, c) + " = " + shown(8, c);
     }
     std::vector<std::string> outcome{"Soluzione ottima: Z = " + shown(9, 2), solution};
     // An end message that warns carries its reasons after the usual first line.
@@ -121,11 +155,23 @@ std::vector<std::string> Outcome(const LessonRecord& record) {
         return {"La lezione non è ancora cominciata."};
     }
     const Snapshot& last = record.snapshots.back();
-    for (const Message& m : last.messages) {
-        if (const auto k = UnboundedVariable(m)) {
-            return {"Il problema è illimitato: " + VariableName(*k) +
-                    " può crescere senza limite."};
+    const StepReport::End end = last.press ? last.press->end : StepReport::End::None;
+    if (end == StepReport::End::Unbounded) {
+        return {"Il problema è illimitato: " + last.press->entering +
+                " può crescere senza limite."};
+    }
+    if (!last.state.PrimoPasso && last.state.Inammissibile) {
+        std::vector<std::string> outcome{"Il problema non ha soluzioni ammissibili: la prima "
+                                         "fase è finita con W = " +
+                                         Trimmed(last.grid.TextMatrix(9, 2)) + "."};
+        for (const Message& m : last.messages) {
+            if (m.title == "Fine" && m.icon == MessageIcon::Warning) {
+                const auto lines = Lines(m.text);
+                outcome.insert(outcome.end(), lines.begin() + (lines.empty() ? 0 : 1),
+                               lines.end());
+            }
         }
+        return outcome;
     }
     if (!last.state.PrimoPasso) {
         return Optimum(last);
@@ -163,11 +209,38 @@ std::string ExpressionText(const Expression& expression) {
 }
 
 std::string ObjectiveText(const ProblemStatement& problem) {
-    return "max z = " + ExpressionText(problem.objective);
+    return (problem.direction == Direction::Minimise ? "min Z = " : "max Z = ") +
+           ExpressionText(problem.objective);
+}
+
+std::string SenseText(Sense sense) {
+    switch (sense) {
+        case Sense::GreaterEqual:
+            return "≥";
+        case Sense::Equal:
+            return "=";
+        case Sense::LessEqual:
+            break;
+    }
+    return "≤";
 }
 
 std::string ConstraintText(const ProblemStatement& problem, int index) {
-    return ExpressionText(problem.left[index]) + " ≤ " + TermText(problem.right[index]);
+    return ExpressionText(problem.left[index]) + " " + SenseText(problem.sense[index]) + " " +
+           TermText(problem.right[index]);
+}
+
+ProblemStatement StatementOf(const ProblemTexts& texts, const std::string& objectiveKnown,
+                             char separator) {
+    ProblemStatement problem;
+    problem.objective = ReadExpression(texts.objective.data(), 3, objectiveKnown, separator);
+    for (int r = 0; r < 3; ++r) {
+        problem.left[r] = ReadExpression(texts.constraint[r].data(), 3, "", separator);
+        problem.right[r] = ReadTerm(texts.known[r], "");
+    }
+    problem.sense = texts.sense;
+    problem.direction = texts.direction;
+    return problem;
 }
 
 LessonDocument BuildLessonDocument(const LessonRecord& record) {
@@ -175,7 +248,8 @@ LessonDocument BuildLessonDocument(const LessonRecord& record) {
     document.title = "Lezione sul metodo del simplesso";
     document.problem = ReadProblem(record);
     for (std::size_t i = 0; i < record.snapshots.size(); ++i) {
-        document.sections.push_back(SectionOf(record.snapshots[i], i));
+        document.sections.push_back(
+            SectionOf(record.snapshots[i], i, i > 0 ? &record.snapshots[i - 1] : nullptr));
     }
     document.outcome = Outcome(record);
     return document;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "grid.h"
+#include "problem.h"
 #include "snapshot.h"
 
 namespace simplesso {
@@ -24,8 +25,12 @@ using Expression = std::vector<Term>;  // terms whose value is zero are left out
 
 struct ProblemStatement {
     Expression objective;            // the objective's known term last, when it is not zero
-    std::array<Expression, 3> left;  // each constraint reads left ≤ right
+    std::array<Expression, 3> left;  // each constraint reads left ≤ right (or ≥, =)
     std::array<Term, 3> right;
+    std::array<Sense, 3> sense{Sense::LessEqual, Sense::LessEqual, Sense::LessEqual};
+    Direction direction = Direction::Maximise;
+    // The rows the set-up multiplied by -1, as the tableau holds them: "Vincolo 2 ...".
+    std::vector<std::string> turned;
 };
 
 enum class HorizontalAlignment { Left, Centre, Right };
@@ -38,7 +43,7 @@ struct TableCell {
 };
 
 struct Tableau {
-    std::array<std::array<TableCell, Grid::kCols>, Grid::kRows> cells;
+    std::array<std::vector<TableCell>, Grid::kRows> cells;  // every row as wide as the grid
     std::optional<PivotCell> pivot;
 };
 
@@ -49,6 +54,7 @@ struct Notice {
 };
 
 struct LessonSection {
+    std::string phase;    // "Prima fase", "Seconda fase" where a phase begins; empty otherwise
     std::string heading;  // "Tabella iniziale", "Passo 1", ...
     Tableau tableau;
     std::vector<std::string> explanation;  // one entry per line
@@ -71,9 +77,16 @@ inline const std::string kOutcomeHeading = "Risultato";
 std::string ExpressionText(const Expression& expression);
 // A lone term, with "−" before a negative one.
 std::string TermText(const Term& term);
-// "max z = 4 x1 + 6 x2 + 2 x3" and "2 x1 + x2 + 3 x3 ≤ 18".
+// "max Z = 4 x1 + 6 x2 + 2 x3" and "2 x1 + x2 + 3 x3 ≤ 18".
 std::string ObjectiveText(const ProblemStatement& problem);
 std::string ConstraintText(const ProblemStatement& problem, int index);
+// "≤", "≥" or "=".
+std::string SenseText(Sense sense);
+
+// The problem in mathematical notation from its texts (`objectiveKnown` is the objective's
+// known term as typed).
+ProblemStatement StatementOf(const ProblemTexts& texts, const std::string& objectiveKnown,
+                             char separator);
 
 LessonDocument BuildLessonDocument(const LessonRecord& record);
 

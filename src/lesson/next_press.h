@@ -1,13 +1,15 @@
 // What the next press of "Passo successivo" would do, found by running the step itself on copies
-// of the grid and the form state: the lesson never decides a pivot by rules of its own.
+// of the grid and the form state: the lesson never decides a move by rules of its own.
 #pragma once
 
-#include <optional>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "form_state.h"
 #include "grid.h"
-#include "snapshot.h"
+#include "problem.h"
+#include "step.h"
 
 namespace simplesso {
 
@@ -21,23 +23,21 @@ class HeldMessages : public WindowHooks {
     std::vector<Message> messages;
 };
 
-struct NextPress {
-    enum class Kind {
-        Pivot,      // a pivot is made; endsLesson says whether the end message follows it
-        End,        // the end message, nothing changes
-        Unbounded,  // the unbounded message, nothing changes
-        Fails,      // the step cannot be made, nothing changes
-    };
-    Kind kind = Kind::Fails;
-    std::optional<PivotCell> pivot;
-    int entering = 0;  // the k of x<k> entering, for Pivot and Unbounded
-    bool endsLesson = false;
+// The press, and the tableau and state it would leave.
+struct PredictedPress {
+    StepReport report;
+    Grid grid;
+    FormState state;
 };
 
-NextPress PredictPress(const Grid& grid, const FormState& state, char separator);
+PredictedPress PredictPress(const Grid& grid, const FormState& state, const ProblemTexts& problem,
+                            char separator);
 
-// The k of the unbounded message for x<k>, or nothing if the message is not one. The message may
-// carry more lines after the usual ones.
-std::optional<int> UnboundedVariable(const Message& message);
+// The names of the basic variables of a tableau, in order: what the method must not come back
+// to within a phase.
+std::multiset<std::string> BasisOf(const Grid& grid);
+
+// Whether the method minimises at this tableau: the first phase always does.
+bool Minimising(const FormState& state);
 
 }  // namespace simplesso

@@ -3,50 +3,53 @@
 #include "explanation.h"
 #include "next_press.h"
 #include "numbers.h"
-#include "setup.h"
-#include "step.h"
 
 namespace simplesso {
 namespace {
 
 const std::string kWrong = "Non è il pivot: ";
 
-// The press made no pivot: ask the step why, on the tableau the choice was made on.
-std::string NoPivot(const Grid& before, char separator) {
-    const FormState running{.CampiValidi = true,
-                            .PrimoPasso = true,
-                            .RigaPivot = static_cast<std::int16_t>(before.Row()),
-                            .ColonnaPivot = static_cast<std::int16_t>(before.Col())};
-    const NextPress next = PredictPress(before, running, separator);
+// The press made no pivot: say what it did instead.
+std::string NoPivot(const FormState& stateBefore, const StepReport& press) {
+    using Kind = StepReport::Kind;
     const std::string none = kWrong + "a questo passo non c'è pivot";
-    switch (next.kind) {
-        case NextPress::Kind::Unbounded:
-            return none + ", perché nessun valore della colonna di " + VariableName(next.entering) +
+    switch (press.kind) {
+        case Kind::Unbounded:
+            return none + ", perché nessun valore della colonna di " + press.entering +
                    " è positivo e il problema è illimitato";
-        case NextPress::Kind::End:
-            return none + ", perché nessun DELTA r è positivo";
-        case NextPress::Kind::Pivot:
-        case NextPress::Kind::Fails:
+        case Kind::NoEntering:
+            return none + ", perché nessun DELTA r è " +
+                   (Minimising(stateBefore) ? "negativo" : "positivo");
+        case Kind::RowDropped:
+            return none + ", perché la riga di " + press.leaving + " è ridondante";
+        case Kind::PhaseSwitch:
+            return none + ", perché la prima fase è finita e comincia la seconda";
+        case Kind::Pivot:
+        case Kind::ArtificialOut:
+        case Kind::Repeated:
+        case Kind::Failed:
             break;
     }
     return none;
 }
 
-std::string WrongColumn(const Grid& before, PivotCell chosen, PivotCell actual, char separator) {
-    const std::string mine = VariableName(chosen.col - 1);
-    const std::string theirs = VariableName(actual.col - 1);
-    const std::string largest = ShownText(before, 6, actual.col);
+std::string WrongColumn(const Grid& before, const FormState& state, PivotCell chosen,
+                        PivotCell actual, char separator) {
+    const std::string mine = before.TextMatrix(0, chosen.col);
+    const std::string theirs = before.TextMatrix(0, actual.col);
+    const std::string best = ShownText(before, 6, actual.col);
+    const std::string superlative = Minimising(state) ? "il più negativo" : "il più grande";
     if (InBasis(before, chosen.col)) {
-        return kWrong + mine + " è già in base e non entra; " + theirs +
-               " ha il DELTA r più grande: " + largest;
+        return kWrong + mine + " è già in base e non entra; " + theirs + " ha il DELTA r " +
+               superlative.substr(3) + ": " + best;
     }
     const auto mineValue = ReadSingle(before.TextMatrix(6, chosen.col), separator);
     if (mineValue && mineValue == ReadSingle(before.TextMatrix(6, actual.col), separator)) {
-        return kWrong + mine + " ha DELTA r " + largest + " come " + theirs +
+        return kWrong + mine + " ha DELTA r " + best + " come " + theirs +
                ", ma a pari merito entra la variabile più a sinistra, " + theirs;
     }
     return kWrong + mine + " ha DELTA r " + ShownText(before, 6, chosen.col) + ", ma " + theirs +
-           " ha il più grande: " + largest;
+           " ha " + superlative + ": " + best;
 }
 
 std::string WrongRow(const Grid& before, PivotCell chosen, PivotCell actual, char separator) {
@@ -70,25 +73,34 @@ std::string WrongRow(const Grid& before, PivotCell chosen, PivotCell actual, cha
 
 }  // namespace
 
-std::optional<PivotCell> AsChoice(int row, int col) {
-    if (row < 1 || row > 3 || col < 2 || col > 7) {
+std::optional<PivotCell> AsChoice(const Grid& grid, int row, int col) {
+    if (row < 1 || row > 3 || col < 2 || col > grid.Cols() - 2 ||
+        grid.TextMatrix(row, 1).empty()) {
         return std::nullopt;
     }
     return PivotCell{row, col};
 }
 
-std::string Verdict(const Grid& before, PivotCell chosen, std::optional<PivotCell> actual,
-                    char separator) {
-    if (!actual) {
-        return NoPivot(before, separator);
+std::string Verdict(const Grid& before, const FormState& stateBefore, PivotCell chosen,
+                    const StepReport& press, char separator) {
+    const bool pivoted =
+        press.kind == StepReport::Kind::Pivot || press.kind == StepReport::Kind::ArtificialOut;
+    if (!pivoted) {
+        return NoPivot(stateBefore, press);
     }
-    if (chosen == *actual) {
+    const PivotCell actual{press.row, press.col};
+    if (chosen == actual) {
         return "Giusto!";
     }
-    if (chosen.col != actual->col) {
-        return WrongColumn(before, chosen, *actual, separator);
+    if (press.kind == StepReport::Kind::ArtificialOut) {
+        return kWrong + press.leaving + " deve uscire dalla base con un pivot degenere nella sua " +
+               "riga, sul primo valore diverso da zero fuori dalle colonne artificiali, in " +
+               press.entering;
     }
-    return WrongRow(before, chosen, *actual, separator);
+    if (chosen.col != actual.col) {
+        return WrongColumn(before, stateBefore, chosen, actual, separator);
+    }
+    return WrongRow(before, chosen, actual, separator);
 }
 
 std::string PracticeTally::Text() const {

@@ -6,17 +6,19 @@
 #include <string>
 
 #include "grid.h"
+#include "form_state.h"
 #include "snapshot.h"
+#include "step.h"
 
 namespace simplesso {
 
 // Only the coefficients of the constraint rows can be a pivot; any other cell is no choice.
-std::optional<PivotCell> AsChoice(int row, int col);
+std::optional<PivotCell> AsChoice(const Grid& grid, int row, int col);
 
 // "Giusto!" when the choice is the pivot the press made; otherwise "Non è il pivot: " and why, with
-// the numbers of the tableau as shown before the press.
-std::string Verdict(const Grid& before, PivotCell chosen, std::optional<PivotCell> actual,
-                    char separator);
+// the numbers of the tableau as shown before the press (and the rule of the phase it was in).
+std::string Verdict(const Grid& before, const FormState& stateBefore, PivotCell chosen,
+                    const StepReport& press, char separator);
 
 struct PracticeTally {
     int right = 0;

@@ -9,6 +9,8 @@
 
 #include "form_state.h"
 #include "grid.h"
+#include "problem.h"
+#include "step.h"
 
 namespace simplesso {
 
@@ -26,6 +28,7 @@ struct Snapshot {
     std::optional<PivotCell> pivot;  // the pivot this press made, if it made one
     std::string explanation;         // the explanation line as shown (may hold two lines, '\n')
     std::vector<Message> messages;   // every message box of this press, in order
+    std::optional<StepReport> press;  // what the press did; empty for the set-up
 };
 
 // Everything an export needs.
@@ -34,6 +37,8 @@ struct LessonRecord {
         fields;  // as typed: c1 c2 c3 known, then each constraint a1 a2 a3 b
     char separator = '.';
     std::vector<Snapshot> snapshots;  // set-up first, then one per press
+    std::array<Sense, 3> senses{Sense::LessEqual, Sense::LessEqual, Sense::LessEqual};
+    Direction direction = Direction::Maximise;
 };
 
 }  // namespace simplesso

@@ -5,7 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#include "problem.h"
+
 namespace simplesso {
+
+// One phase only (every row "≤" once turned), or the first or second of the two-phase method.
+enum class Phase { Single, First, Second };
 
 struct FormState {
     bool CampiValidi = false;  // the last check of an input row passed
@@ -13,6 +18,14 @@ struct FormState {
     // Grid cell of the last pivot; the window's start-up sets both to 8.
     std::int16_t RigaPivot = 0;
     std::int16_t ColonnaPivot = 0;
+    // What the set-up made of the problem: the objective's direction and, for "≥" and "="
+    // rows, the phase of the two-phase method the tableau is in.
+    Direction Verso = Direction::Maximise;
+    Phase Fase = Phase::Single;
+    // The method came back to a basis it had shown: from then on the smallest index chooses.
+    bool MinimoIndice = false;
+    // The lesson ended because the first phase found no feasible solution.
+    bool Inammissibile = false;
 
     bool operator==(const FormState&) const = default;
 };

@@ -1,5 +1,6 @@
 #include "grid.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -16,7 +17,11 @@ void CheckIndex(int value, int count, const char* what) {
 }  // namespace
 
 Grid::Grid(const Grid& other)
-    : cells_(other.cells_), widths_(other.widths_), row_(other.row_), col_(other.col_) {}
+    : cells_(other.cells_),
+      widths_(other.widths_),
+      cols_(other.cols_),
+      row_(other.row_),
+      col_(other.col_) {}
 
 void Grid::SetRow(int row) {
     CheckIndex(row, kRows, "row");
@@ -29,7 +34,7 @@ void Grid::SetRow(int row) {
 }
 
 void Grid::SetCol(int col) {
-    CheckIndex(col, kCols, "column");
+    CheckIndex(col, cols_, "column");
     if (col != col_) {
         col_ = col;
         if (listener_) {
@@ -60,7 +65,7 @@ void Grid::SetTextMatrix(int row, int col, std::string text) {
 }
 
 void Grid::SetColWidth(int col, int twips) {
-    CheckIndex(col, kCols, "column");
+    CheckIndex(col, cols_, "column");
     widths_[col] = twips;
     if (listener_) {
         listener_->ColumnWidthChanged(col);
@@ -68,19 +73,53 @@ void Grid::SetColWidth(int col, int twips) {
 }
 
 int Grid::ColWidth(int col) const {
-    CheckIndex(col, kCols, "column");
+    CheckIndex(col, cols_, "column");
     return widths_[col];
 }
 
 const Cell& Grid::At(int row, int col) const {
     CheckIndex(row, kRows, "row");
-    CheckIndex(col, kCols, "column");
-    return cells_[row * kCols + col];
+    CheckIndex(col, cols_, "column");
+    return cells_[row * cols_ + col];
+}
+
+void Grid::SetCols(int cols) {
+    if (cols < kFixedCols + 1) {
+        throw std::out_of_range("grid needs a number column: " + std::to_string(cols));
+    }
+    if (cols == cols_) {
+        return;
+    }
+    std::vector<Cell> cells(kRows * cols);
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < std::min(cols, cols_); ++c) {
+            cells[r * cols + c] = std::move(cells_[r * cols_ + c]);
+        }
+    }
+    cells_ = std::move(cells);
+    const int numberCols = cols - kFixedCols;
+    const int width = numberCols > kCols - kFixedCols ? kNumberArea / numberCols : kDefaultColWidth;
+    widths_.resize(cols);
+    std::fill(widths_.begin() + kFixedCols, widths_.end(), width);
+    cols_ = cols;
+    row_ = std::min(row_, kRows - 1);
+    col_ = std::min(col_, cols_ - 1);
+    if (listener_) {
+        listener_->ColumnCountChanged();
+    }
 }
 
 void Grid::TakeContentOf(const Grid& other) {
+    if (other.cols_ != cols_) {
+        cells_ = other.cells_;
+        widths_ = other.widths_;
+        cols_ = other.cols_;
+        if (listener_) {
+            listener_->ColumnCountChanged();
+        }
+    }
     for (int r = 0; r < kRows; ++r) {
-        for (int c = 0; c < kCols; ++c) {
+        for (int c = 0; c < cols_; ++c) {
             if (At(r, c) != other.At(r, c)) {
                 Mutable(r, c) = other.At(r, c);
                 Changed(r, c);

@@ -1,11 +1,12 @@
-// The pivot grid: 10 rows by 9 columns of text cells with per-cell bold, alignment and
-// background, column widths in twips and a current cell. It is the only store of the tableau.
+// The pivot grid: 10 rows of text cells with per-cell bold, alignment and background, column
+// widths in twips and a current cell. It is the only store of the tableau. It has 9 columns
+// unless a tableau with more variables asks for more.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace simplesso {
 
@@ -37,18 +38,23 @@ class GridListener {
     virtual void CellChanged(int row, int col) = 0;
     virtual void ColumnWidthChanged(int col) = 0;
     virtual void CurrentCellChanged() = 0;
+    // The number of columns changed: every cell may have moved.
+    virtual void ColumnCountChanged() {}
 };
 
 class Grid {
   public:
     static constexpr int kRows = 10;
-    static constexpr int kCols = 9;
+    static constexpr int kCols = 9;  // the tableau of three variables and three slacks
     static constexpr int kFixedRows = 1;
     static constexpr int kFixedCols = 2;
     static constexpr int kDefaultColWidth = 960;  // twips
     static constexpr int kRowHeight = 240;        // twips
 
-    Grid() { widths_.fill(kDefaultColWidth); }
+    // The width the number columns share when there are more of them than kCols - 2.
+    static constexpr int kNumberArea = (kCols - 2) * kDefaultColWidth;
+
+    Grid() : cells_(kRows * kCols), widths_(kCols, kDefaultColWidth) {}
     // A copy carries the cells, widths and current cell, never the listener.
     Grid(const Grid& other);
     Grid& operator=(const Grid& other) = delete;
@@ -72,6 +78,12 @@ class Grid {
     void SetColWidth(int col, int twips);
     int ColWidth(int col) const;
 
+    int Cols() const { return cols_; }
+    // Keeps every cell whose column is still there; new cells are empty. The number columns
+    // (2 onwards) share kNumberArea when they are more than today's seven, and take the default
+    // width again when they are seven; columns 0 and 1 keep theirs.
+    void SetCols(int cols);
+
     const Cell& At(int row, int col) const;
     static bool IsFixed(int row, int col) { return row < kFixedRows || col < kFixedCols; }
 
@@ -80,8 +92,8 @@ class Grid {
     void TakeContentOf(const Grid& other);
 
     bool operator==(const Grid& other) const {
-        return cells_ == other.cells_ && widths_ == other.widths_ && row_ == other.row_ &&
-               col_ == other.col_;
+        return cols_ == other.cols_ && cells_ == other.cells_ && widths_ == other.widths_ &&
+               row_ == other.row_ && col_ == other.col_;
     }
 
   private:
@@ -89,8 +101,9 @@ class Grid {
     Cell& Mutable(int row, int col);
     void Changed(int row, int col);
 
-    std::array<Cell, kRows * kCols> cells_{};
-    std::array<int, kCols> widths_{};
+    std::vector<Cell> cells_;
+    std::vector<int> widths_;
+    int cols_ = kCols;
     int row_ = kFixedRows;
     int col_ = kFixedCols;
     GridListener* listener_ = nullptr;

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "numbers.h"
-#include "setup.h"
 
 namespace simplesso {
 namespace {
@@ -14,21 +13,32 @@ namespace {
 // A cell that cannot be read, or a value that cannot be written so that it reads back.
 struct StepFailure {};
 
-enum class Outcome { Pivoted, Ended, NoPositiveReducedCost, Unbounded };
+bool IsArtificial(const std::string& name) {
+    return name.starts_with('a');
+}
+
+bool IsDecision(const std::string& name) {
+    return name == "x1" || name == "x2" || name == "x3";
+}
 
 // Works on a copy of the grid and of the form state, so that a failure half-way leaves the
-// window's own untouched.
+// window's own untouched. Every column from 2 up to the known term's is a variable, named in
+// row 0; a constraint row whose basis cell is empty was dropped as redundant.
 class Step {
   public:
     Step(const Grid& grid, const FormState& state, char separator)
         : work_(grid), state_(state), separator_(separator) {}
 
-    Outcome Run();
+    StepReport Run(const ProblemTexts& problem);
+    void RecomputeCostRows();
     const Grid& Result() const { return work_; }
     const FormState& State() const { return state_; }
-    int Entering() const { return p_ - 1; }
 
   private:
+    int Known() const { return work_.Cols() - 1; }
+    const std::string& Header(int col) const { return work_.TextMatrix(0, col); }
+    bool Active(int row) const { return !work_.TextMatrix(row, 1).empty(); }
+
     float Read(int row, int col) const {
         const auto value = ReadSingle(work_.TextMatrix(row, col), separator_);
         if (!value) {
@@ -54,72 +64,59 @@ class Step {
     }
 
     void Highlight(Colour colour) {
+        if (state_.ColonnaPivot < 0 || state_.ColonnaPivot >= work_.Cols() ||
+            state_.RigaPivot < 0 || state_.RigaPivot >= Grid::kRows) {
+            return;
+        }
         work_.SetCol(state_.ColonnaPivot);
         work_.SetRow(state_.RigaPivot);
         work_.SetCellBackColor(colour);
     }
 
-    // The grid column of the variable named in column 1 of a constraint row ("x1" is column 2).
+    // The grid column of the variable basic in a constraint row.
     int BasicColumn(int row) const {
         const std::string& name = work_.TextMatrix(row, 1);
-        if (name.size() != 2 || name[0] != 'x' || name[1] < '1' || name[1] > '6') {
-            throw StepFailure{};
+        for (int c = 2; c < Known(); ++c) {
+            if (Header(c) == name) {
+                return c;
+            }
         }
-        return name[1] - '0' + 1;
+        throw StepFailure{};
     }
 
     bool IsBasic(int col) const {
         for (int r = 1; r <= 3; ++r) {
-            if (work_.TextMatrix(r, 1) == VariableName(col - 1)) {
+            if (Active(r) && work_.TextMatrix(r, 1) == Header(col)) {
                 return true;
             }
         }
         return false;
     }
 
-    // The column of the largest reduced cost that counts as positive; among equal ones the
-    // lowest column. Basic variables never enter.
-    std::optional<int> EnteringColumn() const {
-        float best = 0;
-        std::optional<int> entering;
-        for (int c = 2; c <= 7; ++c) {
-            const float reduced = Read(6, c);
-            if (reduced > best && reduced > kResidue && !IsBasic(c)) {
-                best = reduced;
-                entering = c;
-            }
-        }
-        return entering;
+    // The first phase minimises W; otherwise the objective goes the problem's way.
+    bool Minimising() const {
+        return state_.Fase == Phase::First || state_.Verso == Direction::Minimise;
     }
 
-    // Ratio test: only rows whose entry in the entering column counts as positive compete; the
-    // smallest quotient of known term to entry wins, the lowest row among equal ones.
-    std::optional<int> PivotRow() const {
-        std::optional<float> smallest;
-        std::optional<int> row;
-        for (int r = 1; r <= 3; ++r) {
-            const float entry = Read(r, p_);
-            if (!(entry > kResidue)) {
-                continue;
-            }
-            const float quotient = Read(r, 8) / entry;
-            if (!std::isfinite(quotient)) {
-                throw StepFailure{};
-            }
-            if (!smallest || quotient < *smallest) {
-                smallest = quotient;
-                row = r;
-            }
-        }
-        return row;
+    // How much a unit of the variable improves the objective: DELTA r, or its opposite when
+    // minimising.
+    float Gain(int col) const {
+        const float reduced = Read(6, col);
+        return Minimising() ? -reduced : reduced;
     }
 
+    std::optional<int> EnteringColumn() const;
+    std::optional<int> PivotRow(int col) const;
+    std::optional<int> ArtificialRow() const;
+    void Pivot(int col, int row);
     void Normalise();
     void Eliminate(int row);
     void RewriteSolution();
     void RewriteReducedCosts();
     void RewriteObjective();
-    bool AnyPositiveReducedCost() const;
+    bool AnyImproving() const;
+    void DropRow(int row);
+    void SwitchPhase(const ProblemTexts& problem);
 
     Grid work_;
     FormState state_;
@@ -128,34 +125,81 @@ class Step {
     int q_ = 0;
 };
 
-Outcome Step::Run() {
-    Highlight(kWhite);
-    const auto entering = EnteringColumn();
-    if (!entering) {
-        return Outcome::NoPositiveReducedCost;
+// The largest gain that counts as one enters, the lowest column among equal ones; under the
+// smallest-index rule the first column that improves at all. Basic variables never enter.
+std::optional<int> Step::EnteringColumn() const {
+    float best = 0;
+    std::optional<int> entering;
+    for (int c = 2; c < Known(); ++c) {
+        const float gain = Gain(c);
+        if (gain > best && gain > kResidue && !IsBasic(c)) {
+            best = gain;
+            entering = c;
+            if (state_.MinimoIndice) {
+                break;
+            }
+        }
     }
-    p_ = *entering;
-    state_.ColonnaPivot = static_cast<std::int16_t>(p_);
-    const auto pivotRow = PivotRow();
-    if (!pivotRow) {
-        return Outcome::Unbounded;
-    }
-    q_ = *pivotRow;
-    state_.RigaPivot = static_cast<std::int16_t>(q_);
+    return entering;
+}
 
-    work_.SetTextMatrix(q_, 1, VariableName(p_ - 1));
+// Ratio test: only rows whose entry in the entering column counts as positive compete; the
+// smallest quotient of known term to entry wins, the lowest row among equal ones (the row of the
+// lowest basic variable under the smallest-index rule).
+std::optional<int> Step::PivotRow(int col) const {
+    std::optional<float> smallest;
+    std::optional<int> row;
+    for (int r = 1; r <= 3; ++r) {
+        if (!Active(r)) {
+            continue;
+        }
+        const float entry = Read(r, col);
+        if (!(entry > kResidue)) {
+            continue;
+        }
+        const float quotient = Read(r, Known()) / entry;
+        if (!std::isfinite(quotient)) {
+            throw StepFailure{};
+        }
+        const bool tieWins = state_.MinimoIndice && row && quotient == *smallest &&
+                             BasicColumn(r) < BasicColumn(*row);
+        if (!smallest || quotient < *smallest || tieWins) {
+            smallest = quotient;
+            row = r;
+        }
+    }
+    return row;
+}
+
+// The first row whose basic variable is still artificial.
+std::optional<int> Step::ArtificialRow() const {
+    for (int r = 1; r <= 3; ++r) {
+        if (Active(r) && IsArtificial(work_.TextMatrix(r, 1))) {
+            return r;
+        }
+    }
+    return std::nullopt;
+}
+
+void Step::Pivot(int col, int row) {
+    p_ = col;
+    q_ = row;
+    state_.ColonnaPivot = static_cast<std::int16_t>(p_);
+    state_.RigaPivot = static_cast<std::int16_t>(q_);
+    work_.SetTextMatrix(q_, 1, Header(p_));
     work_.SetTextMatrix(q_, 0, work_.TextMatrix(6, p_));
     Highlight(kCyan);
     Normalise();
     static constexpr std::array<std::array<int, 2>, 4> kEliminationOrder{
         {{0, 0}, {3, 2}, {3, 1}, {2, 1}}};
-    for (int row : kEliminationOrder[q_]) {
-        Eliminate(row);
+    for (int r : kEliminationOrder[q_]) {
+        if (Active(r)) {
+            Eliminate(r);
+        }
     }
     RewriteSolution();
     RewriteReducedCosts();
     RewriteObjective();
-    return AnyPositiveReducedCost() ? Outcome::Pivoted : Outcome::Ended;
 }
 
 // The pivot row is divided in double precision by the pivot read once as a single, so a pivot
@@ -166,7 +210,7 @@ void Step::Normalise() {
     if (work_.TextMatrix(q_, p_) == "1") {
         return;
     }
-    for (int c = 2; c <= 8; ++c) {
+    for (int c = 2; c <= Known(); ++c) {
         WriteNumber(q_, c, FifteenDigitText(ReadWide(q_, c) / pivot, separator_));
     }
 }
@@ -175,7 +219,7 @@ void Step::Normalise() {
 // sum is rounded to a single.
 void Step::Eliminate(int row) {
     const float factor = -(Read(row, p_) * Read(q_, p_));
-    for (int c = 2; c <= 8; ++c) {
+    for (int c = 2; c <= Known(); ++c) {
         const float product = Read(q_, c) * factor;
         const float sum = Read(row, c) + product;
         WriteNumber(row, c, SevenDigitText(sum, separator_));
@@ -184,41 +228,168 @@ void Step::Eliminate(int row) {
 
 // Each basic variable shows its row's known term, copied as text, under its own column.
 void Step::RewriteSolution() {
-    for (int c = 2; c <= 7; ++c) {
+    for (int c = 2; c < Known(); ++c) {
         work_.SetTextMatrix(8, c, "0");
     }
     for (int r = 1; r <= 3; ++r) {
-        work_.SetTextMatrix(8, BasicColumn(r), work_.TextMatrix(r, 8));
+        if (Active(r)) {
+            work_.SetTextMatrix(8, BasicColumn(r), work_.TextMatrix(r, Known()));
+        }
     }
 }
 
 // Each reduced cost loses the entering multiplier times the pivot row, in double precision,
 // rounded to a single at the end.
 void Step::RewriteReducedCosts() {
-    for (int c = 2; c <= 7; ++c) {
+    for (int c = 2; c < Known(); ++c) {
         const double updated = static_cast<double>(Read(6, c)) -
                                static_cast<double>(Read(q_, 0)) * static_cast<double>(Read(q_, c));
         WriteNumber(6, c, BlankSignedText(static_cast<float>(updated), separator_));
     }
 }
 
-// Only the decision variables count; the objective's known term plays no part.
+// Z counts the decision variables only (the objective's known term plays no part); W, in the
+// first phase, the artificial ones.
 void Step::RewriteObjective() {
-    float z = Read(5, 2) * Read(8, 2);
-    for (int c = 3; c <= 4; ++c) {
-        const float term = Read(5, c) * Read(8, c);
-        z = z + term;
+    std::optional<float> z;
+    for (int c = 2; c < Known(); ++c) {
+        const bool counts =
+            state_.Fase == Phase::First ? IsArtificial(Header(c)) : IsDecision(Header(c));
+        if (counts) {
+            const float term = Read(5, c) * Read(8, c);
+            z = z ? *z + term : term;
+        }
     }
-    WriteNumber(9, 2, BlankSignedText(z, separator_));
+    WriteNumber(9, 2, BlankSignedText(z.value_or(0.0f), separator_));
 }
 
-bool Step::AnyPositiveReducedCost() const {
-    for (int c = 2; c <= 7; ++c) {
-        if (Read(6, c) > kResidue && !IsBasic(c)) {
+bool Step::AnyImproving() const {
+    for (int c = 2; c < Known(); ++c) {
+        if (Gain(c) > kResidue && !IsBasic(c)) {
             return true;
         }
     }
     return false;
+}
+
+// A redundant constraint: its cells are emptied, the grid keeps the row.
+void Step::DropRow(int row) {
+    for (int c = 0; c <= Known(); ++c) {
+        work_.SetTextMatrix(row, c, "");
+    }
+    RewriteSolution();
+    RewriteObjective();
+}
+
+// The artificial columns go (they are the last ones, so every other column keeps its place and
+// the known terms move left), "Cr:" and column 0 take the objective's coefficients, and DELTA r
+// and Z are computed again.
+void Step::SwitchPhase(const ProblemTexts& problem) {
+    int kept = 2;
+    while (kept < Known() && !IsArtificial(Header(kept))) {
+        ++kept;
+    }
+    const int known = Known();
+    for (int r = 0; r < Grid::kRows; ++r) {
+        const Cell cell = work_.At(r, known);
+        work_.SetTextMatrix(r, kept, cell.text);
+        work_.SetRow(r);
+        work_.SetCol(kept);
+        work_.SetCellBold(cell.bold);
+        work_.SetCellAlignment(cell.alignment);
+    }
+    work_.SetRow(9);
+    work_.SetCol(2);
+    work_.SetCols(kept + 1);
+    state_.Fase = Phase::Second;
+    state_.ColonnaPivot = static_cast<std::int16_t>(std::min<int>(state_.ColonnaPivot, kept));
+
+    const auto cost = [&](const std::string& name) {
+        return IsDecision(name) ? problem.objective[name[1] - '1'] : std::string("0");
+    };
+    for (int c = 2; c < Known(); ++c) {
+        work_.SetTextMatrix(5, c, cost(Header(c)));
+    }
+    for (int r = 1; r <= 3; ++r) {
+        if (Active(r)) {
+            work_.SetTextMatrix(r, 0, cost(work_.TextMatrix(r, 1)));
+        }
+    }
+    work_.SetTextMatrix(9, 1, "Z =");
+    RewriteSolution();
+    RecomputeCostRows();
+}
+
+// DELTA r = Cr minus the costs of the basis times the column, summed in double precision and
+// rounded to a single; then the objective.
+void Step::RecomputeCostRows() {
+    for (int c = 2; c < Known(); ++c) {
+        double reduced = Read(5, c);
+        for (int r = 1; r <= 3; ++r) {
+            if (Active(r)) {
+                reduced -= static_cast<double>(Read(r, 0)) * static_cast<double>(Read(r, c));
+            }
+        }
+        WriteNumber(6, c, BlankSignedText(static_cast<float>(reduced), separator_));
+    }
+    RewriteObjective();
+}
+
+StepReport Step::Run(const ProblemTexts& problem) {
+    using Kind = StepReport::Kind;
+    using End = StepReport::End;
+    StepReport report;
+    report.smallestIndex = state_.MinimoIndice;
+    Highlight(kWhite);
+    if (const auto entering = EnteringColumn()) {
+        report.col = *entering;
+        report.entering = Header(*entering);
+        state_.ColonnaPivot = static_cast<std::int16_t>(*entering);
+        const auto row = PivotRow(*entering);
+        if (!row) {
+            report.kind = Kind::Unbounded;
+            report.end = End::Unbounded;
+            return report;
+        }
+        report.row = *row;
+        report.leaving = work_.TextMatrix(*row, 1);
+        Pivot(*entering, *row);
+        report.kind = Kind::Pivot;
+        if (!AnyImproving()) {
+            const bool infeasible = state_.Fase == Phase::First && Read(9, 2) > kResidue;
+            report.end = state_.Fase != Phase::First ? End::Optimal
+                         : infeasible                ? End::Infeasible
+                                                     : End::None;
+        }
+        return report;
+    }
+    if (state_.Fase != Phase::First || Read(9, 2) > kResidue) {
+        report.kind = Kind::NoEntering;
+        report.end = state_.Fase == Phase::First ? End::Infeasible : End::Optimal;
+        return report;
+    }
+    if (const auto row = ArtificialRow()) {
+        report.row = *row;
+        report.leaving = work_.TextMatrix(*row, 1);
+        for (int c = 2; c < Known(); ++c) {
+            if (!IsArtificial(Header(c)) && std::fabs(Read(*row, c)) > kResidue) {
+                report.kind = Kind::ArtificialOut;
+                report.col = c;
+                report.entering = Header(c);
+                Pivot(c, *row);
+                return report;
+            }
+        }
+        report.kind = Kind::RowDropped;
+        DropRow(*row);
+        return report;
+    }
+    report.kind = Kind::PhaseSwitch;
+    SwitchPhase(problem);
+    if (!AnyImproving()) {
+        report.end = End::Optimal;
+    }
+    return report;
 }
 
 }  // namespace
@@ -228,10 +399,15 @@ Message EndMessage() {
             MessageIcon::Information};
 }
 
-Message UnboundedMessage(int enteringVariable) {
+Message InfeasibleMessage() {
+    return {"Fine", "Fine del calcolo del simplesso.\n\rIl problema non ha soluzioni ammissibili.",
+            MessageIcon::Information};
+}
+
+Message UnboundedMessage(const std::string& enteringVariable) {
     return {"Fine",
-            "Il problema è illimitato.\nLa variabile entrante x" +
-                std::to_string(enteringVariable) + " può crescere senza limite.",
+            "Il problema è illimitato.\nLa variabile entrante " + enteringVariable +
+                " può crescere senza limite.",
             MessageIcon::Information};
 }
 
@@ -242,37 +418,53 @@ Message StepFailedMessage() {
             MessageIcon::Warning};
 }
 
-void Simplesso(Grid& grid, FormState& state, char separator, WindowHooks& window) {
+bool RecomputeCostRows(Grid& grid, const FormState& state, char separator) {
+    Step step(grid, state, separator);
+    try {
+        step.RecomputeCostRows();
+    } catch (const StepFailure&) {
+        return false;
+    }
+    grid.TakeContentOf(step.Result());
+    return true;
+}
+
+StepReport Simplesso(Grid& grid, FormState& state, const ProblemTexts& problem, char separator,
+                     WindowHooks& window) {
+    using End = StepReport::End;
     if (!state.PrimoPasso) {
-        window.ShowMessage(EndMessage());
-        return;
+        window.ShowMessage(state.Inammissibile ? InfeasibleMessage() : EndMessage());
+        StepReport repeated;
+        repeated.kind = StepReport::Kind::Repeated;
+        repeated.end = state.Inammissibile ? End::Infeasible : End::Optimal;
+        return repeated;
     }
     Step step(grid, state, separator);
-    Outcome outcome;
+    StepReport report;
     try {
-        outcome = step.Run();
+        report = step.Run(problem);
     } catch (const StepFailure&) {
         window.ShowMessage(StepFailedMessage());
-        return;
+        return StepReport{};
     }
-    switch (outcome) {
-        case Outcome::NoPositiveReducedCost:
-            window.ShowMessage(EndMessage());
+    if (report.ChangesTableau()) {
+        grid.TakeContentOf(step.Result());
+        state = step.State();
+    }
+    switch (report.end) {
+        case End::None:
+            break;
+        case End::Unbounded:
+            window.ShowMessage(UnboundedMessage(report.entering));
+            break;
+        case End::Optimal:
+        case End::Infeasible:
+            window.ShowMessage(report.end == End::Optimal ? EndMessage() : InfeasibleMessage());
             state.PrimoPasso = false;
-            return;
-        case Outcome::Unbounded:
-            window.ShowMessage(UnboundedMessage(step.Entering()));
-            return;
-        case Outcome::Pivoted:
-        case Outcome::Ended:
-            grid.TakeContentOf(step.Result());
-            state = step.State();
-            if (outcome == Outcome::Ended) {
-                window.ShowMessage(EndMessage());
-                state.PrimoPasso = false;
-            }
-            return;
+            state.Inammissibile = report.end == End::Infeasible;
+            break;
     }
+    return report;
 }
 
 }  // namespace simplesso

@@ -1,23 +1,63 @@
-// One iteration of the simplex method on the tableau that the grid holds as text.
+// One press of "Passo successivo" on the tableau that the grid holds as text: a pivot of the
+// simplex method, or, in the two-phase method, the moves between the phases. What the press did
+// comes back as data; the messages the user reads are made from it.
 #pragma once
+
+#include <string>
 
 #include "form_state.h"
 #include "grid.h"
+#include "problem.h"
 
 namespace simplesso {
 
-// Below this a reduced cost does not count as positive and a column entry does not compete in
+// Below this a reduced cost does not count as improving and a column entry does not compete in
 // the ratio test: single precision leaves residue of this order where exact arithmetic gives 0.
 inline constexpr float kResidue = 1e-6f;
 
-// While PrimoPasso is false, shows the end message and changes nothing. Otherwise performs one
-// pivot: the whole next tableau is computed first and written only if every value in it could be
-// read and computed; on failure a warning is shown and nothing changes. When no reduced cost is
-// positive afterwards the end message is shown and PrimoPasso becomes false.
-void Simplesso(Grid& grid, FormState& state, char separator, WindowHooks& window);
+struct StepReport {
+    enum class Kind {
+        Repeated,       // the lesson had ended: its end message again, nothing changes
+        Pivot,          // a pivot of the method
+        ArtificialOut,  // a degenerate pivot that takes an artificial variable out of the basis
+        RowDropped,     // a redundant constraint's row emptied
+        PhaseSwitch,    // the first phase's tableau turned into the second's
+        NoEntering,     // no variable can enter: the end message, nothing changes
+        Unbounded,      // the entering column has no positive entry: its message, nothing changes
+        Failed,         // a value could not be read or computed: a warning, nothing changes
+    };
+    enum class End { None, Optimal, Unbounded, Infeasible };
+
+    Kind kind = Kind::Failed;
+    End end = End::None;  // how the lesson ended with this press, if it did
+    int col = 0;          // grid column of the pivot (or of the entering variable, Unbounded)
+    int row = 0;          // grid row of the pivot, or of the row dropped
+    std::string entering;        // name of the variable entering
+    std::string leaving;         // name of the variable leaving (or of the row dropped)
+    bool smallestIndex = false;  // chosen by the smallest-index rule
+
+    bool ChangesTableau() const {
+        return kind == Kind::Pivot || kind == Kind::ArtificialOut || kind == Kind::RowDropped ||
+               kind == Kind::PhaseSwitch;
+    }
+};
+
+// While PrimoPasso is false, shows the end message again and changes nothing. Otherwise makes
+// the next move of the method: the whole next tableau is computed first and written only if
+// every value in it could be read and computed; on failure a warning is shown and nothing
+// changes. The end message follows the press that ends the lesson, and PrimoPasso becomes false.
+// `problem` gives the objective the second phase takes over.
+StepReport Simplesso(Grid& grid, FormState& state, const ProblemTexts& problem, char separator,
+                     WindowHooks& window);
+
+// DELTA r of every variable from "Cr:" and the costs of the basis in column 0, and the
+// objective's value from "Cr:" and "Soluzione:", as a first or second phase starts. False when a
+// value cannot be read or written; the grid then holds what could be written.
+bool RecomputeCostRows(Grid& grid, const FormState& state, char separator);
 
 Message EndMessage();
-Message UnboundedMessage(int enteringVariable);
+Message InfeasibleMessage();
+Message UnboundedMessage(const std::string& enteringVariable);
 Message StepFailedMessage();
 
 }  // namespace simplesso

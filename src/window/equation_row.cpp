@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include "sense_button.h"
+
 namespace simplesso {
 
 EquationRow::EquationRow(Kind kind, const QString& title, QRect bounds, QWidget* parent)
@@ -18,8 +20,17 @@ void EquationRow::AddField(QLineEdit* field, QRect inParent) {
     Rename();
 }
 
+void EquationRow::AddSense(SenseButton* sense, QRect inParent) {
+    sense->setParent(this);
+    sense->setGeometry(inParent.translated(-pos()));
+    sense->lower();
+    sense_ = sense;
+    connect(sense, &SenseButton::senseChanged, this, [this] { Rename(); });
+    Rename();
+}
+
 QString EquationRow::Equation(Kind kind, const QString& title,
-                              const std::array<QString, 4>& terms) {
+                              const std::array<QString, 4>& terms, const QString& relation) {
     std::array<QString, 4> t;
     for (std::size_t i = 0; i < t.size(); ++i) {
         t[i] = terms[i].trimmed().isEmpty() ? QStringLiteral("…") : terms[i].trimmed();
@@ -28,7 +39,7 @@ QString EquationRow::Equation(Kind kind, const QString& title,
     if (kind == Kind::Objective) {
         return QStringLiteral("%1: Z uguale a %2 più %3").arg(title, sides, t[3]);
     }
-    return QStringLiteral("%1: %2 minore di %3").arg(title, sides, t[3]);
+    return QStringLiteral("%1: %2 %3 %4").arg(title, sides, relation, t[3]);
 }
 
 void EquationRow::Rename() {
@@ -36,7 +47,11 @@ void EquationRow::Rename() {
     for (std::size_t i = 0; i < terms.size(); ++i) {
         terms[i] = fields_[i] ? fields_[i]->text() : QString();
     }
-    setAccessibleName(Equation(kind_, title_, terms));
+    const Sense sense = sense_ ? sense_->Value() : Sense::LessEqual;
+    const QString relation = sense == Sense::GreaterEqual ? QStringLiteral("maggiore di")
+                             : sense == Sense::Equal      ? QStringLiteral("uguale a")
+                                                          : QStringLiteral("minore di");
+    setAccessibleName(Equation(kind_, title_, terms, relation));
 }
 
 }  // namespace simplesso

@@ -1,6 +1,7 @@
-// The four fields of one equation, grouped so that assistive technology announces the row as the
-// equation it shows, with the numbers typed so far: "Vincolo 1: 2 x1 più 1 x2 più 3 x3 minore di
-// 18"; a blank field reads "…". The row draws nothing: the frame behind it shows through.
+// The four fields of one equation, and a constraint's sense, grouped so that assistive technology
+// announces the row as the equation it shows, with the numbers typed so far: "Vincolo 1: 2 x1 più
+// 1 x2 più 3 x3 minore di 18" (or "maggiore di", "uguale a"); a blank field reads "…". The row
+// draws nothing: the frame behind it shows through.
 #pragma once
 
 #include <QWidget>
@@ -9,6 +10,8 @@
 class QLineEdit;
 
 namespace simplesso {
+
+class SenseButton;
 
 class EquationRow : public QWidget {
     Q_OBJECT
@@ -21,15 +24,20 @@ class EquationRow : public QWidget {
     // Places the row's next field (x1, x2, x3, then the known term) at a rectangle given in the
     // parent's coordinates, so that it stands where it would without the row.
     void AddField(QLineEdit* field, QRect inParent);
+    // Places a constraint's sense at a rectangle given in the parent's coordinates; it lies
+    // under the fields.
+    void AddSense(SenseButton* sense, QRect inParent);
 
   private:
     // The text the row is announced with, from its four terms in reading order.
-    static QString Equation(Kind kind, const QString& title, const std::array<QString, 4>& terms);
+    static QString Equation(Kind kind, const QString& title, const std::array<QString, 4>& terms,
+                            const QString& relation);
     void Rename();
 
     Kind kind_;
     QString title_;
     std::array<QLineEdit*, 4> fields_{};
+    SenseButton* sense_ = nullptr;
     int count_ = 0;
 };
 

@@ -27,7 +27,7 @@ int GridModel::rowCount(const QModelIndex& parent) const {
 }
 
 int GridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : Grid::kCols;
+    return parent.isValid() ? 0 : grid_.Cols();
 }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
@@ -68,7 +68,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 
 void GridModel::SetOverlay(Overlay overlay) {
     overlay_ = std::move(overlay);
-    emit dataChanged(index(0, 0), index(Grid::kRows - 1, Grid::kCols - 1));
+    emit dataChanged(index(0, 0), index(Grid::kRows - 1, grid_.Cols() - 1));
 }
 
 QString GridModel::ShownText(int row, int col) const {
@@ -80,11 +80,12 @@ QString GridModel::ShownText(int row, int col) const {
     return QString::fromStdString(grid_.TextMatrix(row, col));
 }
 
-// A text wider than its column ends in an ellipsis; its tooltip then holds all of it. The
-// decimal texts always fit, so only the fractions view ever elides.
+// A text wider than its column ends in an ellipsis; its tooltip then holds all of it. At
+// today's widths the decimal texts fit, so there only the fractions view elides; the narrower
+// columns of a wider tableau elide either.
 QString GridModel::Elided(int row, int col) const {
     const QString whole = ShownText(row, col);
-    if (!overlay_) {
+    if (!overlay_ && grid_.ColWidth(col) >= Grid::kDefaultColWidth) {
         return whole;
     }
     constexpr int kTextMargins = 8;
@@ -116,6 +117,12 @@ void GridModel::CellChanged(int row, int col) {
 
 void GridModel::ColumnWidthChanged(int col) {
     emit columnWidthChanged(col);
+}
+
+void GridModel::ColumnCountChanged() {
+    beginResetModel();
+    endResetModel();
+    emit columnCountChanged();
 }
 
 void GridModel::CurrentCellChanged() {

@@ -20,6 +20,7 @@
 #include "lesson_document.h"
 #include "lesson_file.h"
 #include "range_checks.h"
+#include "sense_button.h"
 #include "tableau_view.h"
 
 namespace simplesso {
@@ -32,9 +33,21 @@ QRect FieldRect(const layout::FieldSpec& place) {
     return layout::Rect(place.left, place.top, place.width, place.height);
 }
 
-// Row 0 is the objective, rows 1-3 the constraints; each holds four fields of layout::Fields().
+// Where constraint r (1-3) has always shown its "<": its sense stands there now.
+QRect SenseRect(int r) {
+    int seen = 0;
+    for (const layout::LabelSpec& place : layout::Labels()) {
+        if (place.face == layout::Face::LessThan && ++seen == r) {
+            return layout::Rect(place.left, place.top, place.width, place.height);
+        }
+    }
+    return {};
+}
+
+// Row 0 is the objective, rows 1-3 the constraints; each holds four fields of layout::Fields(),
+// and a constraint its sense.
 EquationRow* Row(int r, QWidget* frame) {
-    QRect bounds;
+    QRect bounds = r > 0 ? SenseRect(r) : QRect();
     for (int v = 0; v < 4; ++v) {
         bounds |= FieldRect(layout::Fields()[4 * r + v]);
     }
@@ -75,11 +88,11 @@ Inserisci::Inserisci(MessagePresenter presenter, QWidget* parent)
     InstallAccessibleClasses();
     setObjectName("Inserisci");
     setWindowTitle("Metodo del simplesso, Simplesso didattico");
-    setFixedSize(layout::Px(layout::kClientWidth),
-                 layout::Px(layout::kClientHeight + layout::kStripHeight));
+    setFixedSize(layout::Px(layout::kClientWidth), layout::Px(layout::kWindowHeight));
     setFont(SansSerif(8.25, true));
     CreateControls();
     CreateLessonControls();
+    CreateCourseControls();
     Form_Load();
     objective_[0]->setFocus();
 }
@@ -107,6 +120,9 @@ void Inserisci::CreateControls() {
 
     for (const layout::LabelSpec& place : layout::Labels()) {
         const QRect rect = layout::Rect(place.left, place.top, place.width, place.height);
+        if (place.face == layout::Face::LessThan) {
+            continue;  // the constraints' senses, which the rows hold
+        }
         if (place.decorative) {
             frameOf(place.frame)
                 ->AddDecoration(place.caption, rect, CaptionFont(place.face), kBlue);
@@ -124,6 +140,10 @@ void Inserisci::CreateControls() {
     const LentApplicationFont lent(font());
     for (int r = 0; r < 4; ++r) {
         EquationRow* row = Row(r, frameOf(layout::Fields()[4 * r].frame));
+        if (r > 0) {
+            versi_[r - 1] = new SenseButton(r, CaptionFont(layout::Face::LessThan), kBlue, row);
+            row->AddSense(versi_[r - 1], SenseRect(r));
+        }
         for (int v = 0; v < 4; ++v) {
             const layout::FieldSpec& place = layout::Fields()[4 * r + v];
             auto* field = new InputField(row);
@@ -226,6 +246,21 @@ void Inserisci::CreateLessonControls() {
     }
 }
 
+// The direction of the objective and the windows that follow the lesson, after the lesson's
+// controls in the tab order.
+void Inserisci::CreateCourseControls() {
+    chkMinimizza = new QCheckBox("Minimizza", this);
+    chkMinimizza->setObjectName("chkMinimizza");
+    chkMinimizza->setAccessibleName("Minimizza");
+    chkMinimizza->setGeometry(layout::kMinimizza);
+    QWidget* previous = cmdSalva;
+    for (QWidget* next : std::initializer_list<QWidget*>{versi_[0], versi_[1], versi_[2],
+                                                         chkMinimizza}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
 void Inserisci::MostraLezione() {
     const QString explanation = QString::fromStdString(lesson_.Explanation());
     lblSpiegazione->setText(explanation);
@@ -270,7 +305,7 @@ void Inserisci::calcola_Click() {
             return;
         }
     }
-    if (!ControllaTerminiNoti() || !ControllaIntervallo()) {
+    if (!ControllaIntervallo()) {
         state_.CampiValidi = false;
         return;
     }
@@ -325,7 +360,12 @@ void Inserisci::ImpostaTabella() {
             fields[4 + 4 * r + v] = constraints_[r][v]->text().toStdString();
         }
     }
-    lesson_.SetUp(fields, Separator());
+    std::array<Sense, 3> senses{};
+    for (int r = 0; r < 3; ++r) {
+        senses[r] = versi_[r]->Value();
+    }
+    lesson_.SetUp(fields, Separator(), senses,
+                  chkMinimizza->isChecked() ? Direction::Minimise : Direction::Maximise);
 }
 
 void Inserisci::Simplesso() {
@@ -353,22 +393,6 @@ void Inserisci::ControllaRiga(RowKind kind, const RowFields& row) {
     } else {
         objective ? FunzioneEconomicaAzzera() : VincoloAzzera(row);
     }
-}
-
-// A slack basis cannot start from a negative known term: the step would present an infeasible
-// point as the result.
-bool Inserisci::ControllaTerminiNoti() {
-    std::array<std::string, 3> known;
-    for (int r = 0; r < 3; ++r) {
-        known[r] = constraints_[r][3]->text().toStdString();
-    }
-    const auto negative = FirstNegativeKnownTerm(known, Separator());
-    if (!negative) {
-        return true;
-    }
-    ShowMessage(NegativeKnownTermMessage());
-    constraints_[*negative][3]->setFocus();
-    return false;
 }
 
 // The tableau holds single-precision numbers: a value beyond their range could never be pivoted.

@@ -23,6 +23,7 @@ class QPushButton;
 namespace simplesso {
 
 class TableauView;
+class SenseButton;
 
 class Inserisci : public QWidget, private WindowHooks {
     Q_OBJECT
@@ -57,7 +58,6 @@ class Inserisci : public QWidget, private WindowHooks {
     void VincoloFocus(const RowFields& row);
     void ControllaFunzioneEconomica();
     void ControllaVincoli(const RowFields& row);
-    bool ControllaTerminiNoti();
     bool ControllaIntervallo();
     void calcola_Click();
     void cmdPassoS_Click();
@@ -67,6 +67,7 @@ class Inserisci : public QWidget, private WindowHooks {
 
     void CreateControls();
     void CreateLessonControls();
+    void CreateCourseControls();
     // Shows what the lesson holds now: explanation, fractions, the buttons' states.
     void MostraLezione();
     void ControllaRiga(RowKind kind, const RowFields& row);
@@ -97,6 +98,10 @@ class Inserisci : public QWidget, private WindowHooks {
     QCheckBox* chkEsercitati = nullptr;
     QPushButton* cmdSalva = nullptr;
     QLabel* lblSpiegazione = nullptr;
+    std::array<SenseButton*, 3> versi_{};
+    QCheckBox* chkMinimizza = nullptr;
+    QPushButton* cmdRegione = nullptr;
+    QPushButton* cmdAnalisi = nullptr;
 };
 
 }  // namespace simplesso

@@ -29,6 +29,14 @@ inline const QRect kEsercitati = Rect(1440, 1140, 1380, 255);
 inline const QRect kSalva = Rect(120, 1440, 2100, 330);
 inline const QRect kPassoPrecedente = Rect(5430, 3015, 1935, 330);
 
+// The course's controls: a second strip under the explanation, with the objective's direction
+// and the two windows that follow the lesson.
+inline constexpr int kCourseStripHeight = 450;
+inline constexpr int kWindowHeight = kClientHeight + kStripHeight + kCourseStripHeight;
+inline const QRect kMinimizza = Rect(120, kClientHeight + kStripHeight + 90, 1500, 255);
+inline const QRect kRegione = Rect(5430, kClientHeight + kStripHeight + 45, 2190, 330);
+inline const QRect kAnalisi = Rect(7725, kClientHeight + kStripHeight + 45, 2190, 330);
+
 enum class Frame { Objective, Constraints, Tableau };
 enum class Face { Normal, LessThan, Brace };
 

@@ -48,7 +48,7 @@ struct Line {
 // One set of column widths for every tableau of the lesson, so that columns stay put from one
 // press to the next; narrowed in proportion only if the page is too narrow for them.
 struct TableLayout {
-    std::array<int, Grid::kCols> widths{};
+    std::vector<int> widths;  // as many as the widest tableau has columns
     int rowHeight = 0;
     int padding = Mm(1.5);
 
@@ -68,10 +68,14 @@ QFont CellFont(bool bold) {
 
 TableLayout MeasureTables(const LessonDocument& document, QPaintDevice* device, int pageWidth) {
     TableLayout layout;
-    layout.widths.fill(Mm(11));
+    std::size_t cols = Grid::kCols;
+    for (const LessonSection& section : document.sections) {
+        cols = std::max(cols, section.tableau.cells[0].size());
+    }
+    layout.widths.assign(cols, Mm(11));
     for (const LessonSection& section : document.sections) {
         for (const auto& row : section.tableau.cells) {
-            for (int c = 0; c < Grid::kCols; ++c) {
+            for (std::size_t c = 0; c < row.size(); ++c) {
                 // A millimetre to spare: the advance is rounded, elision is not.
                 const QFontMetrics metrics(CellFont(row[c].bold), device);
                 const int text = metrics.horizontalAdvance(Q(row[c].text));
@@ -83,7 +87,7 @@ TableLayout MeasureTables(const LessonDocument& document, QPaintDevice* device, 
     const int numbers =
         *std::max_element(layout.widths.begin() + Grid::kFixedCols, layout.widths.end());
     std::fill(layout.widths.begin() + Grid::kFixedCols, layout.widths.end(), numbers);
-    const int total = layout.Left(Grid::kCols);
+    const int total = layout.Left(static_cast<int>(cols));
     if (total > pageWidth) {
         for (int& w : layout.widths) {
             w = w * pageWidth / total;
@@ -166,7 +170,7 @@ class Pages {
     void DrawTable(const Tableau& tableau) {
         painter_.setPen(QPen(kRule, Mm(0.15)));
         for (int r = 0; r < Grid::kRows; ++r) {
-            for (int c = 0; c < Grid::kCols; ++c) {
+            for (int c = 0; c < static_cast<int>(tableau.cells[r].size()); ++c) {
                 DrawCell(tableau.cells[r][c], Cell(r, c), tableau.pivot == PivotCell{r, c});
             }
         }
@@ -222,10 +226,16 @@ void WriteProblem(Pages& pages, const LessonDocument& document) {
         lines.push_back({Q(ConstraintText(problem, r)), Face(10), Mm(1), Mm(12)});
     }
     lines.push_back({Q(kNonNegativity), Face(10), Mm(1), Mm(12)});
+    for (const std::string& turned : problem.turned) {
+        lines.push_back({Q(turned), Face(10), Mm(1.5), Mm(6)});
+    }
     pages.Block(lines, nullptr, {});
 }
 
 void WriteSection(Pages& pages, const LessonSection& section) {
+    if (!section.phase.empty()) {
+        pages.Block({{Q(section.phase), Face(14, true), Mm(10)}}, nullptr, {});
+    }
     pages.Block({{Q(section.heading), Face(12, true), Mm(8)}}, &section.tableau,
                 Lines(section.explanation, Face(10), Mm(2.5)));
     for (const Notice& notice : section.notices) {

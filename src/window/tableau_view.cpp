@@ -40,11 +40,15 @@ TableauView::TableauView(Grid& grid, QWidget* parent) : QTableView(parent), grid
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setTabKeyNavigation(false);
-    for (int c = 0; c < Grid::kCols; ++c) {
-        setColumnWidth(c, layout::Px(grid_.ColWidth(c)));
-    }
+    ApplyColumnWidths();
     connect(model_, &GridModel::columnWidthChanged, this,
             [this](int c) { setColumnWidth(c, layout::Px(grid_.ColWidth(c))); });
+    // A tableau with another number of columns: every width and the current cell again.
+    connect(model_, &GridModel::columnCountChanged, this, [this] {
+        ApplyColumnWidths();
+        selectionModel()->setCurrentIndex(model_->index(grid_.Row(), grid_.Col()),
+                                          QItemSelectionModel::NoUpdate);
+    });
     // A new current cell comes from a step or a set-up: show it, and let no selection fill
     // hide its colour.
     connect(model_, &GridModel::currentCellChanged, this, [this](int row, int col) {
@@ -53,12 +57,18 @@ TableauView::TableauView(Grid& grid, QWidget* parent) : QTableView(parent), grid
     });
 }
 
+void TableauView::ApplyColumnWidths() {
+    for (int c = 0; c < grid_.Cols(); ++c) {
+        setColumnWidth(c, layout::Px(grid_.ColWidth(c)));
+    }
+}
+
 QString TableauView::SelectionText() const {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     if (selected.isEmpty()) {
         return {};
     }
-    int top = Grid::kRows, left = Grid::kCols, bottom = -1, right = -1;
+    int top = Grid::kRows, left = grid_.Cols(), bottom = -1, right = -1;
     for (const QModelIndex& i : selected) {
         top = std::min(top, i.row());
         bottom = std::max(bottom, i.row());
@@ -69,7 +79,7 @@ QString TableauView::SelectionText() const {
 }
 
 QString TableauView::WholeText() const {
-    return Text(0, 0, Grid::kRows - 1, Grid::kCols - 1, false);
+    return Text(0, 0, Grid::kRows - 1, grid_.Cols() - 1, false);
 }
 
 QString TableauView::Text(int top, int left, int bottom, int right, bool selectedOnly) const {

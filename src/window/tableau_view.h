@@ -38,6 +38,7 @@ class TableauView : public QTableView {
                           const QItemSelection& deselected) override;
 
   private:
+    void ApplyColumnWidths();
     QString Text(int top, int left, int bottom, int right, bool selectedOnly) const;
 
     Grid& grid_;

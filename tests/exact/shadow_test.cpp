@@ -106,14 +106,17 @@ TEST(CheckedEnd, AgreesWithinTheToleranceAndGivesTheExactOptimumOtherwise) {
     };
     const Message usual{"Fine", "Riga\r\naltra riga", MessageIcon::Information};
     for (const auto& c : cases) {
-        const ExactOptimum exact{!c.exactZ, mpq_class(c.exactZ ? c.exactZ : "0"), {}};
+        ExactOptimum exact;
+        exact.kind = c.exactZ ? ExactOptimum::Kind::Optimal : ExactOptimum::Kind::Unbounded;
+        exact.z = mpq_class(c.exactZ ? c.exactZ : "0");
         const std::string shown = c.shownZ;
-        EXPECT_EQ(CheckedEnd(usual, shown == "illimitato", shown, exact, '.'),
+        const auto end = shown == "illimitato" ? StepReport::End::Unbounded : StepReport::End::Optimal;
+        EXPECT_EQ(CheckedEnd(usual, end, shown, exact, '.'),
                   c.exact.empty() ? usual : Falsified("Riga", c.exact))
             << shown;
     }
-    EXPECT_FALSE(PivotNotice({mpq_class(1, 3), mpq_class(1, 1000000000)}, 2, 1));
-    EXPECT_EQ(PivotNotice({1, *ReadExact("-0.0000001234567", '.')}, 7, 3, ',')->text,
+    EXPECT_FALSE(PivotNotice({mpq_class(1, 3), mpq_class(1, 1000000000)}, "x1", {}));
+    EXPECT_EQ(PivotNotice({1, *ReadExact("-0.0000001234567", '.')}, "x6", {}, ',')->text,
               kStep + "il pivot vale -1,234567E-07.");
 }
 

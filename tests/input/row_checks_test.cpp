@@ -22,10 +22,6 @@ TEST(RowCheck, ReportsTheFaultAndTheFirstFieldToCorrect) {
         EXPECT_EQ(fault == Empty ? FirstEmptyField(texts) : FirstNonNumericField(texts, separator),
                   focus);
     }
-    EXPECT_EQ(FirstNegativeKnownTerm({"-1", "-2", "3"}, '.'), 0);
-    EXPECT_EQ(FirstNegativeKnownTerm({"4", "-0,5", "-1"}, ','), 1);
-    EXPECT_EQ(FirstNegativeKnownTerm({"1E-50", "2", "-1E-50"}, '.'), 2);
-    EXPECT_EQ(FirstNegativeKnownTerm({"4", "-0", "0"}, '.'), std::nullopt);
 }
 
 }  // namespace

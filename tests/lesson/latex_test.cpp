@@ -36,7 +36,7 @@ TEST(LessonLatex, WorkedExampleCompilesWithEveryCharacterItMayMeet) {
     // The problem as typed, the first press's tableau as shown (labels bold, the pivot boxed, Z
     // to the left) and the end message.
     for (const char* part :
-         {"\\max z = \\mbox{4}\\,x_{1} + \\mbox{6}\\,x_{2} + \\mbox{2}\\,x_{3}\\\\\n",
+         {"\\max Z = \\mbox{4}\\,x_{1} + \\mbox{6}\\,x_{2} + \\mbox{2}\\,x_{3}\\\\\n",
           "\\quad \\mbox{2}\\,x_{1} + x_{2} + \\mbox{3}\\,x_{3} \\leq \\mbox{18}\\\\\n",
           "\\textbf{6} & \\textbf{x2} & 0,5 & \\fcolorbox{black}{pivot}{\\strut 1} & 2 & 0 & 0,5",
           "\\multicolumn{1}{r|}{\\textbf{Z =}} & \\multicolumn{1}{l}{ 24} &  &",

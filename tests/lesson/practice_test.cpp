@@ -9,9 +9,19 @@ namespace simplesso::testing_support {
 namespace {
 
 TEST(AsChoice, LabelsHeadersKnownTermsAndLowerRowsAreNoChoice) {
-    for (const PivotCell& cell : {PivotCell{0, 3}, {4, 3}, {6, 3}, {2, 1}, {2, 8}}) {
-        EXPECT_EQ(AsChoice(cell.row, cell.col), std::nullopt) << cell.row << ", " << cell.col;
+    Grid grid;
+    for (int r = 1; r <= 3; ++r) {
+        grid.SetTextMatrix(r, 1, VariableName(r + 3));
     }
+    for (const PivotCell& cell : {PivotCell{0, 3}, {4, 3}, {6, 3}, {2, 1}, {2, 8}}) {
+        EXPECT_EQ(AsChoice(grid, cell.row, cell.col), std::nullopt) << cell.row << ", " << cell.col;
+    }
+    EXPECT_EQ(AsChoice(grid, 2, 7), (PivotCell{2, 7}));
+    grid.SetCols(12);  // a first phase: the known terms stand in column 11
+    EXPECT_EQ(AsChoice(grid, 2, 10), (PivotCell{2, 10}));
+    EXPECT_EQ(AsChoice(grid, 2, 11), std::nullopt);
+    grid.SetTextMatrix(2, 1, "");  // a row dropped as redundant
+    EXPECT_EQ(AsChoice(grid, 2, 3), std::nullopt);
 }
 
 class Practice : public testing::TestWithParam<LessonCase> {};

@@ -37,6 +37,35 @@ class RandomProblems {
         return p;
     }
 
+    // A problem of the whole course: each row "≤", "≥" or "=", a known term negative now and
+    // then, the objective minimised half of the time. Small integers, so that infeasible,
+    // unbounded and optimal outcomes all come often.
+    RandomProblem NextOfTheCourse() {
+        RandomProblem p;
+        for (auto& c : p.texts.objective) {
+            c = SmallInteger(35);
+        }
+        for (auto& row : p.texts.constraint) {
+            for (auto& a : row) {
+                a = SmallInteger(30);
+            }
+        }
+        for (int r = 0; r < 3; ++r) {
+            std::string known = SmallInteger(25);
+            if (Below(100) < 10) {
+                known.assign(1, '0');
+            }
+            p.texts.known[r] = std::move(known);
+            const std::uint32_t sense = Below(100);
+            p.texts.sense[r] = sense < 45   ? Sense::LessEqual
+                               : sense < 85 ? Sense::GreaterEqual
+                                            : Sense::Equal;
+        }
+        p.texts.direction = Below(2) == 0 ? Direction::Maximise : Direction::Minimise;
+        p.objectiveKnown.assign(1, '0');
+        return p;
+    }
+
   private:
     // 0 .. n-1; the modulo bias is far too small to matter here.
     std::uint32_t Below(std::uint32_t n) { return engine_() % n; }
@@ -48,6 +77,21 @@ class RandomProblems {
         }
         const bool negative = Below(100) < negativePercent;
         return Magnitude(negative ? "-" : "", negative ? 4 : 5);
+    }
+
+    // A zero now and then, otherwise an integer from 1 to 9 or a decimal with one digit after
+    // the point, negative with the given chance in percent.
+    std::string SmallInteger(std::uint32_t negativePercent) {
+        if (Below(100) < 20) {
+            return "0";
+        }
+        std::string text = Below(100) < negativePercent ? "-" : "";
+        text += Digit('1');
+        if (Below(100) < 15) {
+            text += '.';
+            text += Digit('1');
+        }
+        return text;
     }
 
     // Appends to `text` a non-zero magnitude of at most `width` characters, never below 1E-06.

@@ -44,17 +44,39 @@ inline ProblemTexts Problem(std::array<std::string, 3> objective,
 
 // The sixteen input fields in the window's tab order, written on one line as the window shows
 // them: the objective's c1..c3 and known term, then each constraint's a1..a3 and known term, the
-// texts separated by blanks, the rows by "/" (or "|"), and "_" for an empty field.
+// texts separated by blanks, the rows by "/" (or "|"), and "_" for an empty field. A line may
+// start with "min", and a constraint's known term may follow its sense, "<", ">" or "=".
 using FieldTexts = std::array<std::string, 16>;
+
+inline bool IsSenseWord(const std::string& word) {
+    return word == "<" || word == ">" || word == "=";
+}
 
 inline FieldTexts Fields(const std::string& line) {
     std::istringstream words(line);
     FieldTexts f;
     for (std::size_t i = 0; i < f.size() && words >> f[i];) {
         f[i] = f[i] == "_" ? "" : f[i];
-        i += f[i] != "/" && f[i] != "|";
+        i += f[i] != "/" && f[i] != "|" && f[i] != "min" && !IsSenseWord(f[i]);
     }
     return f;
+}
+
+// The senses and the direction a line writes, as Fields reads its texts.
+inline void ReadSenses(const std::string& line, ProblemTexts& problem) {
+    std::istringstream words(line);
+    int row = -1;
+    for (std::string word; words >> word;) {
+        if (word == "min") {
+            problem.direction = Direction::Minimise;
+        } else if (word == "/" || word == "|") {
+            ++row;
+        } else if (IsSenseWord(word) && row >= 0 && row < 3) {
+            problem.sense[row] = word == "<"   ? Sense::LessEqual
+                                 : word == ">" ? Sense::GreaterEqual
+                                               : Sense::Equal;
+        }
+    }
 }
 
 // The problem the tableau is set up from when the fields hold these texts.
@@ -65,16 +87,20 @@ inline ProblemTexts TableauTexts(const FieldTexts& f) {
 }
 
 inline ProblemTexts Typed(const std::string& line) {
-    return TableauTexts(Fields(line));
+    ProblemTexts problem = TableauTexts(Fields(line));
+    ReadSenses(line, problem);
+    return problem;
 }
 
 // A window after start-up (its pivot cell at 8, 8) once a tableau is set up from the given texts.
 struct Session {
-    explicit Session(const ProblemTexts& problem, char separator = '.') : separator(separator) {
-        ImpostaTabella(grid, problem, window);
+    explicit Session(const ProblemTexts& problem, char separator = '.')
+        : problem(problem), separator(separator) {
+        ImpostaTabella(grid, state, problem, separator, window);
     }
-    void Step() { Simplesso(grid, state, separator, window); }
+    StepReport Step() { return Simplesso(grid, state, problem, separator, window); }
 
+    ProblemTexts problem;
     char separator;
     Grid grid;
     FormState state{false, true, 8, 8};
@@ -94,9 +120,10 @@ inline std::vector<std::string> RowTexts(const Grid& grid, int row, int from, in
 // at once and a failure shows the rows that differ.
 inline std::vector<std::string> JoinedRows(const Grid& grid) {
     std::vector<std::string> rows(Grid::kRows);
-    for (int i = 0; i < Grid::kRows * Grid::kCols; ++i) {
-        rows[i / Grid::kCols].append(i % Grid::kCols ? "|" : "");
-        rows[i / Grid::kCols].append(grid.TextMatrix(i / Grid::kCols, i % Grid::kCols));
+    const int cols = grid.Cols();
+    for (int i = 0; i < Grid::kRows * cols; ++i) {
+        rows[i / cols].append(i % cols ? "|" : "");
+        rows[i / cols].append(grid.TextMatrix(i / cols, i % cols));
     }
     return rows;
 }
@@ -111,8 +138,8 @@ inline Message Falsified(const std::string& firstLine, const std::string& exact)
 
 inline int CountCells(const Grid& grid, Colour colour) {
     int count = 0;
-    for (int i = 0; i < Grid::kRows * Grid::kCols; ++i) {
-        count += grid.At(i / Grid::kCols, i % Grid::kCols).background == colour;
+    for (int i = 0; i < Grid::kRows * grid.Cols(); ++i) {
+        count += grid.At(i / grid.Cols(), i % grid.Cols()).background == colour;
     }
     return count;
 }

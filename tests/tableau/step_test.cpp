@@ -130,8 +130,9 @@ TEST(Simplesso, UnboundedOrFailedStepsChangeNothingAndSaySo) {
 TEST(ImpostaTabella, WritesTheInitialTableauWithTheTextsAsTyped) {
     const ProblemTexts typed = Typed("-4 6 2,5 0 / 2 1 3 18 / 3,0 +3 3, 8 / 3 1 1E3 15");
     Grid fresh;
+    FormState freshState;
     RecordingWindow window;
-    ImpostaTabella(fresh, typed, window);
+    ImpostaTabella(fresh, freshState, typed, ',', window);
     EXPECT_EQ(JoinedRows(fresh), (std::vector<std::string>{
                                      "||x1|x2|x3|x4|x5|x6|", "0|x4|2|1|3|1|0|0|18",
                                      "0|x5|3,0|+3|3,|0|1|0|8", "0|x6|3|1|1E3|0|0|1|15", "||||||||",
@@ -154,7 +155,8 @@ TEST(ImpostaTabella, WritesTheInitialTableauWithTheTextsAsTyped) {
     Session s(Typed(kExample), ',');
     s.Step();
     s.Step();
-    ImpostaTabella(s.grid, typed, s.window);
+    ImpostaTabella(s.grid, s.state, typed, s.separator, s.window);
+    s.problem = typed;
     s.state.PrimoPasso = true;
     EXPECT_EQ(JoinedRows(s.grid), JoinedRows(fresh));
     EXPECT_EQ(std::pair(s.grid.Row(), s.grid.Col()), std::pair(9, 2));

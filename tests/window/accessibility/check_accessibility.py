@@ -54,6 +54,8 @@ def expected_shape(typed):
     """The window's tree as (role, name, children), the grid's cells left out."""
     def row(title, values):
         fields = [("text", name, []) for name, _ in field_names() if name.startswith(title + ",")]
+        if title.startswith("Vincolo"):
+            fields.insert(0, ("push button", f"Verso del vincolo {title[-1]}", []))
         return ("panel", equation(title, values if typed else ("",) * 4), fields)
 
     rows = [row(title, values) for title, values in equations()]
@@ -68,6 +70,7 @@ def expected_shape(typed):
         ("check box", "Esercitati", []),
         ("push button", "Salva la lezione…", []),
         ("label", EXPLANATION, []),
+        ("check box", "Minimizza", []),
     ])
 
 

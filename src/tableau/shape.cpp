@@ -1,0 +1,108 @@
+#include "shape.h"
+
+#include "numbers.h"
+
+namespace simplesso {
+namespace {
+
+std::string Name(char letter, int number) {
+    return std::string(1, letter) + std::to_string(number);
+}
+
+// Whether a number's digits before any exponent hold one that is not zero: whether its value is
+// not zero, however small it is.
+bool IsNonZero(std::string_view text) {
+    const std::string_view digits = text.substr(0, std::min(text.find_first_of("eE"), text.size()));
+    return digits.find_first_of("123456789") != std::string_view::npos;
+}
+
+// A number with a minus sign that is not zero: negative even where it reads as zero in double
+// precision.
+bool IsNegative(std::string_view text, char separator) {
+    return IsNumber(text, separator) && text[text.find_first_not_of(' ')] == '-' &&
+           IsNonZero(text);
+}
+
+}  // namespace
+
+std::optional<int> TableauShape::GridColumn(std::string_view name) const {
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i].name == name) {
+            return 2 + static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string NegatedText(std::string_view text, char separator) {
+    if (!IsNumber(text, separator) || !IsNonZero(text)) {
+        return std::string(text);
+    }
+    const std::size_t start = std::min(text.find_first_not_of(' '), text.size());
+    std::string negated(text.substr(0, start));
+    std::string_view rest = text.substr(start);
+    if (rest.starts_with('-')) {
+        rest.remove_prefix(1);
+    } else {
+        if (rest.starts_with('+')) {
+            rest.remove_prefix(1);
+        }
+        negated += '-';
+    }
+    negated += rest;
+    return negated;
+}
+
+TurnedProblem TurnNegativeRows(const ProblemTexts& typed, char separator) {
+    TurnedProblem turned{typed, {}};
+    for (int r = 0; r < 3; ++r) {
+        if (!IsNegative(typed.known[r], separator)) {
+            continue;
+        }
+        turned.turned[r] = true;
+        for (std::string& text : turned.texts.constraint[r]) {
+            text = NegatedText(text, separator);
+        }
+        turned.texts.known[r] = NegatedText(typed.known[r], separator);
+        turned.texts.sense[r] = Reversed(typed.sense[r]);
+    }
+    return turned;
+}
+
+TableauShape InitialShape(const ProblemTexts& turned) {
+    TableauShape shape;
+    for (int v = 0; v < 3; ++v) {
+        shape.columns.push_back({Name('x', v + 1), ColumnKind::Decision, -1, v});
+    }
+    for (int r = 0; r < 3; ++r) {
+        const Sense sense = turned.sense[r];
+        if (sense != Sense::Equal) {
+            const ColumnKind kind =
+                sense == Sense::LessEqual ? ColumnKind::Slack : ColumnKind::Surplus;
+            shape.columns.push_back({Name('x', r + 4), kind, r, 3 + r});
+            if (sense == Sense::LessEqual) {
+                shape.basis[r] = static_cast<int>(shape.columns.size()) - 1;
+            }
+        }
+    }
+    for (int r = 0; r < 3; ++r) {
+        if (turned.sense[r] != Sense::LessEqual) {
+            shape.phase = Phase::First;
+            shape.columns.push_back({Name('a', r + 1), ColumnKind::Artificial, r, 6 + r});
+            shape.basis[r] = static_cast<int>(shape.columns.size()) - 1;
+        }
+    }
+    return shape;
+}
+
+TableauShape WithoutArtificials(const TableauShape& shape) {
+    TableauShape second{Phase::Second, {}, shape.basis};
+    for (const TableauColumn& column : shape.columns) {
+        if (column.kind != ColumnKind::Artificial) {
+            second.columns.push_back(column);
+        }
+    }
+    return second;
+}
+
+}  // namespace simplesso

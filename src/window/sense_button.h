@@ -1,0 +1,39 @@
+// The sense of one constraint, "<", ">" or "=", drawn where the window has always drawn its "<"
+// and exactly as it was drawn. A click, Space or Enter moves it on ("<", ">", "=", "<"); typing
+// "<", ">" or "=" sets it. Its accessible description and tooltip say the sense in words.
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QFont>
+
+#include "problem.h"
+
+namespace simplesso {
+
+class SenseButton : public QAbstractButton {
+    Q_OBJECT
+  public:
+    SenseButton(int row, const QFont& font, const QColor& colour, QWidget* parent);
+
+    Sense Value() const { return sense_; }
+    void SetValue(Sense sense);
+
+    // "<", ">" or "=", as the window writes a sense.
+    static QString Symbol(Sense sense);
+    // "minore o uguale", "maggiore o uguale", "uguale".
+    static QString Words(Sense sense);
+
+  signals:
+    void senseChanged(Sense sense);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    Sense sense_ = Sense::LessEqual;
+    QColor colour_;
+};
+
+}  // namespace simplesso
