@@ -46,7 +46,7 @@ TEST(SaveLesson, WorkedExampleAsPdfReadsBackWithNoTableauSplitAndAsLatex) {
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
 
     for (const char* expected :
-         {"Lezione sul metodo del simplesso", "Problema", "max z = 4 x1 \\+ 6 x2 \\+ 2 x3",
+         {"Lezione sul metodo del simplesso", "Problema", "max Z = 4 x1 \\+ 6 x2 \\+ 2 x3",
           "x1 \\+ 2 x2 \\+ 4 x3 ≤ 8", "x1, x2, x3 ≥ 0", "x5\\s+1\\s+2\\s+4\\s+0\\s+1\\s+0\\s+8",
           "Z\\s*=\\s+24", "DELTA r:\\s+0\\s+0\\s+-9.6\\s+0\\s+-2.8\\s+-0.4",
           "Entra x2: il suo DELTA r \\(6\\)", "Fine del calcolo del simplesso.", "Risultato",
