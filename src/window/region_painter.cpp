@@ -1,0 +1,279 @@
+#include "region_painter.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
+
+#include "appearance.h"
+#include "figure.h"
+
+namespace simplesso {
+namespace {
+
+QColor Colour(const Rgb& c, int alpha = 255) {
+    return QColor(c.r, c.g, c.b, alpha);
+}
+
+QColor RowColour(int row, int alpha = 255) {
+    return row < 0 ? QColor(0, 0, 0, alpha) : Colour(ConstraintColour(row), alpha);
+}
+
+const QColor kPath(0xA0, 0x1C, 0x1C);
+
+QPointF Q(const XY& p) {
+    return {p.x, p.y};
+}
+
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The painter's length of one typographic point: fonts and strokes keep their size on the screen
+// at any pixel ratio and on a PDF page at its resolution.
+double PointLength(const QPainter& painter) {
+    const QPaintDevice* device = painter.device();
+    return device ? device->logicalDpiY() / 72.0 : 96.0 / 72.0;
+}
+
+void Arrowhead(QPainter& painter, const QPointF& from, const QPointF& to, double size,
+               const QColor& colour) {
+    const double dx = to.x() - from.x();
+    const double dy = to.y() - from.y();
+    const double length = std::hypot(dx, dy);
+    if (length < 1e-9) {
+        return;
+    }
+    const double ux = dx / length, uy = dy / length;
+    const QPointF back(to.x() - ux * size, to.y() - uy * size);
+    const QPointF side(-uy * size * 0.4, ux * size * 0.4);
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPolygon(QPolygonF({to, back + side, back - side}));
+    painter.restore();
+}
+
+QPen StrokePen(const Segment& s, double pt) {
+    QPen pen(Qt::black, 0.75 * pt);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    switch (s.stroke) {
+        case Stroke::Edge:
+            pen.setColor(QColor(40, 40, 40));
+            pen.setWidthF(1.1 * pt);
+            break;
+        case Stroke::CutEdge:
+            pen.setColor(QColor(120, 120, 120));
+            pen.setStyle(Qt::DashLine);
+            pen.setWidthF(0.75 * pt);
+            break;
+        case Stroke::Axis:
+        case Stroke::Tick:
+            pen.setColor(Qt::black);
+            pen.setWidthF(0.6 * pt);
+            break;
+        case Stroke::ConstraintLine:
+            pen.setColor(RowColour(s.row));
+            pen.setWidthF(1.0 * pt);
+            break;
+        case Stroke::Level:
+            pen.setColor(QColor(70, 70, 70));
+            pen.setStyle(Qt::DashLine);
+            pen.setWidthF(0.8 * pt);
+            break;
+        case Stroke::Gradient:
+            pen.setWidthF(1.2 * pt);
+            break;
+        case Stroke::Path:
+            pen.setColor(kPath);
+            pen.setWidthF(1.5 * pt);
+            break;
+    }
+    return pen;
+}
+
+QBrush FillBrush(const FilledPolygon& p) {
+    switch (p.fill) {
+        case Fill::Constraint:
+            return RowColour(p.row, 90);
+        case Fill::Axis:
+            return QColor(120, 120, 120, 45);
+        case Fill::Box:
+            return QColor(160, 160, 160, 28);
+        case Fill::Polygon:
+            break;
+    }
+    return QColor(90, 160, 230, 110);
+}
+
+// The label's box beside its point, moved inside `bounds` where it would stick out.
+QRectF LabelBox(const Label& l, const QFontMetricsF& fm, const QRectF& bounds, double gap) {
+    const QSizeF size(fm.horizontalAdvance(Text(l.text)) + 1, fm.height());
+    QPointF topLeft;
+    const QPointF at = Q(l.at);
+    switch (l.anchor) {
+        case Anchor::Right:
+            topLeft = {at.x() + gap, at.y() - size.height() / 2};
+            break;
+        case Anchor::Left:
+            topLeft = {at.x() - gap - size.width(), at.y() - size.height() / 2};
+            break;
+        case Anchor::Above:
+            topLeft = {at.x() - size.width() / 2, at.y() - gap - size.height()};
+            break;
+        case Anchor::Below:
+            topLeft = {at.x() - size.width() / 2, at.y() + gap};
+            break;
+        case Anchor::AboveRight:
+            topLeft = {at.x() + gap, at.y() - gap - size.height()};
+            break;
+        case Anchor::BelowLeft:
+            topLeft = {at.x() - gap - size.width(), at.y() + gap};
+            break;
+    }
+    QRectF box(topLeft, size);
+    box.moveLeft(std::clamp(box.left(), bounds.left(), std::max(bounds.left(), bounds.right() - box.width())));
+    box.moveTop(std::clamp(box.top(), bounds.top(), std::max(bounds.top(), bounds.bottom() - box.height())));
+    return box;
+}
+
+}  // namespace
+
+void PaintRegion(QPainter& painter, const QRectF& target, const Region& region,
+                 const ViewAngles& view, bool approximate) {
+    const double pt = PointLength(painter);
+    painter.save();
+    painter.setClipRect(target);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    const QFont font = SansSerif(8, false);
+    const QFont bold = SansSerif(9, true);
+    QFont small = SansSerif(7, false);
+    QFontMetricsF fm(font, painter.device());
+    QFontMetricsF boldFm(bold, painter.device());
+    QFontMetricsF smallFm(small, painter.device());
+    const double margin = 4 * pt;
+    QRectF area = target.adjusted(margin, margin, -margin, -margin);
+
+    // Captions at the top; the legend and the note at the bottom, wrapped to the width.
+    const Figure probe = LayFigure(region, view, {0, 0, 1, 1}, 1, approximate);
+    double top = area.top();
+    painter.setFont(bold);
+    painter.setPen(QColor(0x9C, 0x1C, 0x1C));
+    for (const std::string& caption : probe.captions) {
+        const QRectF box(area.left(), top, area.width(), boldFm.height());
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, Text(caption));
+        top += boldFm.height();
+    }
+    const double swatch = 12 * pt;
+    double legendHeight = 0;
+    std::vector<QRectF> entryBoxes;
+    for (const LegendEntry& e : probe.legend) {
+        const QRectF text = fm.boundingRect(QRectF(0, 0, area.width() - swatch - 4 * pt, 1e6),
+                                            Qt::TextWordWrap, Text(e.text));
+        entryBoxes.push_back(text);
+        legendHeight += std::max(text.height(), fm.height()) + 2 * pt;
+    }
+    QRectF noteBox;
+    if (!probe.note.empty()) {
+        noteBox = smallFm.boundingRect(QRectF(0, 0, area.width(), 1e6), Qt::TextWordWrap,
+                                       Text(probe.note));
+        legendHeight += noteBox.height() + 2 * pt;
+    }
+    double y = area.bottom() - legendHeight;
+    for (std::size_t i = 0; i < probe.legend.size(); ++i) {
+        const LegendEntry& e = probe.legend[i];
+        const double h = std::max(entryBoxes[i].height(), fm.height());
+        const QRectF mark(area.left(), y + (fm.height() - 8 * pt) / 2, swatch, 8 * pt);
+        if (e.row >= 0) {
+            painter.fillRect(mark, RowColour(e.row, 150));
+        } else {
+            QPen pen(QColor(70, 70, 70), 0.8 * pt, Qt::DashLine);
+            painter.setPen(pen);
+            painter.drawLine(QPointF(mark.left(), mark.center().y()),
+                             QPointF(mark.right(), mark.center().y()));
+        }
+        painter.setPen(Qt::black);
+        painter.setFont(font);
+        painter.drawText(QRectF(area.left() + swatch + 4 * pt, y, area.width() - swatch - 4 * pt, h),
+                         Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, Text(e.text));
+        y += h + 2 * pt;
+    }
+    if (!probe.note.empty()) {
+        painter.setFont(small);
+        painter.setPen(QColor(0x9C, 0x1C, 0x1C));
+        painter.drawText(QRectF(area.left(), y, area.width(), noteBox.height() + 1),
+                         Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, Text(probe.note));
+    }
+
+    // The plot: a square in what is left, with room for the tick numbers and the axes' names.
+    QRectF plotArea(area.left(), top + 2 * pt, area.width(),
+                    area.bottom() - legendHeight - top - 4 * pt);
+    const double labelRoom = region.plane ? fm.horizontalAdvance(QStringLiteral("00000")) : fm.height();
+    plotArea.adjust(labelRoom, fm.height() * 0.6, -fm.height(), -(region.plane ? fm.height() * 1.6 : fm.height()));
+    const double side = std::max(1.0, std::min(plotArea.width(), plotArea.height()));
+    const QRectF plot(plotArea.center().x() - side / 2, plotArea.center().y() - side / 2, side, side);
+    const Figure figure = LayFigure(region, view, {plot.x(), plot.y(), side, side}, pt, approximate);
+
+    const QRectF drawable(area.left(), top, area.width(), area.bottom() - legendHeight - top);
+    painter.save();
+    painter.setClipRect(drawable, Qt::IntersectClip);
+    for (const FilledPolygon& p : figure.fills) {
+        QPolygonF polygon;
+        for (const XY& xy : p.points) {
+            polygon << Q(xy);
+        }
+        painter.setBrush(FillBrush(p));
+        painter.setPen(Qt::NoPen);
+        painter.drawPolygon(polygon);
+    }
+    painter.setBrush(Qt::NoBrush);
+    for (const Segment& s : figure.segments) {
+        const QPen pen = StrokePen(s, pt);
+        painter.setPen(pen);
+        QPointF to = Q(s.to);
+        if (s.stroke == Stroke::Path) {
+            // The arrow stops at the rim of the point it leads to, not under it.
+            const QPointF d = to - Q(s.from);
+            const double length = std::hypot(d.x(), d.y());
+            const double rim = 7 * pt;
+            if (length > 2 * rim) {
+                to -= d * (rim / length);
+            }
+        }
+        painter.drawLine(Q(s.from), to);
+        if (s.arrow) {
+            Arrowhead(painter, Q(s.from), to, (s.stroke == Stroke::Axis ? 6 : 7) * pt,
+                      pen.color());
+        }
+    }
+    for (const Dot& d : figure.dots) {
+        const double r = (d.current ? 4.2 : 3) * pt;
+        painter.setPen(QPen(kPath, 1.2 * pt));
+        painter.setBrush(d.hollow ? QBrush(Qt::white) : QBrush(kPath));
+        painter.drawEllipse(Q(d.at), r, r);
+        if (d.current) {
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(Qt::black, 1.2 * pt));
+            painter.drawEllipse(Q(d.at), r + 2.5 * pt, r + 2.5 * pt);
+        }
+    }
+    for (const Label& l : figure.labels) {
+        const bool tick = l.row < 0 && l.text.front() != 'x';
+        painter.setFont(tick ? small : font);
+        const QFontMetricsF& m = tick ? smallFm : fm;
+        const QRectF box = LabelBox(l, m, drawable, 2 * pt);
+        if (l.row >= 0) {
+            painter.fillRect(box, QColor(255, 255, 255, 200));
+        }
+        painter.setPen(RowColour(l.row));
+        painter.drawText(box, Qt::AlignCenter, Text(l.text));
+    }
+    painter.restore();
+    painter.restore();
+}
+
+}  // namespace simplesso
