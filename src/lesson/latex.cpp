@@ -2,6 +2,9 @@
 
 #include <map>
 
+#include "analysis_text.h"
+#include "region_tikz.h"
+
 namespace simplesso {
 namespace {
 
@@ -13,7 +16,7 @@ const std::map<char32_t, std::string>& Symbols() {
         {0x2013, "--"},       {0x2014, "---"},       {0x2018, "`"},         {0x2019, "'"},
         {0x201C, "``"},       {0x201D, "''"},        {0x2026, "\\dots{}"},  {0x2192, "$\\to$"},
         {0x2212, "$-$"},      {0x221E, "$\\infty$"}, {0x2260, "$\\neq$"},   {0x2264, "$\\leq$"},
-        {0x2265, "$\\geq$"},
+        {0x2265, "$\\geq$"},      {0x03B2, "$\\beta$"},
     };
     return symbols;
 }
@@ -154,6 +157,36 @@ std::string TableauLatex(const Tableau& tableau) {
     return out + "\\end{tabular}}\n";
 }
 
+// A table of the analysis, headers in bold, every cell escaped.
+std::string AnalysisTableLatex(const sensitivity::AnalysisTable& table) {
+    std::string out = "\\par\\smallskip\\noindent{\\small\\begin{tabular}{l" +
+                      std::string(table.header.size() - 1, 'c') + "}\n";
+    for (std::size_t i = 0; i < table.header.size(); ++i) {
+        out += (i > 0 ? " & " : "") + Bold(LatexEscaped(table.header[i]));
+    }
+    out += " \\\\ \\hline\n";
+    for (const auto& row : table.cells) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            out += (i > 0 ? " & " : "") + LatexEscaped(row[i]);
+        }
+        out += " \\\\\n";
+    }
+    return out + "\\end{tabular}}\n";
+}
+
+std::string AnalysisLatex(const sensitivity::Analysis& analysis) {
+    const sensitivity::AnalysisText text = sensitivity::AnalysisRows(analysis);
+    std::string out = "\\subsection*{" + LatexEscaped(kAnalysisHeading) + "}\n";
+    out += AnalysisTableLatex(text.prices) + AnalysisTableLatex(text.coefficients);
+    for (const auto* lines : {&text.dual, &text.slackness, &text.notes}) {
+        out += "\\par\\smallskip\n";
+        for (const std::string& line : *lines) {
+            out += LatexEscaped(line) + "\\par\n";
+        }
+    }
+    return out;
+}
+
 std::string NoticeLatex(const Notice& notice) {
     // A warning's title stands out as its message box does with its icon.
     // "Attenzione!" ends in its own mark; "Fine" takes a colon.
@@ -215,7 +248,8 @@ std::string LessonLatex(const LessonDocument& document) {
         "\\documentclass[a4paper,11pt]{article}\n"
         "\\usepackage[utf8]{inputenc}\n"
         "\\usepackage[margin=2cm]{geometry}\n"
-        "\\usepackage{color}\n"
+        "\\usepackage{color}\n" +
+        std::string(document.region ? "\\usepackage{tikz}\n" : "") +
         "\\definecolor{pivot}{rgb}{0,1,1}\n"
         "\\setlength{\\parindent}{0pt}\n"
         "\\setlength{\\tabcolsep}{5pt}\n"
@@ -223,12 +257,20 @@ std::string LessonLatex(const LessonDocument& document) {
         "\\begin{document}\n";
     out += "\\section*{" + LatexEscaped(document.title) + "}\n";
     out += ProblemLatex(document.problem);
+    if (document.region) {
+        out += "\\subsection*{" + LatexEscaped(kRegionHeading) + "}\n\\begin{center}\n" +
+               RegionTikz(*document.region, ViewAngles{}, document.pathApproximate) +
+               "\\end{center}\n";
+    }
     for (const LessonSection& section : document.sections) {
         out += SectionLatex(section);
     }
     out += "\\subsection*{" + LatexEscaped(kOutcomeHeading) + "}\n";
     for (const std::string& line : document.outcome) {
         out += LatexEscaped(line) + "\\par\n";
+    }
+    if (document.analysis) {
+        out += AnalysisLatex(*document.analysis);
     }
     return out + "\\end{document}\n";
 }

@@ -8,6 +8,7 @@
 #include "next_press.h"
 #include "notices.h"
 #include "numbers.h"
+#include "region.h"
 #include "setup.h"
 #include "step.h"
 
@@ -153,6 +154,11 @@ void Lesson::Press() {
     if (ended) {
         // A falsified end is not called optimal: the line says what the message box says.
         Append(explanation, falsified.empty() ? ExplainEnd(grid_, state_, press) : falsified);
+        if (falsified.empty() && press.end == StepReport::End::Optimal) {
+            if (const auto analysis = AnalyseBasis()) {
+                Append(explanation, analysis->lessonSentence);
+            }
+        }
         if (frame.tally.made > 0) {
             Append(explanation, frame.tally.Text());
         }
@@ -295,6 +301,75 @@ std::vector<std::array<mpq_class, 3>> Lesson::Path() const {
 
 bool Lesson::PathApproximate() const {
     return Started() && !FractionsAvailable();
+}
+
+std::optional<ExactProblem> Lesson::ExactProblemTyped() const {
+    return Started() ? ReadExactProblem(problem_, record_.separator) : std::nullopt;
+}
+
+// The basis the grid shows, read exactly from its names: the analysis then decides whether it
+// is feasible and optimal, also where the shadow could not follow.
+std::optional<sensitivity::Analysis> Lesson::AnalyseBasis() const {
+    const auto problem = ExactProblemTyped();
+    if (!problem) {
+        return std::nullopt;
+    }
+    sensitivity::FinalBasis basis;
+    for (int r = 1; r <= 3; ++r) {
+        const std::string& name = grid_.TextMatrix(r, 1);
+        if (name.size() == 2 && name[0] == 'x' && name[1] >= '1' && name[1] <= '6') {
+            basis[r - 1] = name[1] - '1';
+        } else if (name.size() == 2 && name[0] == 'a' && name[1] >= '1' && name[1] <= '3') {
+            basis[r - 1] = kFirstArtificial + (name[1] - '1');
+        } else if (!name.empty()) {
+            return std::nullopt;
+        }
+    }
+    return sensitivity::Analyse(*problem, basis);
+}
+
+std::optional<sensitivity::Analysis> Lesson::PostOptimal() const {
+    const auto end = EndPress();
+    if (!end || end->end != StepReport::End::Optimal || EndFalsified()) {
+        return std::nullopt;
+    }
+    return AnalyseBasis();
+}
+
+std::string Lesson::AnalysisUnavailableReason() const {
+    if (!Started()) {
+        return "L'analisi si vede quando la lezione è finita su una soluzione ottima.";
+    }
+    const auto end = EndPress();
+    if (!end) {
+        return "La lezione non è ancora finita: l'analisi si vede quando la tabella è ottima.";
+    }
+    if (end->end == StepReport::End::Unbounded) {
+        return "Il problema è illimitato: non c'è un ottimo da analizzare.";
+    }
+    if (end->end == StepReport::End::Infeasible) {
+        return "Il problema non ha soluzioni ammissibili: non c'è un ottimo da analizzare.";
+    }
+    if (EndFalsified()) {
+        return "L'arrotondamento ha falsato il risultato: la base della tabella non è quella "
+               "ottima e l'analisi non si può leggere.";
+    }
+    if (!PostOptimal()) {
+        return "Con l'aritmetica esatta la base della tabella non è ottima: l'analisi non si "
+               "può leggere.";
+    }
+    return {};
+}
+
+LessonDocument Lesson::Document() const {
+    LessonDocument document = BuildLessonDocument(record_);
+    if (const auto problem = ExactProblemTyped()) {
+        const auto path = Path();
+        document.region = BuildRegion(*problem, path);
+        document.pathApproximate = PathApproximate();
+    }
+    document.analysis = PostOptimal();
+    return document;
 }
 
 void Lesson::Show(std::vector<Message> messages) const {

@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "exact_problem.h"
 #include "exact_simplex.h"
+#include "lesson_document.h"
+#include "sensitivity.h"
 #include "form_state.h"
 #include "grid.h"
 #include "practice.h"
@@ -67,6 +70,17 @@ class Lesson {
     // and as the grid shows it once it cannot.
     std::vector<std::array<mpq_class, 3>> Path() const;
     bool PathApproximate() const;
+    // The problem as typed, exactly; empty when a text does not read exactly.
+    std::optional<ExactProblem> ExactProblemTyped() const;
+
+    // The analysis after the optimum, while the lesson shown has ended on an optimum whose basis
+    // is exactly optimal; otherwise empty, and AnalysisUnavailableReason says why.
+    std::optional<sensitivity::Analysis> PostOptimal() const;
+    std::string AnalysisUnavailableReason() const;
+
+    // The whole lesson as a document: every tableau, the region with the whole path and, after
+    // an optimum, the analysis.
+    LessonDocument Document() const;
 
   private:
     // What the lesson keeps beside each snapshot: the exact shadow as it stood and the practice
@@ -83,6 +97,7 @@ class Lesson {
     // Whether the press the state is about to make would bring back a basis already shown in
     // the same phase.
     bool WouldCycle(char separator) const;
+    std::optional<sensitivity::Analysis> AnalyseBasis() const;
     void Replay(Shadow& shadow, const StepReport& press, const FormState& stateBefore,
                 std::vector<Message>& shown) const;
     void Remember(std::optional<PivotCell> pivot, std::string explanation,

@@ -9,6 +9,8 @@
 
 #include "grid.h"
 #include "problem.h"
+#include "region.h"
+#include "sensitivity.h"
 #include "snapshot.h"
 
 namespace simplesso {
@@ -64,9 +66,15 @@ struct LessonSection {
 struct LessonDocument {
     std::string title;
     ProblemStatement problem;
+    std::optional<Region> region;  // the feasible region with the whole path, after the problem
+    bool pathApproximate = false;  // the path's points are the grid's, not exact
     std::vector<LessonSection> sections;
     std::vector<std::string> outcome;
+    std::optional<sensitivity::Analysis> analysis;  // after an optimum, at the end
 };
+
+inline const std::string kRegionHeading = "Regione ammissibile";
+inline const std::string kAnalysisHeading = "Analisi di sensitività";
 
 inline const std::string kProblemHeading = "Problema";
 inline const std::string kSubjectTo = "soggetto ai vincoli";

@@ -11,6 +11,8 @@
 #include <QPushButton>
 
 #include "accessibility.h"
+#include "analysis_window.h"
+#include "region_window.h"
 #include "appearance.h"
 #include "caption_frame.h"
 #include "equation_row.h"
@@ -253,9 +255,23 @@ void Inserisci::CreateCourseControls() {
     chkMinimizza->setObjectName("chkMinimizza");
     chkMinimizza->setAccessibleName("Minimizza");
     chkMinimizza->setGeometry(layout::kMinimizza);
+    const auto button = [this](const char* name, const QString& caption, const QRect& place) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setAccessibleName(caption);
+        b->setGeometry(place);
+        b->setAutoDefault(false);
+        return b;
+    };
+    cmdRegione = button("cmdRegione", TableauView::kRegionCaption, layout::kRegione);
+    cmdAnalisi = button("cmdAnalisi", TableauView::kAnalysisCaption, layout::kAnalisi);
+    connect(cmdRegione, &QPushButton::clicked, this, [this] { cmdRegione_Click(); });
+    connect(cmdAnalisi, &QPushButton::clicked, this, [this] { cmdAnalisi_Click(); });
+    connect(TabellaPivot, &TableauView::regionRequested, this, [this] { cmdRegione_Click(); });
+    connect(TabellaPivot, &TableauView::analysisRequested, this, [this] { cmdAnalisi_Click(); });
     QWidget* previous = cmdSalva;
     for (QWidget* next : std::initializer_list<QWidget*>{versi_[0], versi_[1], versi_[2],
-                                                         chkMinimizza}) {
+                                                         chkMinimizza, cmdRegione, cmdAnalisi}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -281,6 +297,67 @@ void Inserisci::MostraLezione() {
     }
     cmdPassoP->setEnabled(lesson_.CanGoBack());
     cmdSalva->setEnabled(lesson_.Started());
+    if (cmdRegione) {
+        const bool analysis = lesson_.PostOptimal().has_value();
+        cmdRegione->setEnabled(lesson_.Started());
+        cmdAnalisi->setEnabled(analysis);
+        cmdAnalisi->setToolTip(QString::fromStdString(lesson_.AnalysisUnavailableReason()));
+        TabellaPivot->SetOffered(lesson_.Started(), analysis);
+        MostraFinestre();
+    }
+}
+
+void Inserisci::MostraFinestre() {
+    if (regione_ && regione_->isVisible()) {
+        if (lesson_.Started()) {
+            regione_->ShowLesson(lesson_.ExactProblemTyped(), lesson_.Path(),
+                                 lesson_.PathApproximate());
+        } else {
+            regione_->Clear("La regione si vede dopo \"Calcola il simplesso\".");
+        }
+    }
+    if (analisi_ && analisi_->isVisible()) {
+        if (const auto analysis = lesson_.PostOptimal()) {
+            analisi_->ShowAnalysis(*analysis);
+        } else {
+            analisi_->Clear(QString::fromStdString(lesson_.AnalysisUnavailableReason()));
+        }
+    }
+}
+
+void Inserisci::OpenBeside(QWidget* window, bool& placed) {
+    if (!placed) {
+        // A window of its own, in the desktop's font rather than this window's bold one.
+        window->setFont(QApplication::font());
+        window->adjustSize();
+        const QRect frame = frameGeometry();
+        window->move(frame.right() + 8, frame.top());
+        placed = true;
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    MostraFinestre();
+}
+
+void Inserisci::cmdRegione_Click() {
+    if (!lesson_.Started()) {
+        return;
+    }
+    if (!regione_) {
+        regione_ = new RegionWindow(this);
+    }
+    OpenBeside(regione_, regionePlaced_);
+}
+
+void Inserisci::cmdAnalisi_Click() {
+    if (!lesson_.PostOptimal()) {
+        return;
+    }
+    if (!analisi_) {
+        analisi_ = new AnalysisWindow(this);
+    }
+    OpenBeside(analisi_, analisiPlaced_);
 }
 
 void Inserisci::Form_Load() {
@@ -332,7 +409,7 @@ void Inserisci::cmdSalva_Click() {
     if (path.isEmpty()) {
         return;
     }
-    if (const auto failure = SaveLesson(path, BuildLessonDocument(lesson_.Record()))) {
+    if (const auto failure = SaveLesson(path, lesson_.Document())) {
         ShowMessage({"Attenzione!", failure->toStdString(), MessageIcon::Warning});
     }
 }

@@ -24,6 +24,8 @@ namespace simplesso {
 
 class TableauView;
 class SenseButton;
+class RegionWindow;
+class AnalysisWindow;
 
 class Inserisci : public QWidget, private WindowHooks {
     Q_OBJECT
@@ -46,6 +48,9 @@ class Inserisci : public QWidget, private WindowHooks {
     const FormState& State() const { return state_; }
     const Grid& Tableau() const { return grid_; }
     const Lesson& CurrentLesson() const { return lesson_; }
+    // The windows that follow the lesson, once opened; null before.
+    RegionWindow* Regione() const { return regione_; }
+    AnalysisWindow* Analisi() const { return analisi_; }
 
   private:
     using RowFields = std::array<QLineEdit*, 4>;
@@ -63,6 +68,12 @@ class Inserisci : public QWidget, private WindowHooks {
     void cmdPassoS_Click();
     void cmdPassoP_Click();
     void cmdSalva_Click();
+    void cmdRegione_Click();
+    void cmdAnalisi_Click();
+    // Brings the lesson into the region's and the analysis' windows, where they are open.
+    void MostraFinestre();
+    // Shows a window that follows the lesson beside this one the first time, where it was after.
+    void OpenBeside(QWidget* window, bool& placed);
     void Form_Load();
 
     void CreateControls();
@@ -102,6 +113,12 @@ class Inserisci : public QWidget, private WindowHooks {
     QCheckBox* chkMinimizza = nullptr;
     QPushButton* cmdRegione = nullptr;
     QPushButton* cmdAnalisi = nullptr;
+    // Built when first opened, as windows of this one (they close with it); closing them only
+    // hides them.
+    RegionWindow* regione_ = nullptr;
+    AnalysisWindow* analisi_ = nullptr;
+    bool regionePlaced_ = false;
+    bool analisiPlaced_ = false;
 };
 
 }  // namespace simplesso

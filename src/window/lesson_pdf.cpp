@@ -1,11 +1,15 @@
 #include "lesson_pdf.h"
 
+#include "analysis_text.h"
+#include "region_painter.h"
+
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
+#include <functional>
 #include <array>
 #include <vector>
 
@@ -22,7 +26,7 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QFont Face(double points, bool bold = false, bool italic = false) {
+QFont TextFont(double points, bool bold = false, bool italic = false) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
@@ -63,7 +67,7 @@ struct TableLayout {
 };
 
 QFont CellFont(bool bold) {
-    return Face(9, bold);
+    return TextFont(9, bold);
 }
 
 TableLayout MeasureTables(const LessonDocument& document, QPaintDevice* device, int pageWidth) {
@@ -130,6 +134,50 @@ class Pages {
             DrawTable(*tableau);
         }
         Draw(below);
+    }
+
+    // A figure of the given height under its heading, drawn by `paint` into its rectangle.
+    void Figure(const std::vector<Line>& above, int height,
+                const std::function<void(QPainter&, const QRect&)>& paint) {
+        Fit(Height(above) + height);
+        Draw(above);
+        painter_.save();
+        paint(painter_, QRect(0, y_, page_.width(), height));
+        painter_.restore();
+        y_ += height;
+    }
+
+    // A table of texts, the header row in bold: the first column wider, the others sharing the
+    // rest of the page.
+    void TextTable(const std::vector<std::string>& header,
+                   const std::vector<std::vector<std::string>>& rows) {
+        const int rowHeight = table_.rowHeight;
+        Fit(rowHeight * static_cast<int>(rows.size() + 1) + Mm(2));
+        y_ += Mm(2);
+        const int first = page_.width() * 2 / 7;
+        const int other = (page_.width() - first) / std::max<int>(1, header.size() - 1);
+        const auto draw = [&](const std::vector<std::string>& cells, bool bold) {
+            int x = 0;
+            for (std::size_t c = 0; c < cells.size(); ++c) {
+                const int width = c == 0 ? first : other;
+                const QRect box(x, y_, width, rowHeight);
+                painter_.setBrush(bold ? kHeaderBand : QColor(Qt::white));
+                painter_.setPen(QPen(kRule, Mm(0.15)));
+                painter_.drawRect(box);
+                painter_.setPen(Qt::black);
+                painter_.setFont(CellFont(bold));
+                const QRect inside = box.adjusted(table_.padding, 0, -table_.padding, 0);
+                painter_.drawText(inside, Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter),
+                                  painter_.fontMetrics().elidedText(Q(cells[c]), Qt::ElideRight,
+                                                                    inside.width()));
+                x += width;
+            }
+            y_ += rowHeight;
+        };
+        draw(header, true);
+        for (const auto& row : rows) {
+            draw(row, false);
+        }
     }
 
   private:
@@ -218,31 +266,55 @@ std::vector<Line> Lines(const std::vector<std::string>& texts, const QFont& font
 
 void WriteProblem(Pages& pages, const LessonDocument& document) {
     const ProblemStatement& problem = document.problem;
-    std::vector<Line> lines{{Q(document.title), Face(16, true)},
-                            {Q(kProblemHeading), Face(12, true), Mm(6)},
-                            {Q(ObjectiveText(problem)), Face(10), Mm(3), Mm(6)},
-                            {Q(kSubjectTo), Face(10), Mm(1.5), Mm(6)}};
+    std::vector<Line> lines{{Q(document.title), TextFont(16, true)},
+                            {Q(kProblemHeading), TextFont(12, true), Mm(6)},
+                            {Q(ObjectiveText(problem)), TextFont(10), Mm(3), Mm(6)},
+                            {Q(kSubjectTo), TextFont(10), Mm(1.5), Mm(6)}};
     for (int r = 0; r < 3; ++r) {
-        lines.push_back({Q(ConstraintText(problem, r)), Face(10), Mm(1), Mm(12)});
+        lines.push_back({Q(ConstraintText(problem, r)), TextFont(10), Mm(1), Mm(12)});
     }
-    lines.push_back({Q(kNonNegativity), Face(10), Mm(1), Mm(12)});
+    lines.push_back({Q(kNonNegativity), TextFont(10), Mm(1), Mm(12)});
     for (const std::string& turned : problem.turned) {
-        lines.push_back({Q(turned), Face(10), Mm(1.5), Mm(6)});
+        lines.push_back({Q(turned), TextFont(10), Mm(1.5), Mm(6)});
     }
     pages.Block(lines, nullptr, {});
 }
 
+void WriteRegion(Pages& pages, const LessonDocument& document) {
+    if (!document.region) {
+        return;
+    }
+    pages.Figure({{Q(kRegionHeading), TextFont(12, true), Mm(8)}}, Mm(120),
+                 [&](QPainter& painter, const QRect& box) {
+                     PaintRegion(painter, QRectF(box.adjusted(0, Mm(2), 0, 0)), *document.region,
+                                 ViewAngles{}, document.pathApproximate);
+                 });
+}
+
+void WriteAnalysis(Pages& pages, const LessonDocument& document) {
+    if (!document.analysis) {
+        return;
+    }
+    const sensitivity::AnalysisText text = sensitivity::AnalysisRows(*document.analysis);
+    pages.Block({{Q(kAnalysisHeading), TextFont(12, true), Mm(8)}}, nullptr, {});
+    pages.TextTable(text.prices.header, text.prices.cells);
+    pages.TextTable(text.coefficients.header, text.coefficients.cells);
+    for (const auto* lines : {&text.dual, &text.slackness, &text.notes}) {
+        pages.Block(Lines(*lines, TextFont(10), Mm(3)), nullptr, {});
+    }
+}
+
 void WriteSection(Pages& pages, const LessonSection& section) {
     if (!section.phase.empty()) {
-        pages.Block({{Q(section.phase), Face(14, true), Mm(10)}}, nullptr, {});
+        pages.Block({{Q(section.phase), TextFont(14, true), Mm(10)}}, nullptr, {});
     }
-    pages.Block({{Q(section.heading), Face(12, true), Mm(8)}}, &section.tableau,
-                Lines(section.explanation, Face(10), Mm(2.5)));
+    pages.Block({{Q(section.heading), TextFont(12, true), Mm(8)}}, &section.tableau,
+                Lines(section.explanation, TextFont(10), Mm(2.5)));
     for (const Notice& notice : section.notices) {
         const QColor colour = notice.warning ? kWarning : QColor(Qt::black);
         std::vector<Line> lines{
-            {Q(notice.title), Face(10, true, !notice.warning), Mm(2.5), 0, colour}};
-        const auto body = Lines(notice.lines, Face(10), Mm(0.8), Mm(4));
+            {Q(notice.title), TextFont(10, true, !notice.warning), Mm(2.5), 0, colour}};
+        const auto body = Lines(notice.lines, TextFont(10), Mm(0.8), Mm(4));
         lines.insert(lines.end(), body.begin(), body.end());
         pages.Block(lines, nullptr, {});
     }
@@ -265,11 +337,13 @@ bool WriteLessonPdf(const LessonDocument& document, QIODevice& out) {
     const TableLayout table = MeasureTables(document, &writer, width);
     Pages pages(writer, painter, table);
     WriteProblem(pages, document);
+    WriteRegion(pages, document);
     for (const LessonSection& section : document.sections) {
         WriteSection(pages, section);
     }
-    pages.Block({{Q(kOutcomeHeading), Face(12, true), Mm(8)}}, nullptr,
-                Lines(document.outcome, Face(10), Mm(2.5)));
+    pages.Block({{Q(kOutcomeHeading), TextFont(12, true), Mm(8)}}, nullptr,
+                Lines(document.outcome, TextFont(10), Mm(2.5)));
+    WriteAnalysis(pages, document);
     return painter.end();
 }
 

@@ -112,6 +112,11 @@ void TableauView::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(kCopyAllCaption, this,
                    [this] { QApplication::clipboard()->setText(WholeText()); });
     menu.addAction(kSaveCaption, this, &TableauView::saveRequested);
+    menu.addSeparator();
+    menu.addAction(kRegionCaption, this, &TableauView::regionRequested)
+        ->setEnabled(regionOffered_);
+    menu.addAction(kAnalysisCaption, this, &TableauView::analysisRequested)
+        ->setEnabled(analysisOffered_);
     menu.exec(event->globalPos());
 }
 

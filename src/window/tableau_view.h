@@ -26,9 +26,19 @@ class TableauView : public QTableView {
 
     static inline const QString kCopyAllCaption = QStringLiteral("Copia tabella");
     static inline const QString kSaveCaption = QStringLiteral("Salva la lezione…");
+    static inline const QString kRegionCaption = QStringLiteral("Regione ammissibile");
+    static inline const QString kAnalysisCaption = QStringLiteral("Analisi di sensitività");
+
+    // Which of the windows that follow the lesson the context menu offers now.
+    void SetOffered(bool region, bool analysis) {
+        regionOffered_ = region;
+        analysisOffered_ = analysis;
+    }
 
   signals:
     void saveRequested();
+    void regionRequested();
+    void analysisRequested();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -43,6 +53,8 @@ class TableauView : public QTableView {
 
     Grid& grid_;
     GridModel* model_;
+    bool regionOffered_ = false;
+    bool analysisOffered_ = false;
 };
 
 }  // namespace simplesso

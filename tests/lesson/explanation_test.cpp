@@ -34,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
         LessonCase{
             "OneRatioCompetes", kOneRatio, "-",
             "Entra x2: il suo DELTA r (3) è il più grande. Esce x5: 6 / 2 = 3 è l'unico rapporto "
-            "ammissibile. Nessun DELTA r è positivo: la tabella mostra la soluzione ottima, Z = 9.",
+            "ammissibile. Nessun DELTA r è positivo: la tabella mostra la soluzione ottima, Z = 9. "
+            "L'ottimo non è unico: x3, fuori base, ha DELTA r 0.",
             "x4: -1 ≤ 0, non entra nel confronto\nx5: 6 / 2 = 3\nx6: 1E-07 ≤ 1E-06, non entra nel "
             "confronto"},
         LessonCase{"Ties", kTies, "-",
@@ -55,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "Nessun DELTA r è positivo: la tabella è già ottima e il prossimo passo "
                    "chiuderà la lezione."},
         LessonCase{"OptimalAtOnce", kOptimalAtOnce, "-",
-                   "Nessun DELTA r è positivo: la tabella mostra la soluzione ottima, Z = 0."}),
+                   "Nessun DELTA r è positivo: la tabella mostra la soluzione ottima, Z = 0. "
+                   "L'ottimo non è unico: x3, fuori base, ha DELTA r 0."}),
     testing::PrintToStringParamName());
 
 }  // namespace

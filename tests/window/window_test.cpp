@@ -93,6 +93,7 @@ TEST(Keyboard, TabOrderFiveCharactersAndNoDefaultButton) {
     Texts forwards(std::begin(kFieldNames), std::end(kFieldNames));
     forwards.insert(forwards.end(), {"calcola", "TabellaPivot", "chkEsercitati", "cmdVerso1",
                                      "cmdVerso2", "cmdVerso3", "chkMinimizza", "txtx1"});
+    // The region opens once a tableau is shown, the analysis once the lesson ends on an optimum.
     EXPECT_EQ(cycle(Qt::NoModifier), forwards);
     EXPECT_EQ(cycle(Qt::ShiftModifier), Texts(forwards.rbegin(), forwards.rend()));
     h.Type(0, "123456");
@@ -106,6 +107,7 @@ TEST(Keyboard, TabOrderFiveCharactersAndNoDefaultButton) {
     // The lesson's controls come last; going back is not possible at the initial tableau.
     forwards.insert(forwards.end() - 6, {"cmdPassoS", "chkFrazioni"});
     forwards.insert(forwards.end() - 5, "cmdSalva");
+    forwards.insert(forwards.end() - 1, "cmdRegione");
     EXPECT_EQ(cycle(Qt::NoModifier), forwards);
     EXPECT_EQ(cycle(Qt::ShiftModifier), Texts(forwards.rbegin(), forwards.rend()));
 }
@@ -196,7 +198,7 @@ TEST(Buttons, WorkedExamplePressedThroughCopiedAndStartedOver) {
         whole += QString::fromStdString(row).replace('|', '\t') + '\n';
     }
     EXPECT_EQ(captions + "\n" + QApplication::clipboard()->text(),
-              "Copia tabellaSalva la lezione…\n" + whole);
+              "Copia tabellaSalva la lezione…Regione ammissibileAnalisi di sensitività\n" + whole);
     EXPECT_TRUE(h.Window().Tableau() == before);  // texts, colours and current cell
 
     h.Type(0, "abc");

@@ -71,6 +71,8 @@ def expected_shape(typed):
         ("push button", "Salva la lezione…", []),
         ("label", EXPLANATION, []),
         ("check box", "Minimizza", []),
+        ("push button", "Regione ammissibile", []),
+        ("push button", "Analisi di sensitività", []),
     ])
 
 
