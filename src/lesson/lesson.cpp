@@ -151,6 +151,12 @@ void Lesson::Press() {
         line = std::move(both);
     }
     Append(explanation, line);
+    if (!ended && state_.Fase == Phase::First &&
+        PredictPress(grid_, state_, problem_, separator).report.kind != StepReport::Kind::Pivot) {
+        // The first phase is over: between the phases every press is a move of its own, so the
+        // line says which one comes next.
+        Append(explanation, ExplainNext(grid_, state_, problem_, separator));
+    }
     if (ended) {
         // A falsified end is not called optimal: the line says what the message box says.
         Append(explanation, falsified.empty() ? ExplainEnd(grid_, state_, press) : falsified);

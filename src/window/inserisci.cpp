@@ -325,13 +325,16 @@ void Inserisci::MostraFinestre() {
     }
 }
 
+// The region opens at the right of this window, the analysis under it, so that neither hides
+// the tableau nor the other.
 void Inserisci::OpenBeside(QWidget* window, bool& placed) {
     if (!placed) {
         // A window of its own, in the desktop's font rather than this window's bold one.
         window->setFont(QApplication::font());
         window->adjustSize();
         const QRect frame = frameGeometry();
-        window->move(frame.right() + 8, frame.top());
+        window->move(window == regione_ ? QPoint(frame.right() + 8, frame.top())
+                                        : QPoint(frame.left(), frame.bottom() + 8));
         placed = true;
     }
     window->show();
