@@ -32,12 +32,13 @@ mpq_class Gain(const Shadow& s, int col) {
     return s.Minimising() ? mpq_class(-reduced) : reduced;
 }
 
-// The program's rule takes the largest gain; the smallest-index rule the first one.
+// The program's rule takes the largest gain; the smallest-index rule the first one. As in the
+// tableau, an artificial variable that has left never enters again.
 std::optional<int> EnteringColumn(const Shadow& s, bool smallestIndex) {
     std::optional<int> entering;
     for (int c = 2; c < s.KnownColumn(); ++c) {
         const mpq_class gain = Gain(s, c);
-        if (gain > 0 && !IsBasic(s, c) && (!entering || gain > Gain(s, *entering))) {
+        if (gain > 0 && !IsBasic(s, c) && !s.IsArtificial(c) && (!entering || gain > Gain(s, *entering))) {
             entering = c;
             if (smallestIndex) {
                 break;

@@ -93,6 +93,8 @@ class Step {
         return false;
     }
 
+    bool CanEnter(int col) const { return !IsBasic(col) && !IsArtificial(Header(col)); }
+
     // The first phase minimises W; otherwise the objective goes the problem's way.
     bool Minimising() const {
         return state_.Fase == Phase::First || state_.Verso == Direction::Minimise;
@@ -126,13 +128,15 @@ class Step {
 };
 
 // The largest gain that counts as one enters, the lowest column among equal ones; under the
-// smallest-index rule the first column that improves at all. Basic variables never enter.
+// smallest-index rule the first column that improves at all. Basic variables never enter, nor
+// does an artificial one that has left: a degenerate pivot that takes one out may leave its
+// DELTA r negative, and letting it back in would undo that pivot on every other press.
 std::optional<int> Step::EnteringColumn() const {
     float best = 0;
     std::optional<int> entering;
     for (int c = 2; c < Known(); ++c) {
         const float gain = Gain(c);
-        if (gain > best && gain > kResidue && !IsBasic(c)) {
+        if (gain > best && gain > kResidue && CanEnter(c)) {
             best = gain;
             entering = c;
             if (state_.MinimoIndice) {
@@ -265,7 +269,7 @@ void Step::RewriteObjective() {
 
 bool Step::AnyImproving() const {
     for (int c = 2; c < Known(); ++c) {
-        if (Gain(c) > kResidue && !IsBasic(c)) {
+        if (Gain(c) > kResidue && CanEnter(c)) {
             return true;
         }
     }

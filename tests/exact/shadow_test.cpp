@@ -2,6 +2,7 @@
 // and the checked end on exact values given by hand.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <stdexcept>
 #include <tuple>
 
@@ -19,12 +20,17 @@ using testing_support::Falsified;
 const std::string kStep = "Con l'aritmetica esatta questo passo non si farebbe: ";
 
 // The exact tableau as the grid lays it out: each constraint row's multiplier, then its entries
-// and known term, then the reduced costs, the solution and Z.
+// and known term ("-" for a dropped row), then the reduced costs, the solution and Z.
 std::string ExactTableau(const Shadow& s) {
+    const int known = s.KnownColumn();
     std::string text;
-    for (auto [row, from, to] :
-         {std::tuple{1, 0, 8}, {2, 0, 8}, {3, 0, 8}, {6, 2, 7}, {8, 2, 7}, {9, 2, 2}}) {
+    for (auto [row, from, to] : {std::tuple{1, 0, known}, {2, 0, known}, {3, 0, known},
+                                 {6, 2, known - 1}, {8, 2, known - 1}, {9, 2, 2}}) {
         text += row > 1 ? " |" : "";
+        if (row <= 3 && !s.BasicColumn(row)) {
+            text += " -";
+            continue;
+        }
         for (int c = from; c <= to; ++c) {
             if (c != 1) {
                 text.append(" ").append(FractionText(*s.Value(row, c)));
@@ -87,6 +93,42 @@ TEST(SolveExactly, TakesTheProgramsPivotsToTheOptimum) {
     }
 }
 
+// The moves of a two-phase lesson as the grid makes them: "P32" a pivot (also one that takes an
+// artificial variable out) at row 3, column 2; "D2" row 2 dropped; "S" the switch.
+TEST(Shadow, ReplaysATwoPhaseLessonInFractions) {
+    const struct {
+        const char* name;
+        const char* problem;
+        const char* moves;
+        const char* tableau;
+    } cases[] = {
+        {"thirds, then halves", "min 1 3 0 0 / 1 1 0 > 4 / 1 3 0 > 6 / 1 0 1 < 4", "P23 P12 S",
+         " 1 1 0 0 -3/2 1/2 0 3 | 3 0 1 0 1/2 -1/2 0 1 | 0 0 0 1 3/2 -1/2 1 1 | 0 0 0 0 1 0 |"
+         " 3 1 0 0 0 1 | 6"},
+        {"redundant row", "1 2 0 0 / 1 1 0 = 4 / 2 2 0 = 8 / 0 0 1 < 5", "P12 D2 S",
+         " 1 1 1 0 0 4 | - | 0 0 0 1 1 5 | 0 1 0 0 | 4 0 0 5 | 4"},
+        {"artificial out", "1 1 1 0 / 1 1 0 = 2 / 1 1 -1 = 2 / 0 0 1 < 5", "P12 P24 S",
+         " 1 1 1 0 0 2 | 1 0 0 1 0 0 | 0 0 0 0 1 5 | 0 0 0 0 | 2 0 0 5 | 2"},
+    };
+    for (const auto& c : cases) {
+        std::optional<Shadow> s = Shadow::Build(testing_support::Typed(c.problem), '.');
+        ASSERT_TRUE(s) << c.name;
+        std::istringstream moves(c.moves);
+        for (std::string move; moves >> move;) {
+            if (move[0] == 'P') {
+                s->Pivot(move[2] - '0', move[1] - '0');
+            } else if (move[0] == 'D') {
+                s->DropRow(move[1] - '0');
+            } else {
+                s->SwitchPhase();
+            }
+        }
+        EXPECT_EQ(s->CurrentPhase(), Phase::Second) << c.name;
+        EXPECT_FALSE(s->Lost()) << c.name;
+        EXPECT_EQ(ExactTableau(*s), c.tableau) << c.name;
+    }
+}
+
 TEST(CheckedEnd, AgreesWithinTheToleranceAndGivesTheExactOptimumOtherwise) {
     const struct {
         const char* shownZ;  // "illimitato" for the unbounded message
@@ -116,8 +158,41 @@ TEST(CheckedEnd, AgreesWithinTheToleranceAndGivesTheExactOptimumOtherwise) {
             << shown;
     }
     EXPECT_FALSE(PivotNotice({mpq_class(1, 3), mpq_class(1, 1000000000)}, "x1", {}));
+    EXPECT_FALSE(PivotNotice({mpq_class(-1, 3), 1}, "x3", {.minimising = true}));
+    EXPECT_EQ(PivotNotice({mpq_class(1, 3), 1}, "x3", {.minimising = true})->text,
+              kStep + "il DELTA r di x3 vale 1/3.");
+    EXPECT_FALSE(PivotNotice({1, -1}, "x3", {.artificialOut = true}));
+    EXPECT_TRUE(PivotNotice({-1, 0}, "x3", {.artificialOut = true})
+                    ->text.starts_with(kStep + "il pivot vale 0.\n"));
     EXPECT_EQ(PivotNotice({1, *ReadExact("-0.0000001234567", '.')}, "x6", {}, ',')->text,
               kStep + "il pivot vale -1,234567E-07.");
+}
+
+// No feasible solution, shown or exact: the usual message only when both say so.
+TEST(CheckedEnd, InfeasibleEndsAgreeOnlyWithAnInfeasibleExactOutcome) {
+    using End = StepReport::End;
+    using Kind = ExactOptimum::Kind;
+    const std::string none = "il problema non ha soluzioni ammissibili.";
+    const struct {
+        End shown;
+        Kind exact;
+        std::string line;  // after "Con l'aritmetica esatta "; empty when the usual one stands
+    } cases[] = {
+        {End::Infeasible, Kind::Infeasible, ""},
+        {End::Optimal, Kind::Infeasible, none},
+        {End::Unbounded, Kind::Infeasible, none},
+        {End::Infeasible, Kind::Optimal, "Z = 5/2 (2.5)."},
+        {End::Infeasible, Kind::Unbounded, "il problema è illimitato."},
+    };
+    const Message usual = InfeasibleMessage();
+    for (const auto& c : cases) {
+        ExactOptimum exact;
+        exact.kind = c.exact;
+        exact.z = c.exact == Kind::Optimal ? mpq_class(5, 2) : 0;
+        EXPECT_EQ(CheckedEnd(usual, c.shown, " 2.5", exact, '.'),
+                  c.line.empty() ? usual : Falsified("Fine del calcolo del simplesso.", c.line))
+            << c.line;
+    }
 }
 
 }  // namespace

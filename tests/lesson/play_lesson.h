@@ -26,11 +26,17 @@ struct LessonPlayer {
     // Sets up as "Calcola il simplesso" does once the fields have passed their checks, then
     // presses as Press does.
     explicit LessonPlayer(const FieldTexts& fields, const std::string& presses = "",
-                          char separator = '.') {
+                          char separator = '.',
+                          std::array<Sense, 3> senses = {Sense::LessEqual, Sense::LessEqual,
+                                                         Sense::LessEqual},
+                          Direction direction = Direction::Maximise) {
         state.PrimoPasso = true;
-        lesson.SetUp(fields, separator);
+        lesson.SetUp(fields, separator, senses, direction);
         Press(presses);
     }
+    // A problem written as Typed reads it, "min" and the senses with it.
+    explicit LessonPlayer(const std::string& line, const std::string& presses = "")
+        : LessonPlayer(Fields(line), presses, '.', Typed(line).sense, Typed(line).direction) {}
     LessonPlayer(const LessonPlayer&) = delete;
 
     // One word a press: "-" for a plain press, or the cell clicked before it while practising,

@@ -14,9 +14,11 @@
 
 namespace simplesso::testing_support {
 
-// An optimum and where it lies, or no z for an unbounded problem; neither when no answer came.
+// An optimum and where it lies, or no z for an unbounded or infeasible problem; neither when no
+// answer came.
 struct Outcome {
     bool answered = false;
+    bool infeasible = false;
     std::optional<double> z;
     std::array<double, 3> x{};
 };
@@ -25,10 +27,11 @@ inline double Value(const std::string& text) {
     return ReadDouble(text, '.').value_or(NAN);
 }
 
-// GLPK's exact (rational) simplex on the values the texts denote in double precision.
+// GLPK's exact (rational) simplex on the values the texts denote in double precision, each row
+// with its sense and sign as typed.
 inline Outcome SolveWithGlpk(const ProblemTexts& problem) {
     glp_prob* lp = glp_create_prob();
-    glp_set_obj_dir(lp, GLP_MAX);
+    glp_set_obj_dir(lp, problem.direction == Direction::Maximise ? GLP_MAX : GLP_MIN);
     glp_add_rows(lp, 3);
     glp_add_cols(lp, 3);
     std::array<int, 10> ia{}, ja{};
@@ -39,7 +42,13 @@ inline Outcome SolveWithGlpk(const ProblemTexts& problem) {
         ar[k] = Value(problem.constraint[ia[k] - 1][ja[k] - 1]);
     }
     for (int i = 1; i <= 3; ++i) {
-        glp_set_row_bnds(lp, i, GLP_UP, 0, Value(problem.known[i - 1]));
+        const double b = Value(problem.known[i - 1]);
+        const Sense sense = problem.sense[i - 1];
+        glp_set_row_bnds(lp, i,
+                         sense == Sense::LessEqual      ? GLP_UP
+                         : sense == Sense::GreaterEqual ? GLP_LO
+                                                        : GLP_FX,
+                         b, b);
         glp_set_col_bnds(lp, i, GLP_LO, 0, 0);
         glp_set_obj_coef(lp, i, Value(problem.objective[i - 1]));
     }
@@ -48,7 +57,8 @@ inline Outcome SolveWithGlpk(const ProblemTexts& problem) {
     glp_init_smcp(&parm);
     parm.msg_lev = GLP_MSG_OFF;
     const int status = glp_exact(lp, &parm) == 0 ? glp_get_status(lp) : GLP_UNDEF;
-    Outcome o{status == GLP_OPT || status == GLP_UNBND, std::nullopt, {}};
+    Outcome o{status == GLP_OPT || status == GLP_UNBND || status == GLP_NOFEAS,
+              status == GLP_NOFEAS, std::nullopt, {}};
     if (status == GLP_OPT) {
         o.z = glp_get_obj_val(lp);
         o.x = {glp_get_col_prim(lp, 1), glp_get_col_prim(lp, 2), glp_get_col_prim(lp, 3)};

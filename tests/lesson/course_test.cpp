@@ -1,0 +1,126 @@
+// Lessons of the whole course, "≤", "≥" and "=" rows, min and max, negative known terms, played
+// with the real lesson controller to their end and judged by GLPK's exact simplex.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <iostream>
+
+#include "exact_simplex.h"
+#include "glpk_oracle.h"
+#include "lesson.h"
+#include "random_problems.h"
+#include "recording_window.h"
+
+namespace simplesso {
+namespace {
+
+using testing_support::FieldTexts;
+using testing_support::Outcome;
+using testing_support::RandomProblem;
+
+constexpr int kMostPresses = 60;
+const std::string kFalsified = "\nL'arrotondamento dei numeri della tabella ha falsato il risultato.";
+
+FieldTexts FieldsOf(const RandomProblem& p) {
+    FieldTexts f;
+    f[3] = p.objectiveKnown;
+    for (int i = 0; i < 3; ++i) {
+        f[i] = p.texts.objective[i];
+        f[7 + 4 * i] = p.texts.known[i];
+        for (int v = 0; v < 3; ++v) {
+            f[4 + 4 * i + v] = p.texts.constraint[i][v];
+        }
+    }
+    return f;
+}
+
+// A lesson pressed until it shows its end, or the presses run out.
+struct Ending {
+    std::optional<StepReport> end;
+    std::vector<Message> messages;
+    std::string shownZ;
+    int presses = 0;
+};
+
+Ending PlayToTheEnd(const RandomProblem& p) {
+    Grid grid;
+    FormState state{.CampiValidi = true, .PrimoPasso = true, .RigaPivot = 8, .ColonnaPivot = 8};
+    testing_support::RecordingWindow window;
+    Lesson lesson(grid, state, window);
+    lesson.SetUp(FieldsOf(p), '.', p.texts.sense, p.texts.direction);
+    Ending e;
+    for (; e.presses < kMostPresses && !lesson.EndPress(); ++e.presses) {
+        lesson.Press();
+    }
+    e.end = lesson.EndPress();
+    e.messages = window.messages;
+    e.shownZ = grid.TextMatrix(9, 2);
+    return e;
+}
+
+enum class Kind { Optimal, Infeasible, Unbounded };
+
+Kind KindOf(const Outcome& o) {
+    return o.infeasible ? Kind::Infeasible : o.z ? Kind::Optimal : Kind::Unbounded;
+}
+
+Kind KindOf(StepReport::End end) {
+    return end == StepReport::End::Infeasible  ? Kind::Infeasible
+           : end == StepReport::End::Unbounded ? Kind::Unbounded
+                                               : Kind::Optimal;
+}
+
+double Gap(double value, double reference, double tolerance) {
+    return std::abs(value - reference) / (tolerance * std::max(1.0, std::abs(reference)));
+}
+
+TEST(Course, RandomLessonsEndAgreeWithGlpkOrSayRoundingFalsifiedThem) {
+    testing_support::RandomProblems generator(20240917);
+    int problems = 0, wrong = 0, notices = 0, pivotNotices = 0;
+    std::array<int, 3> outcomes{};
+    for (; problems < 20000; ++problems) {
+        const RandomProblem p = generator.NextOfTheCourse();
+        SCOPED_TRACE(testing::Message() << "problem " << problems);
+        const Outcome glpk = testing_support::SolveWithGlpk(p.texts);
+        ASSERT_TRUE(glpk.answered);
+        const Kind kind = KindOf(glpk);
+        ++outcomes[static_cast<int>(kind)];
+
+        const ExactOptimum exact = *SolveExactly(p.texts, '.');
+        const Kind exactKind = exact.Infeasible()  ? Kind::Infeasible
+                               : exact.Unbounded() ? Kind::Unbounded
+                                                   : Kind::Optimal;
+        EXPECT_EQ(exactKind, kind);
+        if (exactKind == Kind::Optimal && kind == Kind::Optimal) {
+            EXPECT_LE(Gap(exact.z.get_d(), *glpk.z, 1e-9), 1) << exact.z << " against " << *glpk.z;
+        }
+
+        const Ending e = PlayToTheEnd(p);
+        ASSERT_TRUE(e.end) << "no end after " << e.presses << " presses";
+        bool agree = KindOf(e.end->end) == kind;
+        if (agree && kind == Kind::Optimal) {
+            const double gap = Gap(testing_support::Value(e.shownZ), *glpk.z, 1e-4);
+            ASSERT_GT(std::abs(gap - 1), 1e-6) << "too close to the tolerance for GLPK to judge";
+            agree = gap <= 1;
+        }
+        ASSERT_FALSE(e.messages.empty());
+        const Message& end = e.messages.back();
+        const bool noticed = end.text.find(kFalsified) != std::string::npos;
+        EXPECT_EQ(noticed, !agree) << end.text;
+        EXPECT_EQ(noticed, end.icon == MessageIcon::Warning) << end.text;
+        wrong += !agree;
+        notices += noticed;
+        for (const Message& m : e.messages) {
+            pivotNotices += m.text.starts_with("Con l'aritmetica esatta questo passo");
+        }
+    }
+    std::cout << problems << " problems, " << outcomes[0] << " optimal, " << outcomes[1]
+              << " infeasible, " << outcomes[2] << " unbounded, " << wrong << " wrong ends, "
+              << notices << " end notices, " << pivotNotices << " pivot notices\n";
+    for (int count : outcomes) {
+        EXPECT_GE(count * 10, problems);
+    }
+}
+
+}  // namespace
+}  // namespace simplesso
