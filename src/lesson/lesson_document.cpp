@@ -1,5 +1,7 @@
 #include "lesson_document.h"
 
+#include "dual.h"
+
 #include "numbers.h"
 #include "setup.h"
 
@@ -214,15 +216,7 @@ std::string ObjectiveText(const ProblemStatement& problem) {
 }
 
 std::string SenseText(Sense sense) {
-    switch (sense) {
-        case Sense::GreaterEqual:
-            return "≥";
-        case Sense::Equal:
-            return "=";
-        case Sense::LessEqual:
-            break;
-    }
-    return "≤";
+    return sensitivity::SenseText(sense);
 }
 
 std::string ConstraintText(const ProblemStatement& problem, int index) {
