@@ -102,8 +102,29 @@ std::optional<mpq_class> ReadExact(std::string_view text, char separator) {
     if (std::labs(leadExponent) > kLargestExactExponent) {
         return std::nullopt;
     }
-    mpq_class value(mpz_class(p.digits, 10));
-    value *= Pow10(scale);
+    mpq_class value;
+    // What a field usually holds, a few digits with a short fraction or exponent, is made from
+    // machine integers; anything longer goes through GMP's own reading.
+    constexpr std::size_t kMachineDigits = 19;
+    if (p.digits.size() + static_cast<std::size_t>(std::labs(scale)) <= kMachineDigits) {
+        unsigned long number = 0;
+        for (char digit : p.digits) {
+            number = number * 10 + static_cast<unsigned long>(digit - '0');
+        }
+        unsigned long power = 1;
+        for (long k = 0; k < std::labs(scale); ++k) {
+            power *= 10;
+        }
+        if (scale >= 0) {
+            mpq_set_ui(value.get_mpq_t(), number * power, 1);
+        } else {
+            mpq_set_ui(value.get_mpq_t(), number, power);
+            value.canonicalize();
+        }
+    } else {
+        value = mpz_class(p.digits, 10);
+        value *= Pow10(scale);
+    }
     return p.negative ? mpq_class(-value) : value;
 }
 

@@ -1,18 +1,18 @@
 #include "exact_simplex.h"
 
 #include <algorithm>
+#include <array>
 #include <set>
-#include <vector>
 
 namespace simplesso {
 namespace {
 
-using Basis = std::vector<int>;
+using Basis = std::array<int, 3>;
 
 Basis SortedBasis(const Shadow& s) {
-    Basis b;
+    Basis b{};
     for (int r = 1; r <= 3; ++r) {
-        b.push_back(s.BasicColumn(r).value_or(0));
+        b[r - 1] = s.BasicColumn(r).value_or(0);
     }
     std::sort(b.begin(), b.end());
     return b;
@@ -27,9 +27,16 @@ bool IsBasic(const Shadow& s, int col) {
     return false;
 }
 
-mpq_class Gain(const Shadow& s, int col) {
-    const mpq_class reduced = *s.Value(6, col);
-    return s.Minimising() ? mpq_class(-reduced) : reduced;
+// The sign of how much a unit of the variable improves the phase's objective, and how two such
+// gains compare: DELTA r itself, or its opposite when minimising.
+int GainSign(const Shadow& s, int col) {
+    const int sign = sgn(*s.Value(6, col));
+    return s.Minimising() ? -sign : sign;
+}
+
+bool GainsMore(const Shadow& s, int col, int than) {
+    const int order = cmp(*s.Value(6, col), *s.Value(6, than));
+    return s.Minimising() ? order < 0 : order > 0;
 }
 
 // The program's rule takes the largest gain; the smallest-index rule the first one. As in the
@@ -37,8 +44,8 @@ mpq_class Gain(const Shadow& s, int col) {
 std::optional<int> EnteringColumn(const Shadow& s, bool smallestIndex) {
     std::optional<int> entering;
     for (int c = 2; c < s.KnownColumn(); ++c) {
-        const mpq_class gain = Gain(s, c);
-        if (gain > 0 && !IsBasic(s, c) && !s.IsArtificial(c) && (!entering || gain > Gain(s, *entering))) {
+        if (GainSign(s, c) > 0 && !IsBasic(s, c) && !s.IsArtificial(c) &&
+            (!entering || GainsMore(s, c, *entering))) {
             entering = c;
             if (smallestIndex) {
                 break;
@@ -53,19 +60,20 @@ std::optional<int> EnteringColumn(const Shadow& s, bool smallestIndex) {
 std::optional<int> LeavingRow(const Shadow& s, int col, bool smallestIndex) {
     std::optional<int> leaving;
     mpq_class smallest;
+    mpq_class quotient;
     for (int r = 1; r <= 3; ++r) {
         if (!s.BasicColumn(r)) {
             continue;
         }
-        const mpq_class entry = *s.Value(r, col);
-        if (entry <= 0) {
+        const mpq_class& entry = *s.Value(r, col);
+        if (sgn(entry) <= 0) {
             continue;
         }
-        const mpq_class quotient = *s.Value(r, s.KnownColumn()) / entry;
+        mpq_div(quotient.get_mpq_t(), s.Value(r, s.KnownColumn())->get_mpq_t(), entry.get_mpq_t());
         const bool tieWins = leaving && smallestIndex && quotient == smallest &&
                              *s.BasicColumn(r) < *s.BasicColumn(*leaving);
         if (!leaving || quotient < smallest || tieWins) {
-            smallest = quotient;
+            swap(smallest, quotient);
             leaving = r;
         }
     }
@@ -97,7 +105,7 @@ void DriveOutArtificials(Shadow& s) {
         }
         std::optional<int> col;
         for (int c = 2; c < s.KnownColumn() && !col; ++c) {
-            if (!s.IsArtificial(c) && *s.Value(r, c) != 0) {
+            if (!s.IsArtificial(c) && sgn(*s.Value(r, c)) != 0) {
                 col = c;
             }
         }

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "exact_number.h"
 #include "grid.h"
@@ -14,7 +15,7 @@ std::optional<Shadow> Shadow::Build(const ProblemTexts& typed, char separator) {
     Shadow s;
     s.shape_ = InitialShape(fields);
     s.direction_ = typed.direction;
-    s.cells_.assign(Grid::kRows * s.Cols(), mpq_class(0));
+    s.cells_.resize(Grid::kRows * s.Cols());  // zeros that have not asked for memory yet
     for (int v = 0; v < 3; ++v) {
         const auto c = ReadExact(fields.objective[v], separator);
         if (!c) {
@@ -82,9 +83,11 @@ void Shadow::Pivot(int col, int row) {
     }
     basic_[row - 1] = col;
     At(row, 0) = check.reducedCost;
-    const mpq_class pivot = check.entry;
+    const mpq_class& pivot = check.entry;
     for (int c = 2; c <= KnownColumn(); ++c) {
-        At(row, c) /= pivot;
+        if (sgn(Get(row, c)) != 0) {
+            At(row, c) /= pivot;
+        }
     }
     for (int r = 1; r <= 3; ++r) {
         if (r != row && basic_[r - 1]) {
@@ -93,16 +96,27 @@ void Shadow::Pivot(int col, int row) {
     }
     RewriteSolution();
     for (int c = 2; c < KnownColumn(); ++c) {
-        At(6, c) -= Get(row, 0) * Get(row, c);
+        SubtractProduct(At(6, c), Get(row, 0), Get(row, c));
     }
     RewriteObjective();
 }
 
+void Shadow::SubtractProduct(mpq_class& cell, const mpq_class& a, const mpq_class& b) {
+    if (sgn(a) == 0 || sgn(b) == 0) {
+        return;
+    }
+    mpq_mul(product_.get_mpq_t(), a.get_mpq_t(), b.get_mpq_t());
+    cell -= product_;
+}
+
 // The pivot row now holds 1 in the pivot column, so the factor is the row's own entry there.
 void Shadow::Eliminate(int row, int col, int pivotRow) {
+    if (sgn(Get(row, col)) == 0) {
+        return;
+    }
     const mpq_class factor = Get(row, col);
     for (int c = 2; c <= KnownColumn(); ++c) {
-        At(row, c) -= factor * Get(pivotRow, c);
+        SubtractProduct(At(row, c), factor, Get(pivotRow, c));
     }
 }
 
@@ -122,13 +136,13 @@ void Shadow::SwitchPhase() {
     TableauShape second = WithoutArtificials(shape_);
     const int oldCols = Cols();
     const int oldKnown = KnownColumn();
-    std::vector<mpq_class> cells(Grid::kRows * second.GridCols(), mpq_class(0));
+    std::vector<mpq_class> cells(Grid::kRows * second.GridCols());
     const int known = second.KnownColumn();
     for (int r = 0; r < Grid::kRows; ++r) {
         for (int c = 0; c < known; ++c) {
-            cells[r * second.GridCols() + c] = cells_[r * oldCols + c];
+            cells[r * second.GridCols() + c] = std::move(cells_[r * oldCols + c]);
         }
-        cells[r * second.GridCols() + known] = cells_[r * oldCols + oldKnown];
+        cells[r * second.GridCols() + known] = std::move(cells_[r * oldCols + oldKnown]);
     }
     for (auto& basic : basic_) {
         if (basic && *basic >= known) {
@@ -168,8 +182,9 @@ void Shadow::RewriteObjective() {
         const ColumnKind kind = shape_.columns[c - 2].kind;
         const bool counts = shape_.phase == Phase::First ? kind == ColumnKind::Artificial
                                                          : kind == ColumnKind::Decision;
-        if (counts) {
-            At(9, 2) += Get(5, c) * Get(8, c);
+        if (counts && sgn(Get(5, c)) != 0 && sgn(Get(8, c)) != 0) {
+            mpq_mul(product_.get_mpq_t(), Get(5, c).get_mpq_t(), Get(8, c).get_mpq_t());
+            At(9, 2) += product_;
         }
     }
 }
@@ -179,7 +194,7 @@ void Shadow::RecomputeCostRows() {
         At(6, c) = Get(5, c);
         for (int r = 1; r <= 3; ++r) {
             if (basic_[r - 1]) {
-                At(6, c) -= Get(r, 0) * Get(r, c);
+                SubtractProduct(At(6, c), Get(r, 0), Get(r, c));
             }
         }
     }
@@ -196,12 +211,12 @@ bool Shadow::IsNumberCell(int row, int col) const {
     return row == 9 && col == 2;
 }
 
-std::optional<mpq_class> Shadow::Value(int row, int col) const {
+const mpq_class* Shadow::Value(int row, int col) const {
     if (lost_ || row < 0 || row >= Grid::kRows || col < 0 || col >= Cols() ||
         !IsNumberCell(row, col)) {
-        return std::nullopt;
+        return nullptr;
     }
-    return Get(row, col);
+    return &Get(row, col);
 }
 
 std::optional<int> Shadow::BasicColumn(int row) const {

@@ -42,8 +42,9 @@ class Shadow {
 
     // The exact value of a number cell (rows 1-3: column 0 and the variables' and known term's
     // columns; rows 5, 6, 8: the variables' columns; the objective at (9, 2)); empty for any
-    // other cell, for a dropped row or once lost.
-    std::optional<mpq_class> Value(int row, int col) const;
+    // other cell, for a dropped row or once lost. It points into the shadow and holds until its
+    // next move.
+    const mpq_class* Value(int row, int col) const;
     // The grid column of the variable basic in a constraint row 1..3, or none for a dropped row.
     std::optional<int> BasicColumn(int row) const;
 
@@ -68,6 +69,9 @@ class Shadow {
     void RewriteSolution();
     void RewriteObjective();
     void RecomputeCostRows();
+    // cell -= a * b, skipped when either is zero: most of a tableau is zeros, and a product into
+    // a reused temporary asks nothing of the allocator.
+    void SubtractProduct(mpq_class& cell, const mpq_class& a, const mpq_class& b);
 
     TableauShape shape_;
     Direction direction_ = Direction::Maximise;
@@ -75,6 +79,7 @@ class Shadow {
     std::vector<mpq_class> cells_;
     std::array<std::optional<int>, 3> basic_{};
     bool lost_ = false;
+    mpq_class product_;
 };
 
 }  // namespace simplesso
