@@ -8,6 +8,7 @@
 #include "exact_simplex.h"
 #include "glpk_oracle.h"
 #include "lesson.h"
+#include "play_lesson.h"
 #include "random_problems.h"
 #include "recording_window.h"
 
@@ -119,6 +120,29 @@ TEST(Course, RandomLessonsEndAgreeWithGlpkOrSayRoundingFalsifiedThem) {
               << notices << " end notices, " << pivotNotices << " pivot notices\n";
     for (int count : outcomes) {
         EXPECT_GE(count * 10, problems);
+    }
+}
+
+// Six degenerate pivots would bring the slacks back; the press that would make the sixth says so
+// and chooses by the smallest index from there, and the lesson ends on the exact outcome.
+TEST(Course, ACyclingLessonTurnsToTheSmallestIndexRuleAndEnds) {
+    for (const char* line : {"1 0 -1 0 / 0.1 -0.1 1.2 < 0 / 1.6 -1.5 1.6 < 0 / 0.2 -0.1 0.1 < 0",
+                             "min -1 0 1 0 / 0.1 -0.1 1.2 < 0 / 1.6 -1.5 1.6 < 0 / "
+                             "0.2 -0.1 0.1 < 0"}) {
+        SCOPED_TRACE(line);
+        testing_support::LessonPlayer played(line);
+        std::vector<std::string> lines;
+        for (int press = 0; press < kMostPresses && !played.lesson.EndPress(); ++press) {
+            played.Press();
+            lines.push_back(played.lesson.Explanation());
+        }
+        ASSERT_EQ(lines.size(), 7u);
+        for (std::size_t press = 0; press < lines.size(); ++press) {
+            EXPECT_EQ(lines[press].starts_with("Il metodo sta ciclando"), press == 5) << lines[press];
+        }
+        EXPECT_TRUE(played.state.MinimoIndice);
+        EXPECT_EQ(played.window.messages, std::vector{UnboundedMessage("x2")});
+        EXPECT_TRUE(played.lesson.ExactOutcome()->Unbounded());
     }
 }
 

@@ -164,6 +164,34 @@ TEST(TwoPhase, EachWayOutOfTheFirstPhaseAndEachDirection) {
     }
 }
 
+// Every row degenerate: the largest DELTA r and the lowest row among equal quotients take the
+// slacks out one by one and put them back in six pivots, for ever. Under the smallest-index rule
+// the same tableau ends: the problem is unbounded (x = (1, 2, 0) is a ray that raises Z).
+const char* const kCycling = "1 0 -1 0 / 0.1 -0.1 1.2 < 0 / 1.6 -1.5 1.6 < 0 / 0.2 -0.1 0.1 < 0";
+
+TEST(Cycling, LargestDeltaRCyclesTheSmallestIndexRuleEnds) {
+    std::string sixPressesBack;
+    for (int round = 0; round < 5; ++round) {
+        sixPressesBack += "P12x4 P23x5 P34x6 P15x1 P26x2 P37x3 ";
+    }
+    EXPECT_EQ(Played(kCycling), sixPressesBack + "| none | 0");
+
+    for (const char* line : {kCycling, "min -1 0 1 0 / 0.1 -0.1 1.2 < 0 / 1.6 -1.5 1.6 < 0 / "
+                                       "0.2 -0.1 0.1 < 0"}) {
+        Session s(Typed(line));
+        s.state.MinimoIndice = true;
+        std::string words;
+        for (int press = 0; press < 30 && s.window.messages.empty(); ++press) {
+            const StepReport r = s.Step();
+            words += r.kind == StepReport::Kind::Unbounded ? "U" + std::to_string(r.col) + " "
+                                                           : r.entering + r.leaving + " ";
+        }
+        // The sixth pivot takes x1, the lowest improving column, where the largest DELTA r would
+        // take x6; then x2 (column 3) grows without limit.
+        EXPECT_EQ(words, "x1x4 x2x5 x3x6 x4x1 x5x2 x1x3 U3 ") << line;
+    }
+}
+
 TEST(TwoPhase, RedundantRowIsEmptiedAndTheEndSaysNoFeasibleSolutionAgain) {
     Session redundant(Typed("1 2 0 0 / 1 1 0 = 4 / 2 2 0 = 8 / 0 0 1 < 5"));
     redundant.Step();
