@@ -19,8 +19,8 @@ QString FirstInstalled(std::initializer_list<const char*> faces) {
     return *faces.begin();  // fontconfig then offers the closest face it has
 }
 
-QFont Face(std::initializer_list<const char*> faces, double points, bool bold) {
-    QFont font(FirstInstalled(faces));
+QFont Face(const QString& family, double points, bool bold) {
+    QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -32,16 +32,21 @@ void PrepareAppearance() {
     QApplication::setStyle("Windows");
 }
 
+// The faces installed do not change while the program runs: each family is looked up once.
 QFont SansSerif(double points, bool bold) {
-    return Face({"Liberation Sans", "Arimo", "DejaVu Sans"}, points, bold);
+    static const QString family = FirstInstalled({"Liberation Sans", "Arimo", "DejaVu Sans"});
+    return Face(family, points, bold);
 }
 
 QFont CaptionFont(layout::Face face) {
     switch (face) {
         case layout::Face::LessThan:
             return SansSerif(12, true);
-        case layout::Face::Brace:
-            return Face({"P052", "TeX Gyre Pagella", "DejaVu Serif"}, 54.75, true);
+        case layout::Face::Brace: {
+            static const QString family =
+                FirstInstalled({"P052", "TeX Gyre Pagella", "DejaVu Serif"});
+            return Face(family, 54.75, true);
+        }
         case layout::Face::Normal:
             break;
     }

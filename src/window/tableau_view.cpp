@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QStyledItemDelegate>
 
 #include "appearance.h"
 #include "grid_accessible.h"
@@ -15,6 +16,24 @@
 
 namespace simplesso {
 namespace {
+
+// An empty cell with no colour of its own, neither selected nor current, would paint nothing
+// over the base that the view has filled already; the style is not asked to. Most of the grid is
+// such cells until the first tableau.
+class CellDelegate final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        constexpr QStyle::State kMarked = QStyle::State_Selected | QStyle::State_HasFocus;
+        if (!(option.state & kMarked) && !index.data(Qt::BackgroundRole).isValid() &&
+            index.data(Qt::DisplayRole).toString().isEmpty()) {
+            return;
+        }
+        QStyledItemDelegate::paint(painter, option, index);
+    }
+};
 
 // QTableView would number the cell in these events as if its hidden headers were in the table.
 void Announce(QTableView* view, QAccessible::Event type, const QModelIndex& index) {
@@ -37,6 +56,7 @@ TableauView::TableauView(Grid& grid, QWidget* parent) : QTableView(parent), grid
     verticalHeader()->setDefaultSectionSize(layout::Px(Grid::kRowHeight));
     model_ = new GridModel(grid_, font, palette().color(QPalette::Button), this);
     setModel(model_);
+    setItemDelegate(new CellDelegate(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setTabKeyNavigation(false);
