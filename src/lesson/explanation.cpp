@@ -1,10 +1,13 @@
 #include "explanation.h"
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "lesson_document.h"
 #include "next_press.h"
 #include "numbers.h"
+#include "shape.h"
 
 namespace simplesso {
 namespace {
@@ -38,7 +41,9 @@ Standing EnteringStanding(const Grid& grid, const FormState& state, int entering
     bool tied = false;
     for (int c = 2; c < KnownColumn(grid); ++c) {
         const auto gain = Gain(grid, state, c, separator);
-        if (!gain || !(*gain > kResidue) || InBasis(grid, c)) {
+        // An artificial variable never enters: one that has left does not compete.
+        if (!gain || !(*gain > kResidue) || InBasis(grid, c) ||
+            IsArtificialName(grid.TextMatrix(0, c))) {
             continue;
         }
         ++candidates;
@@ -188,9 +193,32 @@ std::string PhasePrefix(const FormState& state) {
     return {};
 }
 
+// The tableau still shows the DELTA r of an artificial variable that has left the basis; when it
+// would count, the line says why that variable does not enter (only the first phase has them).
+std::string LeftArtificials(const Grid& grid, const FormState& state, char separator) {
+    std::vector<std::string> names;
+    for (int c = 2; c < KnownColumn(grid); ++c) {
+        const auto gain = Gain(grid, state, c, separator);
+        if (gain && *gain > kResidue && !InBasis(grid, c) && IsArtificialName(Header(grid, c))) {
+            names.push_back(Header(grid, c));
+        }
+    }
+    if (names.empty()) {
+        return {};
+    }
+    std::string listed = names.front();
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        listed += (i + 1 == names.size() ? " e " : ", ") + names[i];
+    }
+    return names.size() == 1 ? "; " + listed + " ha DELTA r negativo ma, uscita dalla base, non rientra"
+                             : "; " + listed +
+                                   " hanno DELTA r negativo ma, uscite dalla base, non rientrano";
+}
+
 std::string EnteringWhy(const Grid& before, const FormState& state, int col, char separator) {
     return EnteringReason(EnteringStanding(before, state, col, separator), Minimising(state),
-                          state.MinimoIndice);
+                          state.MinimoIndice) +
+           LeftArtificials(before, state, separator);
 }
 
 std::string ExplainPress(const Grid& before, const FormState& stateBefore, const Grid& after,

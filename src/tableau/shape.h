@@ -49,6 +49,11 @@ std::string NegatedText(std::string_view text, char separator);
 // of each "≥" or "=" row. The first basis: each "≤" row's slack, each other row's artificial.
 TableauShape InitialShape(const ProblemTexts& turned);
 
+// Whether the grid's name of a column or basic variable is an artificial one: a1, a2, a3.
+inline bool IsArtificialName(std::string_view name) {
+    return name.starts_with('a');
+}
+
 // The same columns without the artificial ones, for the second phase.
 TableauShape WithoutArtificials(const TableauShape& shape);
 

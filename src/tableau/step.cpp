@@ -6,16 +6,13 @@
 #include <string>
 
 #include "numbers.h"
+#include "shape.h"
 
 namespace simplesso {
 namespace {
 
 // A cell that cannot be read, or a value that cannot be written so that it reads back.
 struct StepFailure {};
-
-bool IsArtificial(const std::string& name) {
-    return name.starts_with('a');
-}
 
 bool IsDecision(const std::string& name) {
     return name == "x1" || name == "x2" || name == "x3";
@@ -93,7 +90,7 @@ class Step {
         return false;
     }
 
-    bool CanEnter(int col) const { return !IsBasic(col) && !IsArtificial(Header(col)); }
+    bool CanEnter(int col) const { return !IsBasic(col) && !IsArtificialName(Header(col)); }
 
     // The first phase minimises W; otherwise the objective goes the problem's way.
     bool Minimising() const {
@@ -178,7 +175,7 @@ std::optional<int> Step::PivotRow(int col) const {
 // The first row whose basic variable is still artificial.
 std::optional<int> Step::ArtificialRow() const {
     for (int r = 1; r <= 3; ++r) {
-        if (Active(r) && IsArtificial(work_.TextMatrix(r, 1))) {
+        if (Active(r) && IsArtificialName(work_.TextMatrix(r, 1))) {
             return r;
         }
     }
@@ -258,7 +255,7 @@ void Step::RewriteObjective() {
     std::optional<float> z;
     for (int c = 2; c < Known(); ++c) {
         const bool counts =
-            state_.Fase == Phase::First ? IsArtificial(Header(c)) : IsDecision(Header(c));
+            state_.Fase == Phase::First ? IsArtificialName(Header(c)) : IsDecision(Header(c));
         if (counts) {
             const float term = Read(5, c) * Read(8, c);
             z = z ? *z + term : term;
@@ -290,7 +287,7 @@ void Step::DropRow(int row) {
 // and Z are computed again.
 void Step::SwitchPhase(const ProblemTexts& problem) {
     int kept = 2;
-    while (kept < Known() && !IsArtificial(Header(kept))) {
+    while (kept < Known() && !IsArtificialName(Header(kept))) {
         ++kept;
     }
     const int known = Known();
@@ -376,7 +373,7 @@ StepReport Step::Run(const ProblemTexts& problem) {
         report.row = *row;
         report.leaving = work_.TextMatrix(*row, 1);
         for (int c = 2; c < Known(); ++c) {
-            if (!IsArtificial(Header(c)) && std::fabs(Read(*row, c)) > kResidue) {
+            if (!IsArtificialName(Header(c)) && std::fabs(Read(*row, c)) > kResidue) {
                 report.kind = Kind::ArtificialOut;
                 report.col = c;
                 report.entering = Header(c);

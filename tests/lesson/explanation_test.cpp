@@ -60,5 +60,41 @@ INSTANTIATE_TEST_SUITE_P(
                    "L'ottimo non è unico: x3, fuori base, ha DELTA r 0."}),
     testing::PrintToStringParamName());
 
+// In a two-phase lesson every line says its phase: the set-up's and the first phase's presses
+// the first, the switch and what follows the second.
+TEST(ExplanationLine, TwoPhaseLinesSayTheirPhase) {
+    const std::string worked = "min 2 3 0 0 / 1 1 0 > 4 / 1 -1 0 = 1 / 1 0 0 < 6";
+    // a1 leaves on the first press; on the third its DELTA r is negative, but it may not enter.
+    const std::string artificialLeft = "3 0 4 0 / 1 2 -4 > 0 / 5 5.1 -8 > 0 / 0 0 1 > 8";
+    const struct {
+        const std::string& line;
+        const char* presses;
+        const char* text;
+    } cases[] = {
+        {worked, "",
+         "Prima fase: Al prossimo passo entra x1, il cui DELTA r (-2) è l'unico negativo, ed "
+         "esce a2, perché 1 / 1 = 1 è il rapporto più piccolo."},
+        {worked, "- -",
+         "Prima fase: Entra x2: il suo DELTA r (-2) è l'unico negativo. Esce a1: 3 / 2 = 1.5 è il "
+         "rapporto più piccolo. La prima fase è finita con W = 0: il prossimo passo comincerà la "
+         "seconda fase."},
+        {worked, "- - -",
+         "Seconda fase: la prima fase è finita con W = 0 e ha trovato la base ammissibile x2, x1, "
+         "x6. Le colonne artificiali escono, Cr: prende i coefficienti della funzione economica, "
+         "DELTA r e Z sono ricalcolati: comincia la seconda fase. Nessun DELTA r è negativo: la "
+         "tabella mostra la soluzione ottima, Z = 9.5. L'ottimo non è unico: x3, fuori base, ha "
+         "DELTA r 0."},
+        {artificialLeft, "- - -",
+         "Prima fase: Entra x5: il suo DELTA r (-0.4545454) è l'unico negativo; a1 ha DELTA r "
+         "negativo ma, uscita dalla base, non rientra. Esce a3: 8 / 0.4545454 = 17.6 è l'unico "
+         "rapporto ammissibile. La prima fase è finita con W = 0: il prossimo passo comincerà la "
+         "seconda fase."},
+    };
+    for (const auto& c : cases) {
+        const LessonPlayer player(c.line, c.presses);
+        EXPECT_EQ(player.lesson.Explanation(), c.text) << c.line << " after \"" << c.presses << '"';
+    }
+}
+
 }  // namespace
 }  // namespace simplesso::testing_support
