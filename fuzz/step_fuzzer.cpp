@@ -138,21 +138,22 @@ struct Press {
         }
     }
 
-    // Each basic variable's known term, copied, under its column; zero for the others.
+    // Each basic variable's known term, copied, under its column (the first one headed with its
+    // name, should an edited header repeat it); zero under the others.
     void CheckSolution() const {
         const int known = after.Cols() - 1;
-        for (int c = 2; c < known; ++c) {
-            const std::string& shown = after.TextMatrix(8, c);
-            bool basic = false;
-            bool copied = false;
-            for (int r = 1; r <= 3; ++r) {
-                if (!after.TextMatrix(r, 1).empty() &&
-                    after.TextMatrix(r, 1) == after.TextMatrix(0, c)) {
-                    basic = true;
-                    copied = copied || shown == after.TextMatrix(r, known);
+        std::vector<std::string> expected(after.Cols(), "0");
+        for (int r = 1; r <= 3; ++r) {
+            const std::string& name = after.TextMatrix(r, 1);
+            for (int c = 2; c < known && !name.empty(); ++c) {
+                if (after.TextMatrix(0, c) == name) {
+                    expected[c] = after.TextMatrix(r, known);
+                    break;
                 }
             }
-            Check(basic ? copied : shown == "0", "the solution row", 8, c);
+        }
+        for (int c = 2; c < known; ++c) {
+            Check(after.TextMatrix(8, c) == expected[c], "the solution row", 8, c);
         }
     }
 
