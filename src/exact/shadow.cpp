@@ -101,12 +101,12 @@ void Shadow::Pivot(int col, int row) {
     RewriteObjective();
 }
 
-void Shadow::SubtractProduct(mpq_class& cell, const mpq_class& a, const mpq_class& b) {
+const mpq_class* Shadow::Product(const mpq_class& a, const mpq_class& b) {
     if (sgn(a) == 0 || sgn(b) == 0) {
-        return;
+        return nullptr;
     }
     mpq_mul(product_.get_mpq_t(), a.get_mpq_t(), b.get_mpq_t());
-    cell -= product_;
+    return &product_;
 }
 
 // The pivot row now holds 1 in the pivot column, so the factor is the row's own entry there.
@@ -182,9 +182,9 @@ void Shadow::RewriteObjective() {
         const ColumnKind kind = shape_.columns[c - 2].kind;
         const bool counts = shape_.phase == Phase::First ? kind == ColumnKind::Artificial
                                                          : kind == ColumnKind::Decision;
-        if (counts && sgn(Get(5, c)) != 0 && sgn(Get(8, c)) != 0) {
-            mpq_mul(product_.get_mpq_t(), Get(5, c).get_mpq_t(), Get(8, c).get_mpq_t());
-            At(9, 2) += product_;
+        const mpq_class* product = counts ? Product(Get(5, c), Get(8, c)) : nullptr;
+        if (product) {
+            At(9, 2) += *product;
         }
     }
 }

@@ -69,9 +69,14 @@ class Shadow {
     void RewriteSolution();
     void RewriteObjective();
     void RecomputeCostRows();
-    // cell -= a * b, skipped when either is zero: most of a tableau is zeros, and a product into
-    // a reused temporary asks nothing of the allocator.
-    void SubtractProduct(mpq_class& cell, const mpq_class& a, const mpq_class& b);
+    // a * b in a reused temporary, which asks nothing of the allocator, or none when either is
+    // zero: most of a tableau is zeros. It holds until the next product.
+    const mpq_class* Product(const mpq_class& a, const mpq_class& b);
+    void SubtractProduct(mpq_class& cell, const mpq_class& a, const mpq_class& b) {
+        if (const mpq_class* product = Product(a, b)) {
+            cell -= *product;
+        }
+    }
 
     TableauShape shape_;
     Direction direction_ = Direction::Maximise;
