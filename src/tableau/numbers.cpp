@@ -170,4 +170,64 @@ std::string BlankSignedText(float value, char separator) {
     return digits.front() == '-' ? digits : " " + digits;
 }
 
+namespace {
+
+bool IsFraction(std::string_view text) {
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos) {
+        return false;
+    }
+    const std::string_view numerator = text.substr(0, slash);
+    const std::string_view denominator = text.substr(slash + 1);
+    const std::string_view digits = numerator.substr(numerator.starts_with('-') ? 1 : 0);
+    const auto allDigits = [](std::string_view s) {
+        return !s.empty() && std::all_of(s.begin(), s.end(), IsDigit);
+    };
+    return allDigits(digits) && allDigits(denominator);
+}
+
+std::string Hashes(const std::function<bool(std::string_view)>& fits) {
+    std::string hashes = "#";
+    while (fits(hashes + '#')) {
+        hashes += '#';
+    }
+    return hashes;
+}
+
+}  // namespace
+
+std::string FitNumberText(std::string_view text, char separator,
+                          const std::function<bool(std::string_view)>& fits) {
+    if (fits(text)) {
+        return std::string(text);
+    }
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return std::string(text);
+    }
+    const std::string_view trimmed = text.substr(first, text.find_last_not_of(' ') + 1 - first);
+    if (IsFraction(trimmed)) {
+        return Hashes(fits);
+    }
+    if (!IsNumber(trimmed, separator)) {
+        return std::string(text);
+    }
+    const std::size_t e = trimmed.find_first_of("Ee");
+    const std::string_view mantissa = trimmed.substr(0, e);
+    const std::string exponent(e == std::string_view::npos ? std::string_view() : trimmed.substr(e));
+    const std::size_t point = mantissa.find(separator);
+    static constexpr std::string_view kEllipsis = "\u2026";
+    if (point != std::string_view::npos) {
+        // Decimals are dropped from the last; the separator goes with the last of them.
+        for (std::size_t keep = mantissa.size() - point - 1; keep-- > 0;) {
+            std::string shown(mantissa.substr(0, keep > 0 ? point + 1 + keep : point));
+            shown.append(kEllipsis).append(exponent);
+            if (fits(shown)) {
+                return shown;
+            }
+        }
+    }
+    return Hashes(fits);
+}
+
 }  // namespace simplesso

@@ -1,7 +1,9 @@
-// Numbers as the tableau keeps them: texts read with one syntax and written in three forms.
+// Numbers as the tableau keeps them: texts read with one syntax and written in three forms, and
+// shortened for a narrow cell without reading as another number.
 // Everything here is locale-free; the decimal separator ("." or ",") is always a parameter.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,5 +29,13 @@ std::string SevenDigitText(float value, char separator);
 
 // Seven-digit text with a blank before zero and positive values (" 24", " 0", "-1.5").
 std::string BlankSignedText(float value, char separator);
+
+// What a cell too narrow for `text` draws: the text itself when `fits` takes it; for a number,
+// its sign, integer part, as many leading decimals as fit and its exponent whole, with an
+// ellipsis where digits were left out ("-5.96…E-08", "0.333…"); for a number or a fraction that
+// cannot be shortened so, as many "#" as fit (at least one). Any other text (a label, a name)
+// comes back whole: it is never cut. Blanks around the text are dropped when it is shortened.
+std::string FitNumberText(std::string_view text, char separator,
+                          const std::function<bool(std::string_view)>& fits);
 
 }  // namespace simplesso

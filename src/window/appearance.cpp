@@ -1,7 +1,12 @@
 #include "appearance.h"
 
+#include "numbers.h"
+
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <initializer_list>
 
 namespace simplesso {
@@ -30,6 +35,13 @@ QFont Face(const QString& family, double points, bool bold) {
 
 void PrepareAppearance() {
     QApplication::setStyle("Windows");
+    // Qt's own texts (the file dialog's labels and buttons) in the program's language, whatever
+    // the desktop's: Debian's Qt translations, when installed.
+    static QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_it"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
 }
 
 // The faces installed do not change while the program runs: each family is looked up once.
@@ -51,6 +63,18 @@ QFont CaptionFont(layout::Face face) {
             break;
     }
     return SansSerif(8.25, true);
+}
+
+char DecimalSeparator() {
+    return QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+}
+
+QString FittedText(const QString& text, const QFontMetrics& metrics, int width) {
+    const auto fits = [&](std::string_view candidate) {
+        return metrics.horizontalAdvance(QString::fromUtf8(candidate.data(),
+                                                           qsizetype(candidate.size()))) <= width;
+    };
+    return QString::fromStdString(FitNumberText(text.toStdString(), DecimalSeparator(), fits));
 }
 
 }  // namespace simplesso

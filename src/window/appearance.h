@@ -4,12 +4,15 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QString>
 
 #include "layout.h"
 
 namespace simplesso {
 
-// Call once, after the QApplication exists and before the window is created.
+// Call once, after the QApplication exists and before the window is created. It also puts Qt's
+// own texts into Italian.
 void PrepareAppearance();
 
 // The stand-in for "MS Sans Serif", the face of the window's texts, at a size in points.
@@ -17,5 +20,12 @@ QFont SansSerif(double points, bool bold);
 
 // The face of a label or a decoration of the equations.
 QFont CaptionFont(layout::Face face);
+
+// The decimal separator of the locale in force: a comma, or "." for anything else.
+char DecimalSeparator();
+
+// What a cell `width` pixels wide draws of `text` in the face of `metrics`: the whole text, or a
+// number shortened so that it never reads as another (FitNumberText).
+QString FittedText(const QString& text, const QFontMetrics& metrics, int width);
 
 }  // namespace simplesso

@@ -1,9 +1,12 @@
 #include "grid_model.h"
 
+#include <QApplication>
 #include <QBrush>
+#include <QStyle>
 #include <QFontMetrics>
 #include <QString>
 
+#include "appearance.h"
 #include "layout.h"
 
 namespace simplesso {
@@ -80,18 +83,17 @@ QString GridModel::ShownText(int row, int col) const {
     return QString::fromStdString(grid_.TextMatrix(row, col));
 }
 
-// A text wider than its column ends in an ellipsis; its tooltip then holds all of it. At
-// today's widths the decimal texts fit, so there only the fractions view elides; the narrower
-// columns of a wider tableau elide either.
+// A number wider than its column is shortened so that it never reads as another; its tooltip
+// then holds all of it. The view itself never elides (it would cut an exponent off).
 QString GridModel::Elided(int row, int col) const {
     const QString whole = ShownText(row, col);
-    if (!overlay_ && grid_.ColWidth(col) >= Grid::kDefaultColWidth) {
+    if (whole.isEmpty()) {
         return whole;
     }
-    constexpr int kTextMargins = 8;
+    // The item delegate keeps this margin on each side of a cell's text.
+    const int margin = QApplication::style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
     const QFontMetrics metrics(grid_.At(row, col).bold ? boldFont_ : font_);
-    return metrics.elidedText(whole, Qt::ElideRight,
-                              layout::Px(grid_.ColWidth(col)) - kTextMargins);
+    return FittedText(whole, metrics, layout::Px(grid_.ColWidth(col)) - 2 * margin);
 }
 
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {

@@ -60,6 +60,8 @@ TableauView::TableauView(Grid& grid, QWidget* parent) : QTableView(parent), grid
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setTabKeyNavigation(false);
+    // The model shortens what does not fit; an ellipsis of the view's own could cut an exponent.
+    setTextElideMode(Qt::ElideNone);
     ApplyColumnWidths();
     connect(model_, &GridModel::columnWidthChanged, this,
             [this](int c) { setColumnWidth(c, layout::Px(grid_.ColWidth(c))); });

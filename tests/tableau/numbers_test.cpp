@@ -7,7 +7,10 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <tuple>
 
 namespace simplesso {
 namespace {
@@ -85,6 +88,65 @@ TEST(TextForm, IsWrittenExactlyUnderEitherSeparatorAndReadsBack) {
             EXPECT_EQ(written, under(text));
             EXPECT_EQ(SevenDigitText(ReadSingle(written, separator).value_or(NAN), separator),
                       written);
+        }
+    }
+}
+
+// A text measured in characters, the ellipsis one of them.
+std::function<bool(std::string_view)> AtMost(std::size_t width) {
+    return [width](std::string_view text) {
+        std::size_t length = 0;
+        for (unsigned char c : text) {
+            length += (c & 0xC0) != 0x80;  // UTF-8 continuation bytes add nothing
+        }
+        return length <= width;
+    };
+}
+
+// A narrow cell keeps the sign, the integer part and the exponent, drops decimals from the last,
+// and shows "#" where nothing honest fits; labels are never cut.
+TEST(FitNumberText, ShortensANumberWithoutMakingItAnother) {
+    const std::tuple<const char*, std::size_t, const char*, char> cases[] = {
+        // clang-format off
+        {"-5.960464E-08", 10, "-5.96…E-08", '.'}, {"-5.960464E-08", 13, "-5.960464E-08", '.'},
+        {"-5.960464E-08", 7, "-5…E-08", '.'},     {"-5.960464E-08", 6, "######", '.'},
+        {"0.333333333333333", 9, "0.333333…", '.'}, {"4.99999999999999", 9, "4.999999…", '.'},
+        {"5.00000000000001", 3, "5…", '.'},       {" 24.5", 3, "24…", '.'},
+        {" 24.5", 5, " 24.5", '.'},               {"1234567", 5, "#####", '.'},
+        {"-1,25", 4, "-1…", ','},                 {"-1,25", 4, "-1,25", '.'},
+        {"1.79769313486231E+308", 10, "1.79…E+308", '.'},
+        {"-22/7", 4, "####", '.'},                {"22/7", 4, "22/7", '.'},
+        {"DELTA r:", 2, "DELTA r:", '.'},         {"Soluzione:", 1, "Soluzione:", '.'},
+        {"x1", 1, "x1", '.'},                     {"", 0, "", '.'},
+        {"1.5", 0, "#", '.'}};
+    // clang-format on
+    for (const auto& [text, width, shown, separator] : cases) {
+        EXPECT_EQ(FitNumberText(text, separator, AtMost(width)), shown) << text << " in " << width;
+    }
+}
+
+// Whatever the width, a shortened text of a value reads as that value to its shown digits: the
+// part before the ellipsis is the start of the whole text, the part after it its exponent.
+TEST(FitNumberText, KeepsTheLeadingDigitsAndTheExponentOfAnyValue) {
+    const double values[] = {-5.960464e-08, 1.0 / 3, 2.0 / 3 * 1e20, -123.456789, 4.9999999,
+                             1e-300 / 7,    -1e15 / 7, 0.1 + 0.2};
+    for (double value : values) {
+        const std::string whole = FifteenDigitText(value, '.');
+        const std::size_t e = whole.find('E');
+        const std::string exponent = e == std::string::npos ? "" : whole.substr(e);
+        for (std::size_t width = 1; width <= whole.size(); ++width) {
+            const std::string shown = FitNumberText(whole, '.', AtMost(width));
+            const std::size_t dots = shown.find("…");
+            if (dots == std::string::npos) {
+                EXPECT_TRUE(shown == whole || shown.find_first_not_of('#') == std::string::npos)
+                    << shown;
+                continue;
+            }
+            EXPECT_TRUE(AtMost(width)(shown)) << shown;
+            EXPECT_EQ(whole.substr(0, dots), shown.substr(0, dots)) << shown;
+            EXPECT_EQ(shown.substr(dots + std::string("…").size()), exponent) << shown;
+            const std::size_t integerEnd = whole.find_first_of(".E");
+            EXPECT_GE(dots, std::min(integerEnd, whole.size())) << shown;
         }
     }
 }
