@@ -9,6 +9,13 @@
 
 namespace simplesso::sensitivity {
 
+// The headings of the analysis' sections, the same in the window and in the saved lesson.
+inline const std::string kPricesHeading = "Prezzi ombra";
+inline const std::string kCoefficientsHeading = "Coefficienti";
+inline const std::string kDualHeading = "Problema duale";
+inline const std::string kSlacknessHeading = "Scarti complementari";
+inline const std::string kNotesHeading = "Note";
+
 struct AnalysisTable {
     std::vector<std::string> header;
     std::vector<std::vector<std::string>> cells;  // one row a constraint or a variable

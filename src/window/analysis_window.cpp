@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -26,9 +28,13 @@ QLabel* Heading(const QString& text) {
     return label;
 }
 
-QLabel* Text(const QString& name) {
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A section's text: a screen reader reads it as the label's name, as a sighted user reads it.
+QLabel* Text() {
     auto* label = new QLabel;
-    label->setAccessibleName(name);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
@@ -37,24 +43,28 @@ QLabel* Text(const QString& name) {
 
 AnalysisWindow::AnalysisWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle("Analisi di sensitività");
-    prices_ = MakeTable("Prezzi ombra",
+    prices_ = MakeTable(Q(sensitivity::kPricesHeading),
                         {"Vincolo", "Scarto", "Prezzo ombra", "Termine noto da", "Termine noto a"});
-    coefficients_ = MakeTable("Coefficienti", {"Variabile", "Valore", "Costo ridotto",
-                                               "Coefficiente da", "Coefficiente a"});
-    why_ = Text("Analisi non disponibile");
+    coefficients_ = MakeTable(Q(sensitivity::kCoefficientsHeading),
+                              {"Variabile", "Valore", "Costo ridotto", "Coefficiente da",
+                               "Coefficiente a"});
+    why_ = Text();
     why_->setWordWrap(true);
-    dual_ = Text("Problema duale");
-    slackness_ = Text("Scarti complementari");
-    notes_ = Text("Note");
-    notes_->setWordWrap(true);
+    dual_ = Text();
+    slackness_ = Text();
+    notes_ = new QWidget;
+    notesLayout_ = new QVBoxLayout(notes_);
+    notesLayout_->setContentsMargins(0, 0, 0, 0);
 
-    auto* layout = new QVBoxLayout(this);
+    content_ = new QWidget;
+    auto* layout = new QVBoxLayout(content_);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
     layout->addWidget(why_);
-    notesHeading_ = Heading("Note");
-    QLabel* headings[] = {Heading("Prezzi ombra"), Heading("Coefficienti"),
-                          Heading("Problema duale"), Heading("Scarti complementari"),
-                          notesHeading_};
+    notesHeading_ = Heading(Q(sensitivity::kNotesHeading));
+    QLabel* headings[] = {Heading(Q(sensitivity::kPricesHeading)),
+                          Heading(Q(sensitivity::kCoefficientsHeading)),
+                          Heading(Q(sensitivity::kDualHeading)),
+                          Heading(Q(sensitivity::kSlacknessHeading)), notesHeading_};
     QWidget* bodies[] = {prices_, coefficients_, dual_, slackness_, notes_};
     for (int i = 0; i < 5; ++i) {
         layout->addWidget(headings[i]);
@@ -63,6 +73,12 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         sections_.push_back(bodies[i]);
     }
     layout->addStretch();
+    scroll_ = new QScrollArea;
+    scroll_->setWidget(content_);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll_);
     Clear("Nessuna lezione è ancora arrivata all'ottimo.");
 }
 
@@ -124,10 +140,31 @@ void AnalysisWindow::FitWindow() {
     // Long notes wrap at the width of the widest table rather than stretching the window, and
     // take the height they need there: a layout would not grow for a wrapped text on its own.
     const int width = std::max(prices_->width(), coefficients_->width());
-    for (QLabel* label : {notes_, why_}) {
+    std::vector<QLabel*> wrapped = {why_};
+    for (QLabel* note : notes_->findChildren<QLabel*>()) {
+        wrapped.push_back(note);
+    }
+    for (QLabel* label : wrapped) {
         label->setFixedSize(width, std::max(0, label->heightForWidth(width)));
     }
-    adjustSize();
+    content_->adjustSize();
+    // The size of everything it shows, within the screen: past that it scrolls. Grown where it
+    // stands, it moves up or left rather than run off the screen.
+    const QRect available = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    resize(sizeHint().boundedTo(available.size() - frame));
+    if (isVisible()) {
+        QRect outer = frameGeometry();
+        outer.moveRight(std::min(outer.right(), available.right()));
+        outer.moveBottom(std::min(outer.bottom(), available.bottom()));
+        move(outer.topLeft());
+    }
+}
+
+QSize AnalysisWindow::sizeHint() const {
+    const QSize content = content_->sizeHint().expandedTo(content_->size());
+    const int bar = scroll_->verticalScrollBar()->sizeHint().width();
+    return content + QSize(bar, 0);
 }
 
 void AnalysisWindow::ShowAnalysis(const sensitivity::Analysis& analysis) {
@@ -136,7 +173,14 @@ void AnalysisWindow::ShowAnalysis(const sensitivity::Analysis& analysis) {
     Fill(coefficients_, text.coefficients);
     dual_->setText(Lines(text.dual));
     slackness_->setText(Lines(text.slackness));
-    notes_->setText(Lines(text.notes));
+    qDeleteAll(notes_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly));
+    for (const std::string& note : text.notes) {
+        QLabel* label = Text();
+        label->setWordWrap(true);
+        label->setText(Q(note));
+        notesLayout_->addWidget(label);
+        label->show();  // a child added to a shown widget stays hidden until told
+    }
     for (QWidget* section : sections_) {
         section->show();
     }
@@ -152,9 +196,10 @@ void AnalysisWindow::Clear(const QString& why) {
         table->setRowCount(0);
         FitToContents(table);
     }
-    for (QLabel* label : {dual_, slackness_, notes_}) {
+    for (QLabel* label : {dual_, slackness_}) {
         label->clear();
     }
+    qDeleteAll(notes_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly));
     for (QWidget* section : sections_) {
         section->hide();
     }

@@ -64,9 +64,14 @@ class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellI
 GridAccessible::GridAccessible(QTableView* view) : QAccessibleWidget(view, QAccessible::Table) {}
 
 GridAccessible::~GridAccessible() {
+    DropCells();
+}
+
+void GridAccessible::DropCells() const {
     for (QAccessible::Id id : std::as_const(cells_)) {
         QAccessible::deleteAccessibleInterface(id);
     }
+    cells_.clear();
 }
 
 QTableView* GridAccessible::View() const {
@@ -100,10 +105,19 @@ QAccessibleInterface* GridAccessible::child(int index) const {
     if (index < 0 || index >= childCount()) {
         return nullptr;
     }
-    if (const auto found = cells_.constFind(index); found != cells_.constEnd()) {
-        return QAccessible::accessibleInterface(*found);
-    }
     const QModelIndex cell = View()->model()->index(index / columnCount(), index % columnCount());
+    if (const auto found = cells_.constFind(index); found != cells_.constEnd()) {
+        // A cell kept from before a change of size may stand for another model cell, or none:
+        // it is handed out only while it still is the one asked for.
+        QAccessibleInterface* kept = QAccessible::accessibleInterface(*found);
+        const QAccessibleTableCellInterface* keptCell = kept ? kept->tableCellInterface() : nullptr;
+        if (kept && kept->isValid() && keptCell && keptCell->rowIndex() == cell.row() &&
+            keptCell->columnIndex() == cell.column()) {
+            return kept;
+        }
+        QAccessible::deleteAccessibleInterface(*found);
+        cells_.erase(found);
+    }
     auto* iface = new CellAccessible(View(), cell);
     cells_.insert(index, QAccessible::registerAccessibleInterface(iface));
     return iface;

@@ -43,10 +43,12 @@ class GridAccessible : public QAccessibleWidget, public QAccessibleTableInterfac
     bool selectColumn(int column) override;
     bool unselectRow(int row) override;
     bool unselectColumn(int column) override;
-    void modelChange(QAccessibleTableModelChangeEvent*) override {}  // the grid never resizes
+    // Rows or columns came or went: every cell handed out so far may stand elsewhere now.
+    void modelChange(QAccessibleTableModelChangeEvent*) override { DropCells(); }
 
   private:
     QTableView* View() const;
+    void DropCells() const;
     bool SelectLine(int row, int column, bool select);
 
     mutable QHash<int, QAccessible::Id> cells_;

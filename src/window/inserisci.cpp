@@ -13,6 +13,7 @@
 #include "accessibility.h"
 #include "analysis_window.h"
 #include "region_window.h"
+#include "window_placement.h"
 #include "appearance.h"
 #include "caption_frame.h"
 #include "equation_row.h"
@@ -308,39 +309,47 @@ void Inserisci::MostraLezione() {
 }
 
 void Inserisci::MostraFinestre() {
-    if (regione_ && regione_->isVisible()) {
+    for (QWidget* window : {static_cast<QWidget*>(regione_), static_cast<QWidget*>(analisi_)}) {
+        if (window && window->isVisible()) {
+            Riempi(window);
+        }
+    }
+}
+
+// Shows the lesson's present state in a window that follows it.
+void Inserisci::Riempi(QWidget* window) {
+    if (window == regione_) {
         if (lesson_.Started()) {
             regione_->ShowLesson(lesson_.ExactProblemTyped(), lesson_.Path(),
                                  lesson_.PathApproximate());
         } else {
             regione_->Clear("La regione si vede dopo \"Calcola il simplesso\".");
         }
-    }
-    if (analisi_ && analisi_->isVisible()) {
-        if (const auto analysis = lesson_.PostOptimal()) {
-            analisi_->ShowAnalysis(*analysis);
-        } else {
-            analisi_->Clear(QString::fromStdString(lesson_.AnalysisUnavailableReason()));
-        }
+    } else if (const auto analysis = lesson_.PostOptimal()) {
+        analisi_->ShowAnalysis(*analysis);
+    } else {
+        analisi_->Clear(QString::fromStdString(lesson_.AnalysisUnavailableReason()));
     }
 }
 
-// The region opens at the right of this window, the analysis under it, so that neither hides
-// the tableau nor the other.
+// The region opens at the right of this window, the analysis where the region leaves room,
+// each wholly on this window's screen and filled before it is placed, so that its size is known;
+// reopened, each stays where the user left it.
 void Inserisci::OpenBeside(QWidget* window, bool& placed) {
     if (!placed) {
         // A window of its own, in the desktop's font rather than this window's bold one.
         window->setFont(QApplication::font());
+        Riempi(window);
         window->adjustSize();
-        const QRect frame = frameGeometry();
-        window->move(window == regione_ ? QPoint(frame.right() + 8, frame.top())
-                                        : QPoint(frame.left(), frame.bottom() + 8));
+        QWidget* other = window == regione_ ? static_cast<QWidget*>(analisi_) : regione_;
+        OpenBesideMain(window, this, {Side::Right, Side::Left, Side::Below, Side::Above},
+                       {other});
         placed = true;
     }
     window->show();
     window->raise();
     window->activateWindow();
-    MostraFinestre();
+    Riempi(window);
 }
 
 void Inserisci::cmdRegione_Click() {
@@ -529,7 +538,7 @@ void Inserisci::FocusField(const RowFields& row, std::optional<int> index) {
 
 // Numbers follow the decimal separator of the locale in force; anything but a comma reads as ".".
 char Inserisci::Separator() const {
-    return QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+    return DecimalSeparator();
 }
 
 // A message of a press comes after the tableau and the explanation of that press are shown.

@@ -74,6 +74,7 @@ class Inserisci : public QWidget, private WindowHooks {
     void MostraFinestre();
     // Shows a window that follows the lesson beside this one the first time, where it was after.
     void OpenBeside(QWidget* window, bool& placed);
+    void Riempi(QWidget* window);
     void Form_Load();
 
     void CreateControls();

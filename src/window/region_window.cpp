@@ -19,7 +19,7 @@ class RegionCanvas : public QWidget {
     explicit RegionCanvas(QWidget* parent) : QWidget(parent) {
         setAccessibleName(QStringLiteral("Regione ammissibile"));
         setFocusPolicy(Qt::StrongFocus);
-        setMinimumSize(360, 400);
+        setMinimumSize(240, 260);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 

@@ -155,6 +155,21 @@ TEST(Messages, TheProgramShowsThemInAModalBoxWithOneOkButton) {
     EXPECT_TRUE(end->icon() == QMessageBox::Information &&
                 end->standardButtons() == QMessageBox::Ok);
     EXPECT_EQ(Inserisci::MessageBox(nullptr, kLetters)->icon(), QMessageBox::Warning);
+    EXPECT_EQ(end->button(QMessageBox::Ok)->text(), "OK");
+}
+
+// Qt's own dialogs speak the program's language: the file dialog of "Salva la lezione…".
+TEST(Messages, QtsOwnFileDialogIsItalian) {
+    QFileDialog dialog(nullptr, "Salva la lezione");
+    dialog.setOptions(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList texts;
+    for (const QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons()) {
+        texts << button->text().remove('&');
+    }
+    texts.sort();
+    EXPECT_EQ(texts.join("|"), "Annulla|Salva");
+    EXPECT_EQ(dialog.labelText(QFileDialog::LookIn), "Cerca in:");
 }
 
 // The worked example's tableaux text for text, the pivot cell cyan. Ctrl+C copies the selected

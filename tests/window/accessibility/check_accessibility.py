@@ -26,6 +26,8 @@ COLUMN_WIDTHS = {0: 700 // 15, 1: 1200 // 15}  # logical pixels, grid line inclu
 # The worked example: objective 4 x1 + 6 x2 + 2 x3 + 0, three "less than" constraints.
 OBJECTIVE = ("4", "6", "2", "0")
 CONSTRAINTS = (("2", "1", "3", "18"), ("1", "2", "4", "8"), ("3", "1", "1", "15"))
+# A first phase: the second row's negative known term turns it into a "greater than" row.
+TWO_PHASE = ("1", "2", "3", "0", "1", "1", "1", "5", "1", "1", "1", "-5", "1", "1", "1", "5")
 
 
 def equations():
@@ -222,6 +224,17 @@ def wait_for_cell(table, row, col, text, when):
              lambda: (cell(table, row, col) == text, cell(table, row, col)))
 
 
+def set_fields(fields, values):
+    """Types each value into its field through the editable text interface."""
+    for name, value in values.items():
+        field = fields[name][0]
+        if not field.queryEditableText().setTextContents(value):
+            raise Failure(f"the field {name!r} refused the text {value!r}")
+        wait_for(f"the field {name!r} to hold {value!r}",
+                 lambda f=field, v=value: (f.queryText().getText(0, -1) == v,
+                                          f.queryText().getText(0, -1)), timeout=5)
+
+
 def run(pid):
     app, window = find_window(pid)
     if window.getRole() != pyatspi.ROLE_FRAME:
@@ -255,12 +268,7 @@ def run(pid):
                       f"{state.getStates()}")
     print(f"ok - {NEXT_STEP!r} starts disabled")
 
-    for name, (field, value) in fields.items():
-        if not field.queryEditableText().setTextContents(value):
-            raise Failure(f"the field {name!r} refused the text {value!r}")
-        wait_for(f"the field {name!r} to hold {value!r}",
-                 lambda f=field, v=value: (f.queryText().getText(0, -1) == v,
-                                          f.queryText().getText(0, -1)), timeout=5)
+    set_fields(fields, {name: value for name, (_, value) in fields.items()})
     check_shape(window, True, "once the example is typed")
     print("ok - the worked example typed into the fields, each row read as its equation")
 
@@ -270,6 +278,7 @@ def run(pid):
     expected.update({(1, 1): "x4", (2, 1): "x5", (3, 1): "x6", (5, 1): "Cr:", (6, 1): "DELTA r:",
                      (8, 1): "Soluzione:", (9, 1): "Z =", (9, 2): "0"})
     check_cells(table, expected, f"after {CALCULATE!r}")
+    first_tableau = expected
     print("ok - the first tableau is readable cell by cell")
 
     wait_for(f"{NEXT_STEP!r} to become enabled", lambda: (is_enabled(next_step),
@@ -314,6 +323,28 @@ def run(pid):
     wait_for("the closing message to go away",
              lambda: (not any(w is not None and w.name == "Fine" for w in app), app.childCount))
     print("ok - the closing message is announced and dismissed, Z = 28.4")
+
+    # A screen reader that has read every cell, then a tableau of another width: every cell must
+    # still come through, and again once today's width is back.
+    every_cell = [(r, c) for r in range(ROWS) for c in range(COLS)]
+    for r, c in every_cell:
+        cell(table, r, c)
+    set_fields(fields, dict(zip((name for name, _ in field_names()), TWO_PHASE)))
+    press(calculate, CALCULATE)
+    wait_for("the grid to widen for the first phase",
+             lambda: (table.nColumns > COLS, table.nColumns))
+    wait_for_cell(table, 9, 1, "W =", "after setting up a first phase")
+    header = [cell(table, 0, c) for c in range(2, table.nColumns - 1)]  # the known terms have none
+    basis = [cell(table, r, 1) for r in (1, 2, 3)]
+    if not all(header) or not all(basis):
+        raise Failure(f"after the grid widened, cells read empty: header {header}, basis {basis}")
+    print(f"ok - the widened grid of {table.nColumns} columns reads out: {' '.join(header)}")
+    set_fields(fields, dict(field_names()))
+    press(calculate, CALCULATE)
+    wait_for("the grid to narrow again", lambda: (table.nColumns == COLS, table.nColumns))
+    wait_for_cell(table, 9, 1, "Z =", "after setting up the example again")
+    check_cells(table, first_tableau, "after the grid narrowed again")
+    print("ok - back to today's width, the first tableau reads out cell by cell again")
 
 
 def main():
