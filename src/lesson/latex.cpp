@@ -1,6 +1,8 @@
 #include "latex.h"
 
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "analysis_text.h"
 #include "region_tikz.h"
@@ -176,10 +178,21 @@ std::string AnalysisTableLatex(const sensitivity::AnalysisTable& table) {
 
 std::string AnalysisLatex(const sensitivity::Analysis& analysis) {
     const sensitivity::AnalysisText text = sensitivity::AnalysisRows(analysis);
+    const auto heading = [](const std::string& title) {
+        return "\\subsubsection*{" + LatexEscaped(title) + "}\n";
+    };
     std::string out = "\\subsection*{" + LatexEscaped(kAnalysisHeading) + "}\n";
-    out += AnalysisTableLatex(text.prices) + AnalysisTableLatex(text.coefficients);
-    for (const auto* lines : {&text.dual, &text.slackness, &text.notes}) {
-        out += "\\par\\smallskip\n";
+    out += heading(sensitivity::kPricesHeading) + AnalysisTableLatex(text.prices);
+    out += heading(sensitivity::kCoefficientsHeading) + AnalysisTableLatex(text.coefficients);
+    const std::pair<const std::string*, const std::vector<std::string>*> sections[] = {
+        {&sensitivity::kDualHeading, &text.dual},
+        {&sensitivity::kSlacknessHeading, &text.slackness},
+        {&sensitivity::kNotesHeading, &text.notes}};
+    for (const auto& [title, lines] : sections) {
+        if (lines->empty()) {
+            continue;
+        }
+        out += heading(*title);
         for (const std::string& line : *lines) {
             out += LatexEscaped(line) + "\\par\n";
         }

@@ -1,6 +1,7 @@
 #include "lesson_pdf.h"
 
 #include "analysis_text.h"
+#include "appearance.h"
 #include "region_painter.h"
 
 #include <QFontMetrics>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <functional>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace simplesso {
@@ -91,11 +93,13 @@ TableLayout MeasureTables(const LessonDocument& document, QPaintDevice* device, 
     const int numbers =
         *std::max_element(layout.widths.begin() + Grid::kFixedCols, layout.widths.end());
     std::fill(layout.widths.begin() + Grid::kFixedCols, layout.widths.end(), numbers);
+    // Too wide for the page: the number columns share what the labels leave, and a number that
+    // then does not fit is shortened as on screen. The labels are never cut.
     const int total = layout.Left(static_cast<int>(cols));
     if (total > pageWidth) {
-        for (int& w : layout.widths) {
-            w = w * pageWidth / total;
-        }
+        const int labels = layout.Left(Grid::kFixedCols);
+        const int each = (pageWidth - labels) / static_cast<int>(cols - Grid::kFixedCols);
+        std::fill(layout.widths.begin() + Grid::kFixedCols, layout.widths.end(), each);
     }
     layout.rowHeight = QFontMetrics(CellFont(true), device).height() + Mm(1.4);
     return layout;
@@ -147,12 +151,13 @@ class Pages {
         y_ += height;
     }
 
-    // A table of texts, the header row in bold: the first column wider, the others sharing the
-    // rest of the page.
-    void TextTable(const std::vector<std::string>& header,
+    // A table of texts under its heading, the header row in bold: the first column wider, the
+    // others sharing the rest of the page.
+    void TextTable(const std::vector<Line>& above, const std::vector<std::string>& header,
                    const std::vector<std::vector<std::string>>& rows) {
         const int rowHeight = table_.rowHeight;
-        Fit(rowHeight * static_cast<int>(rows.size() + 1) + Mm(2));
+        Fit(Height(above) + rowHeight * static_cast<int>(rows.size() + 1) + Mm(2));
+        Draw(above);
         y_ += Mm(2);
         const int first = page_.width() * 2 / 7;
         const int other = (page_.width() - first) / std::max<int>(1, header.size() - 1);
@@ -167,9 +172,9 @@ class Pages {
                 painter_.setPen(Qt::black);
                 painter_.setFont(CellFont(bold));
                 const QRect inside = box.adjusted(table_.padding, 0, -table_.padding, 0);
-                painter_.drawText(inside, Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter),
-                                  painter_.fontMetrics().elidedText(Q(cells[c]), Qt::ElideRight,
-                                                                    inside.width()));
+                painter_.drawText(
+                    inside, Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter),
+                    FittedText(Q(cells[c]), painter_.fontMetrics(), inside.width()));
                 x += width;
             }
             y_ += rowHeight;
@@ -243,9 +248,8 @@ class Pages {
         painter_.setPen(Qt::black);
         painter_.setFont(CellFont(cell.bold));
         const QRect inside = box.adjusted(table_.padding, 0, -table_.padding, 0);
-        const QString text =
-            painter_.fontMetrics().elidedText(Q(cell.text), Qt::ElideRight, inside.width());
-        painter_.drawText(inside, AlignmentOf(cell.alignment), text);
+        painter_.drawText(inside, AlignmentOf(cell.alignment),
+                          FittedText(Q(cell.text), painter_.fontMetrics(), inside.width()));
     }
 
     QPdfWriter& writer_;
@@ -296,20 +300,37 @@ void WriteAnalysis(Pages& pages, const LessonDocument& document) {
         return;
     }
     const sensitivity::AnalysisText text = sensitivity::AnalysisRows(*document.analysis);
-    pages.Block({{Q(kAnalysisHeading), TextFont(12, true), Mm(8)}}, nullptr, {});
-    pages.TextTable(text.prices.header, text.prices.cells);
-    pages.TextTable(text.coefficients.header, text.coefficients.cells);
-    for (const auto* lines : {&text.dual, &text.slackness, &text.notes}) {
-        pages.Block(Lines(*lines, TextFont(10), Mm(3)), nullptr, {});
+    const auto heading = [](const std::string& title) {
+        return Line{Q(title), TextFont(11, true), Mm(4)};
+    };
+    // Each heading is laid out with what follows it, so that it never ends a page alone.
+    pages.TextTable({{Q(kAnalysisHeading), TextFont(12, true), Mm(8)},
+                     heading(sensitivity::kPricesHeading)},
+                    text.prices.header, text.prices.cells);
+    pages.TextTable({heading(sensitivity::kCoefficientsHeading)}, text.coefficients.header,
+                    text.coefficients.cells);
+    const std::pair<const std::string*, const std::vector<std::string>*> sections[] = {
+        {&sensitivity::kDualHeading, &text.dual},
+        {&sensitivity::kSlacknessHeading, &text.slackness},
+        {&sensitivity::kNotesHeading, &text.notes}};
+    for (const auto& [title, lines] : sections) {
+        if (!lines->empty()) {
+            std::vector<Line> block{heading(*title)};
+            const auto body = Lines(*lines, TextFont(10), Mm(1.5));
+            block.insert(block.end(), body.begin(), body.end());
+            pages.Block(block, nullptr, {});
+        }
     }
 }
 
 void WriteSection(Pages& pages, const LessonSection& section) {
+    // A phase's heading goes on the page of its first tableau.
+    std::vector<Line> above;
     if (!section.phase.empty()) {
-        pages.Block({{Q(section.phase), TextFont(14, true), Mm(10)}}, nullptr, {});
+        above.push_back({Q(section.phase), TextFont(14, true), Mm(10)});
     }
-    pages.Block({{Q(section.heading), TextFont(12, true), Mm(8)}}, &section.tableau,
-                Lines(section.explanation, TextFont(10), Mm(2.5)));
+    above.push_back({Q(section.heading), TextFont(12, true), Mm(8)});
+    pages.Block(above, &section.tableau, Lines(section.explanation, TextFont(10), Mm(2.5)));
     for (const Notice& notice : section.notices) {
         const QColor colour = notice.warning ? kWarning : QColor(Qt::black);
         std::vector<Line> lines{

@@ -64,6 +64,50 @@ TEST(SaveLesson, WorkedExampleAsPdfReadsBackWithNoTableauSplitAndAsLatex) {
                     .contains(QRegularExpression(R"(/MediaBox \[0 0 595[.0-9]* 84[12][.0-9]*\])")));
 }
 
+QString PdfText(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral(SIMPLESSO_PDFTOTEXT), {"-layout", pdf, "-"});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// A two-phase lesson whose tableaux are wider than the page, and one with a note: every heading
+// of the analysis is there, each phase's heading on the page of its first tableau, and no row
+// label is cut.
+TEST(SaveLesson, KeepsEveryHeadingWithWhatFollowsAndNeverCutsALabel) {
+    const std::pair<const char*, std::vector<const char*>> lessons[] = {
+        {"min 2 3 0 0 / 0.5 0.25 0 < 4 / 1 3 0 > 20 / 1 1 0 = 10",
+         {"Problema duale", "Scarti complementari", "Prezzi ombra", "Coefficienti"}},
+        {"2 4 0 0 / 1 2 0 8 / 1 0 0 6 / 0 1 0 3", {"Note", "Il problema ha infinite soluzioni"}}};
+    for (const auto& [problem, headings] : lessons) {
+        const LessonDocument played = LessonPlayer(problem, "- - - - - - - -").lesson.Document();
+        // The first tableau said again and again moves the later headings down every page.
+        for (std::size_t again = 0; again < 8; ++again) {
+            LessonDocument document = played;
+            document.sections.clear();
+            for (std::size_t i = 0; i <= again; ++i) {
+                document.sections.push_back(played.sections.front());
+            }
+            for (std::size_t i = 1; i < played.sections.size(); ++i) {
+                document.sections.push_back(played.sections[i]);
+            }
+            QTemporaryDir dir;
+            const QString pdf = dir.filePath("lezione.pdf");
+            ASSERT_FALSE(SaveLesson(pdf, document)) << problem;
+            const QString text = PdfText(pdf);
+            for (const char* heading : headings) {
+                EXPECT_TRUE(text.contains(QString::fromUtf8(heading))) << problem << ": " << heading;
+            }
+            for (const char* phase : {"Prima fase", "Seconda fase"}) {
+                EXPECT_EQ(text.contains(phase),
+                          text.contains(QRegularExpression(QString(phase) + "[^\\f]*?Soluzione:")))
+                    << problem << ": " << phase << " after " << again;
+            }
+            EXPECT_FALSE(text.contains(QRegularExpression(R"((DE|So|Cr|Z)\S*…)"))) << problem;
+        }
+    }
+}
+
 // Where a save is aimed and why it must fail; "%1" in the reason stands for the folder.
 struct FailureCase {
     const char* name;
