@@ -66,6 +66,15 @@ std::string SubscriptedLatex(int axis) {
     return "$x_{" + std::to_string(axis + 1) + "}$";
 }
 
+Label BlackLabel(const XY& at, const std::string& text, const std::string& latex, Anchor anchor,
+                 LabelKind kind = LabelKind::Axis) {
+    return {at, text, latex, anchor, -1, kind, {}};
+}
+
+Label TickLabel(const XY& at, double value, Anchor anchor) {
+    return BlackLabel(at, TickText(value), TickText(value), anchor, LabelKind::Tick);
+}
+
 void AddPath(Figure& figure, const Region& region, const Projection& proj) {
     for (std::size_t i = 0; i + 1 < region.path.size(); ++i) {
         if (region.path[i].at != region.path[i + 1].at) {
@@ -77,14 +86,96 @@ void AddPath(Figure& figure, const Region& region, const Projection& proj) {
         figure.dots.push_back(
             {At(proj, region.path[i].at), !region.path[i].inside, i + 1 == region.path.size()});
     }
+    if (!region.plane) {
+        return;  // three coordinates beside each point would crowd the picture
+    }
+    // In the plane each point the method stops at carries its coordinates, as the tableau reads
+    // them, once however often the path comes back to it.
+    std::vector<const Point*> named;
+    for (const PathPoint& p : region.path) {
+        if (std::none_of(named.begin(), named.end(), [&](const Point* q) { return *q == p.at; })) {
+            named.push_back(&p.at);
+            const std::string text = PointText(p.at, true);
+            figure.labels.push_back(
+                BlackLabel(At(proj, p.at), text, text, Anchor::AboveRight, LabelKind::Point));
+        }
+    }
+}
+
+bool OnRow(const ExactProblem& problem, int row, const Point& p) {
+    return problem.a[row][0] * p[0] + problem.a[row][1] * p[1] + problem.a[row][2] * p[2] ==
+           problem.b[row];
+}
+
+// The region is a segment: its corners are at least two and on one line.
+bool IsSegment(const Region& region) {
+    const std::vector<Point>& c = region.corners;
+    std::optional<std::array<mpq_class, 3>> along;
+    for (std::size_t i = 1; i < c.size(); ++i) {
+        const std::array<mpq_class, 3> d{c[i][0] - c[0][0], c[i][1] - c[0][1], c[i][2] - c[0][2]};
+        if (!along) {
+            along = d;
+            continue;
+        }
+        const auto& u = *along;
+        if (u[1] * d[2] != u[2] * d[1] || u[2] * d[0] != u[0] * d[2] ||
+            u[0] * d[1] != u[1] * d[0]) {
+            return false;
+        }
+    }
+    return along.has_value();
+}
+
+// The "=" rows the region reduced to a segment lies on, each making a plane of the figure.
+std::vector<int> SegmentRows(const Region& region) {
+    std::vector<int> rows;
+    if (region.empty || !IsSegment(region)) {
+        return rows;
+    }
+    for (int r = 0; r < 3; ++r) {
+        if (region.problem.sense[r] == Sense::Equal && RowMakesPlane(region.problem, r) &&
+            std::all_of(region.corners.begin(), region.corners.end(),
+                        [&](const Point& p) { return OnRow(region.problem, r, p); })) {
+            rows.push_back(r);
+        }
+    }
+    return rows;
+}
+
+void AddEdges(Figure& figure, const Region& region, const Projection& proj) {
+    const std::vector<int> rows = SegmentRows(region);
+    for (const Edge& e : region.edges) {
+        figure.segments.push_back({At(proj, region.corners[e.from]), At(proj, region.corners[e.to]),
+                                   e.cut ? Stroke::CutEdge : Stroke::Edge,
+                                   e.cut || rows.empty() ? -1 : rows.front()});
+    }
 }
 
 void AddLegend(Figure& figure, const Region& region) {
     for (int r = 0; r < 3; ++r) {
         if (RowMakesPlane(region.problem, r)) {
-            figure.legend.push_back(
-                {ConstraintEquation(region.problem, r), ConstraintLatex(region.problem, r), r});
+            figure.legend.push_back({ConstraintEquation(region.problem, r),
+                                     ConstraintLatex(region.problem, r), r, LegendMark::Swatch});
         }
+    }
+    // The region reduced to a segment is drawn as a thick line; the entry says which rows hold it.
+    const std::vector<int> rows = SegmentRows(region);
+    if (!rows.empty()) {
+        std::string text = "segmento ammissibile su ";
+        std::string latex = "\\mbox{segmento ammissibile su } ";
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            text += (i ? " e " : "") + ConstraintEquation(region.problem, rows[i]);
+            latex += (i ? "\\mbox{ e } " : "") + ConstraintLatex(region.problem, rows[i]);
+        }
+        figure.legend.push_back({text, latex, rows.front(), LegendMark::Segment});
+    }
+    const bool cut =
+        std::any_of(region.edges.begin(), region.edges.end(),
+                    [](const Edge& e) { return e.cut; }) ||
+        std::any_of(region.faces.begin(), region.faces.end(), [](const Face& f) { return f.cut; });
+    if (!region.bounded && cut) {
+        figure.legend.push_back(
+            {kCutLegend, std::string("\\mbox{") + kCutLegend + "}", -1, LegendMark::Cut});
     }
 }
 
@@ -98,10 +189,7 @@ void LayPlane(Figure& figure, const Region& region, const Projection& proj, doub
         }
         figure.fills.push_back(std::move(polygon));
     }
-    for (const Edge& e : region.edges) {
-        figure.segments.push_back({At(proj, region.corners[e.from]), At(proj, region.corners[e.to]),
-                                   e.cut ? Stroke::CutEdge : Stroke::Edge});
-    }
+    AddEdges(figure, region, proj);
     for (int r = 0; r < 3; ++r) {
         if (!RowMakesPlane(region.problem, r)) {
             continue;
@@ -115,19 +203,28 @@ void LayPlane(Figure& figure, const Region& region, const Projection& proj, doub
         const XY from = At(proj, line->first.x, line->first.y, 0);
         const XY to = At(proj, line->second.x, line->second.y, 0);
         figure.segments.push_back({from, to, Stroke::ConstraintLine, r});
-        // The label goes at the line's upper end, where it leaves the plot.
+        // The label goes at the line's upper end, where it leaves the plot, or further down the
+        // line where that is crowded.
         const XY end = from.y < to.y ? from : to;
-        figure.labels.push_back({end, ConstraintEquation(region.problem, r),
-                                 "$" + ConstraintLatex(region.problem, r) + "$",
-                                 Anchor::BelowLeft, r});
+        const XY other = from.y < to.y ? to : from;
+        Label label = BlackLabel(end, ConstraintEquation(region.problem, r),
+                                 "$" + ConstraintLatex(region.problem, r) + "$", Anchor::BelowLeft,
+                                 LabelKind::Constraint);
+        label.row = r;
+        constexpr int kStops = 16;
+        for (int i = 1; i < kStops; ++i) {
+            const double t = static_cast<double>(i) / kStops;
+            label.also.push_back({end.x + (other.x - end.x) * t, end.y + (other.y - end.y) * t});
+        }
+        figure.labels.push_back(std::move(label));
     }
     // The axes, through the origin, across the whole window.
     figure.segments.push_back({At(proj, low, 0, 0), At(proj, high, 0, 0), Stroke::Axis, -1, true});
     figure.segments.push_back({At(proj, 0, low, 0), At(proj, 0, high, 0), Stroke::Axis, -1, true});
-    figure.labels.push_back({At(proj, high, 0, 0), Subscripted(0), SubscriptedLatex(0),
-                             Anchor::Above});
-    figure.labels.push_back({At(proj, 0, high, 0), Subscripted(1), SubscriptedLatex(1),
-                             Anchor::Left});
+    figure.labels.push_back(
+        BlackLabel(At(proj, high, 0, 0), Subscripted(0), SubscriptedLatex(0), Anchor::Above));
+    figure.labels.push_back(
+        BlackLabel(At(proj, 0, high, 0), Subscripted(1), SubscriptedLatex(1), Anchor::Left));
     const double tick = 3 * unit;
     for (double t : Ticks(proj.Extent())) {
         if (t > high) {
@@ -137,8 +234,8 @@ void LayPlane(Figure& figure, const Region& region, const Projection& proj, doub
         const XY on2 = At(proj, 0, t, 0);
         figure.segments.push_back({{on1.x, on1.y - tick}, {on1.x, on1.y + tick}, Stroke::Tick});
         figure.segments.push_back({{on2.x - tick, on2.y}, {on2.x + tick, on2.y}, Stroke::Tick});
-        figure.labels.push_back({{on1.x, on1.y + tick}, TickText(t), TickText(t), Anchor::Below});
-        figure.labels.push_back({{on2.x - tick, on2.y}, TickText(t), TickText(t), Anchor::Left});
+        figure.labels.push_back(TickLabel({on1.x, on1.y + tick}, t, Anchor::Below));
+        figure.labels.push_back(TickLabel({on2.x - tick, on2.y}, t, Anchor::Left));
     }
 
     // The objective's level line through the current point, and where it grows (max) or
@@ -165,7 +262,7 @@ void LayPlane(Figure& figure, const Region& region, const Projection& proj, doub
         figure.legend.push_back({"Z = " + zText + " nel punto attuale; la freccia: dove " + way,
                                  "Z = " + zText + "\\mbox{ nel punto attuale; la freccia: dove } " +
                                      (sign > 0 ? "Z\\mbox{ cresce}" : "Z\\mbox{ decresce}"),
-                                 -1});
+                                 -1, LegendMark::Level});
     }
 }
 
@@ -195,10 +292,7 @@ void LaySpace(Figure& figure, const Region& region, const Projection& proj, doub
     for (Deep& d : faces) {
         figure.fills.push_back(std::move(d.polygon));
     }
-    for (const Edge& e : region.edges) {
-        figure.segments.push_back({At(proj, region.corners[e.from]), At(proj, region.corners[e.to]),
-                                   e.cut ? Stroke::CutEdge : Stroke::Edge});
-    }
+    AddEdges(figure, region, proj);
     const XY origin = At(proj, 0, 0, 0);
     const double tick = 3 * unit;
     for (int k = 0; k < 3; ++k) {
@@ -212,7 +306,7 @@ void LaySpace(Figure& figure, const Region& region, const Projection& proj, doub
         // The label stands beyond the tip, on the axis' own side.
         Anchor away = std::abs(dx) > std::abs(dy) ? (dx > 0 ? Anchor::Right : Anchor::Left)
                                                   : (dy > 0 ? Anchor::Below : Anchor::Above);
-        figure.labels.push_back({tip, Subscripted(k), SubscriptedLatex(k), away});
+        figure.labels.push_back(BlackLabel(tip, Subscripted(k), SubscriptedLatex(k), away));
         if (length < 20 * unit) {
             continue;  // seen end on: its ticks would pile up
         }
@@ -228,12 +322,16 @@ void LaySpace(Figure& figure, const Region& region, const Projection& proj, doub
             const XY p = At(proj, at[0], at[1], at[2]);
             figure.segments.push_back({{p.x - nx, p.y - ny}, {p.x + nx, p.y + ny}, Stroke::Tick});
             const XY textAt = side == Anchor::Below ? XY{p.x, p.y + tick} : XY{p.x - tick, p.y};
-            figure.labels.push_back({textAt, TickText(t), TickText(t), side});
+            figure.labels.push_back(TickLabel(textAt, t, side));
         }
     }
 }
 
 }  // namespace
+
+double DotReach(const Dot& dot) {
+    return (dot.current ? kCurrentDotRadius + kCurrentRingGap : kDotRadius) + kDotPen / 2;
+}
 
 Rgb ConstraintColour(int row) {
     static constexpr std::array<Rgb, 3> kColours{{{214, 96, 39}, {46, 125, 50}, {63, 81, 181}}};

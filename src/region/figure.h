@@ -35,18 +35,26 @@ enum class Stroke { Edge, CutEdge, Axis, Tick, ConstraintLine, Level, Gradient, 
 struct Segment {
     XY from, to;
     Stroke stroke = Stroke::Edge;
-    int row = -1;  // for Stroke::ConstraintLine
+    // For Stroke::ConstraintLine; for an Edge, the "=" row it lies on, the region being only there.
+    int row = -1;
     bool arrow = false;
 };
 
-// Where the text stands from its point: to the right of it, above it, and so on.
+// Where the text stands from its point: to the right of it, above it, and so on; where that
+// place is taken, the label moves round its point (see PlaceLabels).
 enum class Anchor { Right, Left, Above, Below, AboveRight, BelowLeft };
+// A tick's number is set smaller than the other labels.
+enum class LabelKind { Constraint, Axis, Tick, Point };
 struct Label {
     XY at;
     std::string text;   // UTF-8
     std::string latex;  // the same for LaTeX, in text mode
     Anchor anchor = Anchor::Right;
     int row = -1;  // coloured as constraint row, or -1 for black
+    LabelKind kind = LabelKind::Point;
+    // More points the label may stand by when `at` is crowded, tried in order: along a
+    // constraint's line, so that its equation stays beside it.
+    std::vector<XY> also;
 };
 
 struct Dot {
@@ -55,10 +63,22 @@ struct Dot {
     bool current = false;  // the last point of the path
 };
 
+// The points' sizes, in typographic points: the dot, and the ring round the current one.
+inline constexpr double kDotRadius = 3;
+inline constexpr double kCurrentDotRadius = 4.2;
+inline constexpr double kCurrentRingGap = 2.5;
+inline constexpr double kDotPen = 1.2;
+// How far from its centre a point covers what is under it, its pen included, in points.
+double DotReach(const Dot& dot);
+
+// What stands before a legend entry's text: the row's colour, the level line's dashes, the cut's
+// dashes on grey, or the thick line of the region reduced to a segment of an "=" row.
+enum class LegendMark { Swatch, Level, Cut, Segment };
 struct LegendEntry {
     std::string text;
     std::string latex;  // in math mode
-    int row = -1;       // the constraint's colour; -1 for the objective's level line
+    int row = -1;       // the constraint's colour; -1 for the objective's level line and the cut
+    LegendMark mark = LegendMark::Swatch;
 };
 
 struct Figure {
@@ -76,6 +96,7 @@ Figure LayFigure(const Region& region, const ViewAngles& view, const Rect& plot,
                  bool approximate);
 
 inline const char* const kUnboundedCaption = "Regione illimitata";
+inline const char* const kCutLegend = "taglio della regione illimitata";
 inline const char* const kEmptyCaption = "Nessuna soluzione ammissibile";
 inline const char* const kApproximateNote =
     "L'aritmetica esatta non segue più la lezione: i punti del percorso sono quelli che la "

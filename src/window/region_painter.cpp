@@ -9,6 +9,7 @@
 
 #include "appearance.h"
 #include "figure.h"
+#include "label_placement.h"
 
 namespace simplesso {
 namespace {
@@ -56,12 +57,21 @@ void Arrowhead(QPainter& painter, const QPointF& from, const QPointF& to, double
     painter.restore();
 }
 
+constexpr double kSegmentWidth = 3.2;
+
 QPen StrokePen(const Segment& s, double pt) {
     QPen pen(Qt::black, 0.75 * pt);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     switch (s.stroke) {
         case Stroke::Edge:
+            if (s.row >= 0) {
+                // The whole region is this segment of an "=" row: thick, so that it shows on its
+                // line.
+                pen.setColor(RowColour(s.row).darker(130));
+                pen.setWidthF(kSegmentWidth * pt);
+                break;
+            }
             pen.setColor(QColor(40, 40, 40));
             pen.setWidthF(1.1 * pt);
             break;
@@ -109,35 +119,33 @@ QBrush FillBrush(const FilledPolygon& p) {
     return QColor(90, 160, 230, 110);
 }
 
-// The label's box beside its point, moved inside `bounds` where it would stick out.
-QRectF LabelBox(const Label& l, const QFontMetricsF& fm, const QRectF& bounds, double gap) {
-    const QSizeF size(fm.horizontalAdvance(Text(l.text)) + 1, fm.height());
-    QPointF topLeft;
-    const QPointF at = Q(l.at);
-    switch (l.anchor) {
-        case Anchor::Right:
-            topLeft = {at.x() + gap, at.y() - size.height() / 2};
-            break;
-        case Anchor::Left:
-            topLeft = {at.x() - gap - size.width(), at.y() - size.height() / 2};
-            break;
-        case Anchor::Above:
-            topLeft = {at.x() - size.width() / 2, at.y() - gap - size.height()};
-            break;
-        case Anchor::Below:
-            topLeft = {at.x() - size.width() / 2, at.y() + gap};
-            break;
-        case Anchor::AboveRight:
-            topLeft = {at.x() + gap, at.y() - gap - size.height()};
-            break;
-        case Anchor::BelowLeft:
-            topLeft = {at.x() - gap - size.width(), at.y() + gap};
-            break;
+// The legend's mark before an entry's text, within `mark`.
+void LegendMarkPainted(QPainter& painter, const LegendEntry& e, const QRectF& mark, double pt) {
+    const QPointF left(mark.left(), mark.center().y());
+    const QPointF right(mark.right(), mark.center().y());
+    switch (e.mark) {
+        case LegendMark::Swatch:
+            painter.fillRect(mark, RowColour(e.row, 150));
+            return;
+        case LegendMark::Level:
+            painter.setPen(QPen(QColor(70, 70, 70), 0.8 * pt, Qt::DashLine));
+            painter.drawLine(left, right);
+            return;
+        case LegendMark::Cut:
+            // As the box's sides are drawn: grey faces in space, dashed edges in both.
+            painter.fillRect(mark, QColor(160, 160, 160, 60));
+            painter.setPen(QPen(QColor(120, 120, 120), 0.75 * pt, Qt::DashLine));
+            painter.drawLine(left, right);
+            return;
+        case LegendMark::Segment: {
+            QPen pen(RowColour(e.row).darker(130), kSegmentWidth * pt);
+            pen.setCapStyle(Qt::RoundCap);
+            painter.setPen(pen);
+            painter.drawLine(left + QPointF(kSegmentWidth * pt / 2, 0),
+                             right - QPointF(kSegmentWidth * pt / 2, 0));
+            return;
+        }
     }
-    QRectF box(topLeft, size);
-    box.moveLeft(std::clamp(box.left(), bounds.left(), std::max(bounds.left(), bounds.right() - box.width())));
-    box.moveTop(std::clamp(box.top(), bounds.top(), std::max(bounds.top(), bounds.bottom() - box.height())));
-    return box;
 }
 
 }  // namespace
@@ -188,14 +196,7 @@ void PaintRegion(QPainter& painter, const QRectF& target, const Region& region,
         const LegendEntry& e = probe.legend[i];
         const double h = std::max(entryBoxes[i].height(), fm.height());
         const QRectF mark(area.left(), y + (fm.height() - 8 * pt) / 2, swatch, 8 * pt);
-        if (e.row >= 0) {
-            painter.fillRect(mark, RowColour(e.row, 150));
-        } else {
-            QPen pen(QColor(70, 70, 70), 0.8 * pt, Qt::DashLine);
-            painter.setPen(pen);
-            painter.drawLine(QPointF(mark.left(), mark.center().y()),
-                             QPointF(mark.right(), mark.center().y()));
-        }
+        LegendMarkPainted(painter, e, mark, pt);
         painter.setPen(Qt::black);
         painter.setFont(font);
         painter.drawText(QRectF(area.left() + swatch + 4 * pt, y, area.width() - swatch - 4 * pt, h),
@@ -251,24 +252,43 @@ void PaintRegion(QPainter& painter, const QRectF& target, const Region& region,
         }
     }
     for (const Dot& d : figure.dots) {
-        const double r = (d.current ? 4.2 : 3) * pt;
-        painter.setPen(QPen(kPath, 1.2 * pt));
+        const double r = (d.current ? kCurrentDotRadius : kDotRadius) * pt;
+        painter.setPen(QPen(kPath, kDotPen * pt));
         painter.setBrush(d.hollow ? QBrush(Qt::white) : QBrush(kPath));
         painter.drawEllipse(Q(d.at), r, r);
         if (d.current) {
             painter.setBrush(Qt::NoBrush);
-            painter.setPen(QPen(Qt::black, 1.2 * pt));
-            painter.drawEllipse(Q(d.at), r + 2.5 * pt, r + 2.5 * pt);
+            painter.setPen(QPen(Qt::black, kDotPen * pt));
+            painter.drawEllipse(Q(d.at), r + kCurrentRingGap * pt, r + kCurrentRingGap * pt);
         }
     }
-    for (const Label& l : figure.labels) {
-        const bool tick = l.row < 0 && l.text.front() != 'x';
-        painter.setFont(tick ? small : font);
-        const QFontMetricsF& m = tick ? smallFm : fm;
-        const QRectF box = LabelBox(l, m, drawable, 2 * pt);
-        if (l.row >= 0) {
-            painter.fillRect(box, QColor(255, 255, 255, 200));
+
+    // The labels are placed with the very fonts they are drawn in, on the screen as on the page.
+    const double pad = 1.0 * pt;
+    auto metricsOf = [&](const Label& l) -> const QFontMetricsF& {
+        return l.kind == LabelKind::Tick ? smallFm : fm;
+    };
+    const std::vector<PlacedLabel> placed = PlaceLabels(
+        figure,
+        [&](const Label& l) {
+            const QFontMetricsF& m = metricsOf(l);
+            return LabelSize{m.horizontalAdvance(Text(l.text)) + 2 * pad, m.height()};
+        },
+        {drawable.left(), drawable.top(), drawable.width(), drawable.height()}, pt);
+    for (const PlacedLabel& p : placed) {
+        if (p.leader) {
+            painter.setPen(QPen(QColor(90, 90, 90), 0.5 * pt));
+            painter.drawLine(Q(p.from), Q(p.to));
         }
+    }
+    for (std::size_t i = 0; i < figure.labels.size(); ++i) {
+        const Label& l = figure.labels[i];
+        const QRectF box(placed[i].box.left, placed[i].box.top, placed[i].box.width,
+                         placed[i].box.height);
+        if (l.kind == LabelKind::Constraint || l.kind == LabelKind::Point) {
+            painter.fillRect(box, QColor(255, 255, 255, 210));
+        }
+        painter.setFont(l.kind == LabelKind::Tick ? small : font);
         painter.setPen(RowColour(l.row));
         painter.drawText(box, Qt::AlignCenter, Text(l.text));
     }
