@@ -16,9 +16,9 @@ std::string SenseText(Sense sense) {
     return "=";
 }
 
-std::string LinearText(const std::array<mpq_class, 3>& coefficient, std::string_view letter) {
+std::string LinearText(const std::vector<mpq_class>& coefficient, std::string_view letter) {
     std::string text;
-    for (int k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < coefficient.size(); ++k) {
         const mpq_class& a = coefficient[k];
         if (a == 0) {
             continue;
@@ -69,10 +69,12 @@ std::string SignText(DualSign sign, int k) {
 
 }  // namespace
 
-DualProblem BuildDual(const ExactProblem& problem, const std::array<mpq_class, 3>& y,
-                      const std::array<mpq_class, 3>& x, const std::array<mpq_class, 3>& rowSlack,
-                      const std::array<mpq_class, 3>& reducedCost) {
+DualProblem BuildDual(const ExactProblem& problem, const std::vector<mpq_class>& y,
+                      const std::vector<mpq_class>& x, const std::vector<mpq_class>& rowSlack,
+                      const std::vector<mpq_class>& reducedCost) {
     const bool max = problem.direction == Direction::Maximise;
+    const int n = problem.Variables();
+    const int m = problem.Rows();
     DualProblem d;
     d.direction = max ? Direction::Minimise : Direction::Maximise;
     d.objective = problem.b;
@@ -80,20 +82,21 @@ DualProblem BuildDual(const ExactProblem& problem, const std::array<mpq_class, 3
     d.rhs = problem.c;
     d.y = y;
     d.w = 0;
-    for (int k = 0; k < 3; ++k) {
-        d.sign[k] = SignOf(problem.sense[k], problem.direction);
+    d.constraint.assign(n, std::vector<mpq_class>(m));
+    for (int k = 0; k < m; ++k) {
+        d.sign.push_back(SignOf(problem.sense[k], problem.direction));
         d.w += problem.b[k] * y[k];
-        for (int j = 0; j < 3; ++j) {
+        for (int j = 0; j < n; ++j) {
             d.constraint[j][k] = problem.a[k][j];
         }
     }
     d.lines.push_back((max ? "min W = " : "max W = ") + LinearText(d.objective, "y"));
-    for (int j = 0; j < 3; ++j) {
+    for (int j = 0; j < n; ++j) {
         d.lines.push_back(LinearText(d.constraint[j], "y") + " " + SenseText(d.constraintSense) +
                           " " + FractionText(d.rhs[j]));
     }
     std::string signs, solution;
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < m; ++k) {
         signs += (k ? ", " : "") + SignText(d.sign[k], k);
         solution += (k ? ", y" : "y") + std::to_string(k + 1) + " = " + FractionText(y[k]);
     }
@@ -103,7 +106,7 @@ DualProblem BuildDual(const ExactProblem& problem, const std::array<mpq_class, 3
 
     // Each pair multiplies to zero at the optimum: a row with room left has price 0, and a
     // variable away from zero has its dual constraint tight.
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < m; ++k) {
         if (problem.sense[k] == Sense::Equal) {
             continue;
         }
@@ -112,7 +115,7 @@ DualProblem BuildDual(const ExactProblem& problem, const std::array<mpq_class, 3
                               ", y" + n + " = " + FractionText(y[k]) + ": prodotto " +
                               FractionText(rowSlack[k] * y[k]));
     }
-    for (int j = 0; j < 3; ++j) {
+    for (int j = 0; j < n; ++j) {
         // max: a_j·y - c_j = -DELTA r; min: c_j - a_j·y = DELTA r; both at least zero.
         const mpq_class dualSlack = max ? mpq_class(-reducedCost[j]) : reducedCost[j];
         const std::string n = std::to_string(j + 1);

@@ -4,7 +4,6 @@
 
 #include <gmpxx.h>
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,26 +15,26 @@ namespace simplesso::sensitivity {
 enum class DualSign { NonNegative, NonPositive, Free };
 
 struct DualProblem {
-    Direction direction = Direction::Minimise;           // min for a max primal, and back
-    std::array<mpq_class, 3> objective{};                // W's coefficients: the known terms
-    std::array<std::array<mpq_class, 3>, 3> constraint;  // constraint[j][k] = a[k][j]
-    Sense constraintSense = Sense::GreaterEqual;         // "≥" for a max primal, "≤" for a min
-    std::array<mpq_class, 3> rhs{};                      // the primal's costs
-    std::array<DualSign, 3> sign{};                      // y_k's, as row k's sense asks
-    std::array<mpq_class, 3> y{};                        // the optimal solution: the prices
-    mpq_class w;                                         // its value, equal to Z
+    Direction direction = Direction::Minimise;         // min for a max primal, and back
+    std::vector<mpq_class> objective;                  // W's coefficients: the known terms
+    std::vector<std::vector<mpq_class>> constraint;    // constraint[j][k] = a[k][j]
+    Sense constraintSense = Sense::GreaterEqual;       // "≥" for a max primal, "≤" for a min
+    std::vector<mpq_class> rhs;                        // the primal's costs
+    std::vector<DualSign> sign;                        // y_k's, as row k's sense asks
+    std::vector<mpq_class> y;                          // the optimal solution: the prices
+    mpq_class w;                                       // its value, equal to Z
     std::vector<std::string> lines;      // the problem written out, its solution and value
     std::vector<std::string> slackness;  // one complementary slackness pair a line
 };
 
-// The dual at the prices y; x is the primal optimum, rowSlack each row's slack or surplus there
-// and reducedCost the DELTA r of x1..x3.
-DualProblem BuildDual(const ExactProblem& problem, const std::array<mpq_class, 3>& y,
-                      const std::array<mpq_class, 3>& x, const std::array<mpq_class, 3>& rowSlack,
-                      const std::array<mpq_class, 3>& reducedCost);
+// The dual at the prices y (one per row); x is the primal optimum, rowSlack each row's slack or
+// surplus there and reducedCost the DELTA r of x1..xn.
+DualProblem BuildDual(const ExactProblem& problem, const std::vector<mpq_class>& y,
+                      const std::vector<mpq_class>& x, const std::vector<mpq_class>& rowSlack,
+                      const std::vector<mpq_class>& reducedCost);
 
-// "2 y1 - y2 + 3/2 y3", zero terms left out ("0" when all are); names are letter + 1..3.
-std::string LinearText(const std::array<mpq_class, 3>& coefficient, std::string_view letter);
+// "2 y1 - y2 + 3/2 y3", zero terms left out ("0" when all are); names are letter + 1, 2, ...
+std::string LinearText(const std::vector<mpq_class>& coefficient, std::string_view letter);
 
 // "≤", "≥", "=".
 std::string SenseText(Sense sense);

@@ -520,7 +520,7 @@ std::optional<Analysis> Analyse(const ExactProblem& problem, const FinalBasis& b
     }
     Analysis out;
     out.z = 0;
-    std::array<mpq_class, 3> x, slack, reduced;
+    std::vector<mpq_class> x(3), slack(3), reduced(3);
     for (int v = 0; v < 3; ++v) {
         out.z += problem.c[v] * t->value[v];
         x[v] = t->value[v];
@@ -537,7 +537,7 @@ std::optional<Analysis> Analyse(const ExactProblem& problem, const FinalBasis& b
                        {t->y[k], PriceTip(problem, *t, k)},
                        KnownRange(problem, s, *t, k)};
     }
-    out.dual = BuildDual(problem, t->y, x, slack, reduced);
+    out.dual = BuildDual(problem, {t->y.begin(), t->y.end()}, x, slack, reduced);
     AddNotes(s, *t, out);
     return out;
 }

@@ -5,18 +5,18 @@
 namespace simplesso {
 
 std::optional<ExactProblem> ReadExactProblem(const ProblemTexts& texts, char separator) {
-    ExactProblem p;
+    ExactProblem p(texts.Variables(), texts.Rows());
     p.direction = texts.direction;
     p.sense = texts.sense;
-    for (int v = 0; v < 3; ++v) {
+    for (int v = 0; v < texts.Variables(); ++v) {
         const auto c = ReadExact(texts.objective[v], separator);
         if (!c) {
             return std::nullopt;
         }
         p.c[v] = *c;
     }
-    for (int r = 0; r < 3; ++r) {
-        for (int v = 0; v < 3; ++v) {
+    for (int r = 0; r < texts.Rows(); ++r) {
+        for (int v = 0; v < texts.Variables(); ++v) {
             const auto a = ReadExact(texts.constraint[r][v], separator);
             if (!a) {
                 return std::nullopt;

@@ -4,8 +4,8 @@
 
 #include <gmpxx.h>
 
-#include <array>
 #include <optional>
+#include <vector>
 
 #include "problem.h"
 
@@ -13,10 +13,18 @@ namespace simplesso {
 
 struct ExactProblem {
     Direction direction = Direction::Maximise;
-    std::array<mpq_class, 3> c{};                  // objective coefficients of x1, x2, x3
-    std::array<std::array<mpq_class, 3>, 3> a{};   // a[r][v]
-    std::array<mpq_class, 3> b{};                  // known terms
-    std::array<Sense, 3> sense{Sense::LessEqual, Sense::LessEqual, Sense::LessEqual};
+    std::vector<mpq_class> c;               // objective coefficients of x1 ... xn
+    std::vector<std::vector<mpq_class>> a;  // a[r][v]
+    std::vector<mpq_class> b;               // known terms
+    std::vector<Sense> sense;
+
+    // Zeros, every row "≤", maximising.
+    explicit ExactProblem(int variables = 3, int rows = 3)
+        : c(variables), a(rows, std::vector<mpq_class>(variables)), b(rows),
+          sense(rows, Sense::LessEqual) {}
+
+    int Variables() const { return static_cast<int>(c.size()); }
+    int Rows() const { return static_cast<int>(b.size()); }
 };
 
 // Empty when a text does not read exactly.

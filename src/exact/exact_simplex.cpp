@@ -1,25 +1,25 @@
 #include "exact_simplex.h"
 
 #include <algorithm>
-#include <array>
 #include <set>
+#include <vector>
 
 namespace simplesso {
 namespace {
 
-using Basis = std::array<int, 3>;
+using Basis = std::vector<int>;
 
 Basis SortedBasis(const Shadow& s) {
-    Basis b{};
-    for (int r = 1; r <= 3; ++r) {
-        b[r - 1] = s.BasicColumn(r).value_or(0);
+    Basis b;
+    for (int r = 1; r <= s.Layout().LastConstraint(); ++r) {
+        b.push_back(s.BasicColumn(r).value_or(0));
     }
     std::sort(b.begin(), b.end());
     return b;
 }
 
 bool IsBasic(const Shadow& s, int col) {
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= s.Layout().LastConstraint(); ++r) {
         if (s.BasicColumn(r) == col) {
             return true;
         }
@@ -30,12 +30,13 @@ bool IsBasic(const Shadow& s, int col) {
 // The sign of how much a unit of the variable improves the phase's objective, and how two such
 // gains compare: DELTA r itself, or its opposite when minimising.
 int GainSign(const Shadow& s, int col) {
-    const int sign = sgn(*s.Value(6, col));
+    const int sign = sgn(*s.Value(s.Layout().Reduced(), col));
     return s.Minimising() ? -sign : sign;
 }
 
 bool GainsMore(const Shadow& s, int col, int than) {
-    const int order = cmp(*s.Value(6, col), *s.Value(6, than));
+    const int reduced = s.Layout().Reduced();
+    const int order = cmp(*s.Value(reduced, col), *s.Value(reduced, than));
     return s.Minimising() ? order < 0 : order > 0;
 }
 
@@ -61,7 +62,7 @@ std::optional<int> LeavingRow(const Shadow& s, int col, bool smallestIndex) {
     std::optional<int> leaving;
     mpq_class smallest;
     mpq_class quotient;
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= s.Layout().LastConstraint(); ++r) {
         if (!s.BasicColumn(r)) {
             continue;
         }
@@ -98,7 +99,7 @@ bool RunPhase(Shadow& s) {
 // Each artificial variable still basic at level zero leaves on the first other column with a
 // non-zero entry in its row; a row with none is redundant and goes.
 void DriveOutArtificials(Shadow& s) {
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= s.Layout().LastConstraint(); ++r) {
         const auto basic = s.BasicColumn(r);
         if (!basic || !s.IsArtificial(*basic)) {
             continue;
@@ -127,7 +128,7 @@ std::optional<ExactOptimum> SolveExactly(const ProblemTexts& typed, char separat
     ExactOptimum o;
     if (shadow->CurrentPhase() == Phase::First) {
         RunPhase(*shadow);
-        if (*shadow->Value(9, 2) > 0) {
+        if (*shadow->Value(shadow->Layout().Objective(), 2) > 0) {
             o.kind = ExactOptimum::Kind::Infeasible;
             o.final = std::move(shadow);
             return o;
@@ -138,7 +139,7 @@ std::optional<ExactOptimum> SolveExactly(const ProblemTexts& typed, char separat
     if (!RunPhase(*shadow)) {
         o.kind = ExactOptimum::Kind::Unbounded;
     } else {
-        o.z = *shadow->Value(9, 2);
+        o.z = *shadow->Value(shadow->Layout().Objective(), 2);
         o.x = shadow->Point();
     }
     o.final = std::move(shadow);

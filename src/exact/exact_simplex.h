@@ -5,8 +5,8 @@
 
 #include <gmpxx.h>
 
-#include <array>
 #include <optional>
+#include <vector>
 
 #include "problem.h"
 #include "shadow.h"
@@ -16,8 +16,8 @@ namespace simplesso {
 struct ExactOptimum {
     enum class Kind { Optimal, Unbounded, Infeasible };
     Kind kind = Kind::Optimal;
-    mpq_class z;                   // c1 x1 + c2 x2 + c3 x3; zero unless optimal
-    std::array<mpq_class, 3> x{};  // x1, x2, x3; zero unless optimal
+    mpq_class z;                // c1 x1 + ... + cn xn; zero unless optimal
+    std::vector<mpq_class> x;   // x1 ... xn; empty unless optimal
     std::optional<Shadow> final;   // the last tableau, optimal or not
 
     bool Unbounded() const { return kind == Kind::Unbounded; }

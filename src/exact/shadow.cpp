@@ -14,9 +14,12 @@ std::optional<Shadow> Shadow::Build(const ProblemTexts& typed, char separator) {
     const ProblemTexts& fields = turned.texts;
     Shadow s;
     s.shape_ = InitialShape(fields);
+    s.rows_ = s.shape_.Layout();
     s.direction_ = typed.direction;
-    s.cells_.resize(Grid::kRows * s.Cols());  // zeros that have not asked for memory yet
-    for (int v = 0; v < 3; ++v) {
+    s.cells_.resize(s.Rows() * s.Cols());  // zeros that have not asked for memory yet
+    s.objective_.resize(fields.Variables());
+    s.basic_.resize(fields.Rows());
+    for (int v = 0; v < fields.Variables(); ++v) {
         const auto c = ReadExact(fields.objective[v], separator);
         if (!c) {
             return std::nullopt;
@@ -24,8 +27,9 @@ std::optional<Shadow> Shadow::Build(const ProblemTexts& typed, char separator) {
         s.objective_[v] = *c;
     }
     const int known = s.KnownColumn();
-    for (int r = 1; r <= 3; ++r) {
-        for (int v = 0; v < 3; ++v) {
+    const int m = fields.Rows();
+    for (int r = 1; r <= m; ++r) {
+        for (int v = 0; v < fields.Variables(); ++v) {
             const auto a = ReadExact(fields.constraint[r - 1][v], separator);
             if (!a) {
                 return std::nullopt;
@@ -39,9 +43,12 @@ std::optional<Shadow> Shadow::Build(const ProblemTexts& typed, char separator) {
         s.At(r, known) = *b;
         s.basic_[r - 1] = 2 + s.shape_.basis[r - 1];
     }
-    for (std::size_t i = 3; i < s.shape_.columns.size(); ++i) {
+    for (std::size_t i = 0; i < s.shape_.columns.size(); ++i) {
         const TableauColumn& column = s.shape_.columns[i];
-        s.At(column.row + 1, 2 + static_cast<int>(i)) = column.kind == ColumnKind::Surplus ? -1 : 1;
+        if (column.kind != ColumnKind::Decision) {
+            s.At(s.rows_.Constraint(column.row), 2 + static_cast<int>(i)) =
+                column.kind == ColumnKind::Surplus ? -1 : 1;
+        }
     }
     for (std::size_t i = 0; i < s.shape_.columns.size(); ++i) {
         const TableauColumn& column = s.shape_.columns[i];
@@ -52,10 +59,10 @@ std::optional<Shadow> Shadow::Build(const ProblemTexts& typed, char separator) {
         } else if (column.kind == ColumnKind::Decision) {
             cost = s.objective_[column.variable];
         }
-        s.At(5, 2 + static_cast<int>(i)) = cost;
+        s.At(s.rows_.Costs(), 2 + static_cast<int>(i)) = cost;
     }
-    for (int r = 1; r <= 3; ++r) {
-        s.At(r, 0) = s.Get(5, *s.basic_[r - 1]);
+    for (int r = 1; r <= m; ++r) {
+        s.At(r, 0) = s.Get(s.rows_.Costs(), *s.basic_[r - 1]);
     }
     s.RewriteSolution();
     s.RecomputeCostRows();
@@ -68,11 +75,12 @@ bool Shadow::IsArtificial(int col) const {
 }
 
 PivotCheck Shadow::Check(int col, int row) const {
-    if (col < 2 || col >= KnownColumn() || row < 1 || row > 3 || !basic_[row - 1]) {
+    if (col < 2 || col >= KnownColumn() || row < 1 || row > rows_.LastConstraint() ||
+        !basic_[row - 1]) {
         throw std::out_of_range("no pivot at row " + std::to_string(row) + ", column " +
                                 std::to_string(col));
     }
-    return {Get(6, col), Get(row, col)};
+    return {Get(rows_.Reduced(), col), Get(row, col)};
 }
 
 void Shadow::Pivot(int col, int row) {
@@ -89,14 +97,14 @@ void Shadow::Pivot(int col, int row) {
             At(row, c) /= pivot;
         }
     }
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= rows_.LastConstraint(); ++r) {
         if (r != row && basic_[r - 1]) {
             Eliminate(r, col, row);
         }
     }
     RewriteSolution();
     for (int c = 2; c < KnownColumn(); ++c) {
-        SubtractProduct(At(6, c), Get(row, 0), Get(row, c));
+        SubtractProduct(At(rows_.Reduced(), c), Get(row, 0), Get(row, c));
     }
     RewriteObjective();
 }
@@ -121,7 +129,7 @@ void Shadow::Eliminate(int row, int col, int pivotRow) {
 }
 
 void Shadow::DropRow(int row) {
-    if (row < 1 || row > 3) {
+    if (row < 1 || row > rows_.LastConstraint()) {
         throw std::out_of_range("no constraint row " + std::to_string(row));
     }
     basic_[row - 1].reset();
@@ -136,9 +144,9 @@ void Shadow::SwitchPhase() {
     TableauShape second = WithoutArtificials(shape_);
     const int oldCols = Cols();
     const int oldKnown = KnownColumn();
-    std::vector<mpq_class> cells(Grid::kRows * second.GridCols());
+    std::vector<mpq_class> cells(Rows() * second.GridCols());
     const int known = second.KnownColumn();
-    for (int r = 0; r < Grid::kRows; ++r) {
+    for (int r = 0; r < Rows(); ++r) {
         for (int c = 0; c < known; ++c) {
             cells[r * second.GridCols() + c] = std::move(cells_[r * oldCols + c]);
         }
@@ -154,11 +162,11 @@ void Shadow::SwitchPhase() {
     cells_ = std::move(cells);
     for (int c = 2; c < known; ++c) {
         const TableauColumn& column = shape_.columns[c - 2];
-        At(5, c) = column.kind == ColumnKind::Decision ? objective_[column.variable] : 0;
+        At(rows_.Costs(), c) = column.kind == ColumnKind::Decision ? objective_[column.variable] : 0;
     }
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= rows_.LastConstraint(); ++r) {
         if (basic_[r - 1]) {
-            At(r, 0) = Get(5, *basic_[r - 1]);
+            At(r, 0) = Get(rows_.Costs(), *basic_[r - 1]);
         }
     }
     RecomputeCostRows();
@@ -166,35 +174,37 @@ void Shadow::SwitchPhase() {
 
 void Shadow::RewriteSolution() {
     for (int c = 2; c < KnownColumn(); ++c) {
-        At(8, c) = 0;
+        At(rows_.Solution(), c) = 0;
     }
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= rows_.LastConstraint(); ++r) {
         if (basic_[r - 1]) {
-            At(8, *basic_[r - 1]) = Get(r, KnownColumn());
+            At(rows_.Solution(), *basic_[r - 1]) = Get(r, KnownColumn());
         }
     }
 }
 
 // Z counts the decision variables, W the artificial ones.
 void Shadow::RewriteObjective() {
-    At(9, 2) = 0;
+    mpq_class& objective = At(rows_.Objective(), 2);
+    objective = 0;
     for (int c = 2; c < KnownColumn(); ++c) {
         const ColumnKind kind = shape_.columns[c - 2].kind;
         const bool counts = shape_.phase == Phase::First ? kind == ColumnKind::Artificial
                                                          : kind == ColumnKind::Decision;
-        const mpq_class* product = counts ? Product(Get(5, c), Get(8, c)) : nullptr;
+        const mpq_class* product =
+            counts ? Product(Get(rows_.Costs(), c), Get(rows_.Solution(), c)) : nullptr;
         if (product) {
-            At(9, 2) += *product;
+            objective += *product;
         }
     }
 }
 
 void Shadow::RecomputeCostRows() {
     for (int c = 2; c < KnownColumn(); ++c) {
-        At(6, c) = Get(5, c);
-        for (int r = 1; r <= 3; ++r) {
+        At(rows_.Reduced(), c) = Get(rows_.Costs(), c);
+        for (int r = 1; r <= rows_.LastConstraint(); ++r) {
             if (basic_[r - 1]) {
-                SubtractProduct(At(6, c), Get(r, 0), Get(r, c));
+                SubtractProduct(At(rows_.Reduced(), c), Get(r, 0), Get(r, c));
             }
         }
     }
@@ -202,17 +212,17 @@ void Shadow::RecomputeCostRows() {
 }
 
 bool Shadow::IsNumberCell(int row, int col) const {
-    if (row >= 1 && row <= 3) {
+    if (row >= 1 && row <= rows_.LastConstraint()) {
         return basic_[row - 1] && (col == 0 || (col >= 2 && col <= KnownColumn()));
     }
-    if (row == 5 || row == 6 || row == 8) {
+    if (row == rows_.Costs() || row == rows_.Reduced() || row == rows_.Solution()) {
         return col >= 2 && col < KnownColumn();
     }
-    return row == 9 && col == 2;
+    return row == rows_.Objective() && col == 2;
 }
 
 const mpq_class* Shadow::Value(int row, int col) const {
-    if (lost_ || row < 0 || row >= Grid::kRows || col < 0 || col >= Cols() ||
+    if (lost_ || row < 0 || row >= Rows() || col < 0 || col >= Cols() ||
         !IsNumberCell(row, col)) {
         return nullptr;
     }
@@ -223,8 +233,12 @@ std::optional<int> Shadow::BasicColumn(int row) const {
     return basic_[row - 1];
 }
 
-std::array<mpq_class, 3> Shadow::Point() const {
-    return {Get(8, 2), Get(8, 3), Get(8, 4)};
+std::vector<mpq_class> Shadow::Point() const {
+    std::vector<mpq_class> point;
+    for (int v = 0; v < shape_.variables; ++v) {
+        point.push_back(Get(rows_.Solution(), 2 + v));
+    }
+    return point;
 }
 
 }  // namespace simplesso

@@ -26,7 +26,7 @@ class Shadow {
     // Empty when a text does not read exactly.
     static std::optional<Shadow> Build(const ProblemTexts& typed, char separator);
 
-    // A variable column entering, a constraint row 1..3 leaving (any other cell throws
+    // A variable column entering, a constraint row 1..m leaving (any other cell throws
     // out_of_range). Once the shadow is lost its values no longer follow the grid: ask Lost()
     // first.
     PivotCheck Check(int col, int row) const;
@@ -40,15 +40,17 @@ class Shadow {
     void SwitchPhase();
     bool Lost() const { return lost_; }
 
-    // The exact value of a number cell (rows 1-3: column 0 and the variables' and known term's
-    // columns; rows 5, 6, 8: the variables' columns; the objective at (9, 2)); empty for any
-    // other cell, for a dropped row or once lost. It points into the shadow and holds until its
-    // next move.
+    // The exact value of a number cell (constraint rows: column 0 and the variables' and known
+    // term's columns; "Cr:", "DELTA r:" and "Soluzione:": the variables' columns; the objective
+    // in its row's column 2); empty for any other cell, for a dropped row or once lost. It
+    // points into the shadow and holds until its next move.
     const mpq_class* Value(int row, int col) const;
-    // The grid column of the variable basic in a constraint row 1..3, or none for a dropped row.
+    // The grid column of the variable basic in a constraint row 1..m, or none for a dropped row.
     std::optional<int> BasicColumn(int row) const;
 
     int Cols() const { return shape_.GridCols(); }
+    int Rows() const { return rows_.GridRows(); }
+    const TableauRows& Layout() const { return rows_; }
     int KnownColumn() const { return shape_.KnownColumn(); }
     const TableauShape& Shape() const { return shape_; }
     Phase CurrentPhase() const { return shape_.phase; }
@@ -57,8 +59,8 @@ class Shadow {
         return shape_.phase == Phase::First || direction_ == Direction::Minimise;
     }
     bool IsArtificial(int col) const;
-    // The values of x1, x2, x3 in the current basic solution.
-    std::array<mpq_class, 3> Point() const;
+    // The values of x1 ... xn in the current basic solution.
+    std::vector<mpq_class> Point() const;
 
   private:
     Shadow() = default;
@@ -79,10 +81,11 @@ class Shadow {
     }
 
     TableauShape shape_;
+    TableauRows rows_;
     Direction direction_ = Direction::Maximise;
-    std::array<mpq_class, 3> objective_{};
+    std::vector<mpq_class> objective_;
     std::vector<mpq_class> cells_;
-    std::array<std::optional<int>, 3> basic_{};
+    std::vector<std::optional<int>> basic_;  // per constraint row
     bool lost_ = false;
     mpq_class product_;
 };

@@ -16,8 +16,12 @@ int KnownColumn(const Grid& grid) {
     return grid.Cols() - 1;
 }
 
+int LastRow(const Grid& grid) {
+    return TableauRows::Of(grid.Rows()).LastConstraint();
+}
+
 std::optional<float> ReducedCost(const Grid& grid, int col, char separator) {
-    return ReadSingle(grid.TextMatrix(6, col), separator);
+    return ReadSingle(grid.TextMatrix(TableauRows::Of(grid.Rows()).Reduced(), col), separator);
 }
 
 // How much a unit of the variable improves the objective, as the step counts it.
@@ -59,7 +63,7 @@ Standing LeavingStanding(const Grid& grid, int row, int col, char separator) {
     const RowRatio chosen = RatioOf(grid, row, col, separator);
     int competing = 0;
     bool tied = false;
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= LastRow(grid); ++r) {
         const RowRatio ratio = RatioOf(grid, r, col, separator);
         if (!ratio.Competes()) {
             continue;
@@ -131,7 +135,7 @@ std::string Header(const Grid& grid, int col) {
 // "x4, x2, x1": the basis row by row, leaving out a dropped row.
 std::string BasisText(const Grid& grid) {
     std::string text;
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= LastRow(grid); ++r) {
         const std::string& name = grid.TextMatrix(r, 1);
         if (!name.empty()) {
             text += (text.empty() ? "" : ", ") + name;
@@ -147,7 +151,7 @@ std::string Improving(const FormState& state) {
 }  // namespace
 
 bool InBasis(const Grid& grid, int col) {
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= LastRow(grid); ++r) {
         const std::string& name = grid.TextMatrix(r, 1);
         if (!name.empty() && name == Header(grid, col)) {
             return true;
@@ -227,22 +231,22 @@ std::string ExplainPress(const Grid& before, const FormState& stateBefore, const
     switch (press.kind) {
         case Kind::Pivot:
             return "Entra " + press.entering + ": il suo DELTA r (" +
-                   ShownText(before, 6, press.col) + ") " +
+                   ShownText(before, RowsOf(before).Reduced(), press.col) + ") " +
                    EnteringWhy(before, stateBefore, press.col, separator) + ". Esce " +
                    press.leaving + ": " +
                    Leaving(before, press.row, press.col, stateBefore.MinimoIndice, separator) + ".";
         case Kind::ArtificialOut:
-            return "W vale " + ShownText(before, 9, 2) + ", ma " + press.leaving +
+            return "W vale " + ShownText(before, RowsOf(before).Objective(), 2) + ", ma " + press.leaving +
                    " è ancora in base a livello zero: esce con un pivot degenere su " +
                    press.entering + ", il primo valore diverso da zero della sua riga (" +
                    ShownText(before, press.row, press.col) +
                    "), e i valori delle variabili non cambiano.";
         case Kind::RowDropped:
-            return "W vale " + ShownText(before, 9, 2) + ", ma " + press.leaving +
+            return "W vale " + ShownText(before, RowsOf(before).Objective(), 2) + ", ma " + press.leaving +
                    " è ancora in base e la sua riga ha 0 in ogni colonna non artificiale: il "
                    "vincolo è ridondante e la sua riga è stata svuotata.";
         case Kind::PhaseSwitch:
-            return "la prima fase è finita con W = " + ShownText(before, 9, 2) +
+            return "la prima fase è finita con W = " + ShownText(before, RowsOf(before).Objective(), 2) +
                    " e ha trovato la base ammissibile " + BasisText(after) +
                    ". Le colonne artificiali escono, Cr: prende i coefficienti della funzione "
                    "economica, DELTA r e Z sono ricalcolati: comincia la seconda fase.";
@@ -257,7 +261,7 @@ std::string ExplainPress(const Grid& before, const FormState& stateBefore, const
 
 std::vector<std::string> Quotients(const Grid& before, int col, char separator) {
     std::vector<std::string> lines;
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= LastRow(before); ++r) {
         const RowRatio ratio = RatioOf(before, r, col, separator);
         if (ratio.basic.empty()) {
             continue;
@@ -273,11 +277,11 @@ std::string ExplainNext(const Grid& grid, const FormState& state, const ProblemT
                         char separator) {
     using Kind = StepReport::Kind;
     const StepReport next = PredictPress(grid, state, problem, separator).report;
-    const std::string w = ShownText(grid, 9, 2);
+    const std::string w = ShownText(grid, RowsOf(grid).Objective(), 2);
     switch (next.kind) {
         case Kind::Pivot:
             return "Al prossimo passo entra " + next.entering + ", il cui DELTA r (" +
-                   ShownText(grid, 6, next.col) + ") " +
+                   ShownText(grid, RowsOf(grid).Reduced(), next.col) + ") " +
                    EnteringWhy(grid, state, next.col, separator) + ", ed esce " + next.leaving +
                    ", perché " +
                    Leaving(grid, next.row, next.col, state.MinimoIndice, separator) + "." +
@@ -292,7 +296,7 @@ std::string ExplainNext(const Grid& grid, const FormState& state, const ProblemT
                    ": la tabella è già ottima e il prossimo passo chiuderà la lezione.";
         case Kind::Unbounded:
             return "Al prossimo passo entrerebbe " + next.entering + " (DELTA r " +
-                   ShownText(grid, 6, next.col) + "), ma nessun valore della sua colonna è " +
+                   ShownText(grid, RowsOf(grid).Reduced(), next.col) + "), ma nessun valore della sua colonna è " +
                    "positivo: il problema risulterà illimitato.";
         case Kind::ArtificialOut:
             return "W vale " + w + ", ma " + next.leaving +
@@ -316,13 +320,13 @@ std::string ExplainEnd(const Grid& grid, const FormState& state, const StepRepor
     switch (press.end) {
         case StepReport::End::Optimal:
             return "Nessun DELTA r è " + Improving(state) +
-                   ": la tabella mostra la soluzione ottima, Z = " + ShownText(grid, 9, 2) + ".";
+                   ": la tabella mostra la soluzione ottima, Z = " + ShownText(grid, RowsOf(grid).Objective(), 2) + ".";
         case StepReport::End::Infeasible:
-            return "Nessun DELTA r è negativo e W vale " + ShownText(grid, 9, 2) +
+            return "Nessun DELTA r è negativo e W vale " + ShownText(grid, RowsOf(grid).Objective(), 2) +
                    ", più di zero: il problema non ha soluzioni ammissibili.";
         case StepReport::End::Unbounded:
             return "Il problema è illimitato: " + press.entering + " ha DELTA r " +
-                   ShownText(grid, 6, press.col) +
+                   ShownText(grid, TableauRows::Of(grid.Rows()).Reduced(), press.col) +
                    ", ma nessun valore della sua colonna è positivo, quindi " + press.entering +
                    " può crescere senza limite.";
         case StepReport::End::None:
@@ -332,9 +336,9 @@ std::string ExplainEnd(const Grid& grid, const FormState& state, const StepRepor
 }
 
 std::string ExplainTurnedRows(const TurnedProblem& problem, char separator) {
-    const ProblemStatement statement = StatementOf(problem.texts, "0", separator);
+    const ProblemStatement statement = StatementOf(problem.texts, separator);
     std::string text;
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < problem.texts.Rows(); ++r) {
         if (problem.turned[r]) {
             text += (text.empty() ? "" : " ") + std::string("Il vincolo ") +
                     std::to_string(r + 1) +

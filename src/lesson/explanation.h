@@ -18,6 +18,11 @@ namespace simplesso {
 // A cell's text as shown, without the blank the step puts before non-negative values.
 std::string ShownText(const Grid& grid, int row, int col);
 
+// The named rows of the tableau a grid holds.
+inline TableauRows RowsOf(const Grid& grid) {
+    return TableauRows::Of(grid.Rows());
+}
+
 // Whether the variable of a grid column is named in the basis column.
 bool InBasis(const Grid& grid, int col);
 

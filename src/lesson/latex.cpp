@@ -113,7 +113,7 @@ std::string ProblemLatex(const ProblemStatement& problem) {
     out += std::string(problem.direction == Direction::Minimise ? "\\min" : "\\max") + " Z = " +
            MathExpression(problem.objective) + "\\\\\n";
     out += "\\mbox{" + LatexEscaped(kSubjectTo) + "}\\\\\n";
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < static_cast<int>(problem.left.size()); ++r) {
         const Term& right = problem.right[r];
         const char* sense = problem.sense[r] == Sense::GreaterEqual ? " \\geq "
                             : problem.sense[r] == Sense::Equal      ? " = "
@@ -121,7 +121,11 @@ std::string ProblemLatex(const ProblemStatement& problem) {
         out += "\\quad " + MathExpression(problem.left[r]) + sense +
                (right.negative ? "-" : "") + MathTerm(right) + "\\\\\n";
     }
-    out += "\\quad x_{1},\\ x_{2},\\ x_{3} \\geq 0\n\\end{array}\n\\]\n";
+    out += "\\quad ";
+    for (int v = 1; v <= problem.variables; ++v) {
+        out += (v > 1 ? ",\\ " : "") + std::string("x_{") + std::to_string(v) + "}";
+    }
+    out += " \\geq 0\n\\end{array}\n\\]\n";
     for (const std::string& line : problem.turned) {
         out += LatexEscaped(line) + "\\par\n";
     }
@@ -149,7 +153,7 @@ std::string CellLatex(const TableCell& cell, bool pivot, int col) {
 std::string TableauLatex(const Tableau& tableau) {
     const std::size_t cols = tableau.cells[0].size();
     std::string out = "{\\small\n\\begin{tabular}{cc|" + std::string(cols - 2, 'c') + "}\n";
-    for (int r = 0; r < Grid::kRows; ++r) {
+    for (int r = 0; r < static_cast<int>(tableau.cells.size()); ++r) {
         for (int c = 0; c < static_cast<int>(cols); ++c) {
             const bool pivot = tableau.pivot == PivotCell{r, c};
             out += (c > 0 ? " & " : "") + CellLatex(tableau.cells[r][c], pivot, c);

@@ -15,23 +15,6 @@
 namespace simplesso {
 namespace {
 
-ProblemTexts TableauTexts(const std::array<std::string, 16>& fields, std::array<Sense, 3> senses,
-                          Direction direction) {
-    ProblemTexts texts;
-    for (int v = 0; v < 3; ++v) {
-        texts.objective[v] = fields[v];
-        for (int r = 0; r < 3; ++r) {
-            texts.constraint[r][v] = fields[4 + 4 * r + v];
-        }
-    }
-    for (int r = 0; r < 3; ++r) {
-        texts.known[r] = fields[4 + 4 * r + 3];
-    }
-    texts.sense = senses;
-    texts.direction = direction;
-    return texts;
-}
-
 std::string Joined(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) {
@@ -60,11 +43,10 @@ const std::string kCycling =
 
 }  // namespace
 
-void Lesson::SetUp(const std::array<std::string, 16>& fields, char separator,
-                   std::array<Sense, 3> senses, Direction direction) {
-    problem_ = TableauTexts(fields, senses, direction);
+void Lesson::SetUp(const ProblemTexts& typed, char separator) {
+    problem_ = typed;
     const SetUpReport setUp = ImpostaTabella(grid_, state_, problem_, separator, window_);
-    record_ = LessonRecord{fields, separator, {}, senses, direction};
+    record_ = LessonRecord{typed, separator, {}};
     frames_.clear();
     optimum_ = SolveExactly(problem_, separator);
     choice_.reset();
@@ -290,15 +272,19 @@ std::vector<std::array<mpq_class, 3>> Lesson::Path() const {
         if (snapshot.press && !snapshot.pivot && i > 0) {
             continue;  // the same point again: no pivot was made
         }
+        // The region draws at most three coordinates; a missing third is zero.
+        std::array<mpq_class, 3> point{};
+        const int shown = std::min(problem_.Variables(), 3);
         const auto& shadow = frames_[i].shadow;
         if (shadow && !shadow->Lost()) {
-            path.push_back(shadow->Point());
-            continue;
-        }
-        std::array<mpq_class, 3> point{};
-        for (int v = 0; v < 3; ++v) {
-            point[v] = ReadExact(snapshot.grid.TextMatrix(8, 2 + v), record_.separator)
-                           .value_or(mpq_class(0));
+            const std::vector<mpq_class> exact = shadow->Point();
+            std::copy_n(exact.begin(), shown, point.begin());
+        } else {
+            const int solution = TableauRows::Of(snapshot.grid.Rows()).Solution();
+            for (int v = 0; v < shown; ++v) {
+                point[v] = ReadExact(snapshot.grid.TextMatrix(solution, 2 + v), record_.separator)
+                               .value_or(mpq_class(0));
+            }
         }
         path.push_back(point);
     }
@@ -317,7 +303,7 @@ std::optional<ExactProblem> Lesson::ExactProblemTyped() const {
 // is feasible and optimal, also where the shadow could not follow.
 std::optional<sensitivity::Analysis> Lesson::AnalyseBasis() const {
     const auto problem = ExactProblemTyped();
-    if (!problem) {
+    if (!problem || problem->Variables() != 3 || problem->Rows() != 3) {
         return std::nullopt;
     }
     sensitivity::FinalBasis basis;
@@ -389,7 +375,8 @@ Message Lesson::Checked(const Message& message, StepReport::End end) const {
     if (end == StepReport::End::None || !optimum_ || message.title != "Fine") {
         return message;
     }
-    return CheckedEnd(message, end, grid_.TextMatrix(9, 2), *optimum_, record_.separator);
+    return CheckedEnd(message, end, grid_.TextMatrix(TableauRows::Of(grid_.Rows()).Objective(), 2),
+                      *optimum_, record_.separator);
 }
 
 void Lesson::Remember(std::optional<PivotCell> pivot, std::string explanation,

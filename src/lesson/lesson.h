@@ -25,13 +25,9 @@ class Lesson {
     Lesson(Grid& grid, FormState& state, WindowHooks& window)
         : grid_(grid), state_(state), window_(window) {}
 
-    // Builds the initial tableau from the sixteen texts (c1 c2 c3 known, then each constraint's
-    // a1 a2 a3 b), the rows' senses and the objective's direction, and starts a new lesson from
-    // it.
-    void SetUp(const std::array<std::string, 16>& fields, char separator,
-               std::array<Sense, 3> senses = {Sense::LessEqual, Sense::LessEqual,
-                                              Sense::LessEqual},
-               Direction direction = Direction::Maximise);
+    // Builds the initial tableau from the problem as typed, of any size, and starts a new
+    // lesson from it.
+    void SetUp(const ProblemTexts& typed, char separator);
 
     // One press of "Passo successivo": the step as always, then the precision notices, the
     // explanation and, when practising, the verdict on the chosen cell.
@@ -67,7 +63,7 @@ class Lesson {
     const Shadow* ExactTableau() const;
     const std::optional<ExactOptimum>& ExactOutcome() const { return optimum_; }
     // The point (x1, x2, x3) of every tableau shown, in order, exactly while the shadow follows
-    // and as the grid shows it once it cannot.
+    // and as the grid shows it once it cannot; a third coordinate the problem lacks is zero.
     std::vector<std::array<mpq_class, 3>> Path() const;
     bool PathApproximate() const;
     // The problem as typed, exactly; empty when a text does not read exactly.

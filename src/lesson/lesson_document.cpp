@@ -26,10 +26,10 @@ Term ReadTerm(const std::string& typed, std::string variable) {
 }
 
 // Leaves out the terms that are zero and the coefficients that are one, as one writes by hand.
-Expression ReadExpression(const std::string* typed, int variables, const std::string& constant,
+Expression ReadExpression(const std::vector<std::string>& typed, const std::string& constant,
                           char separator) {
     Expression expression;
-    for (int v = 0; v < variables; ++v) {
+    for (int v = 0; v < static_cast<int>(typed.size()); ++v) {
         Term term = ReadTerm(typed[v], VariableName(v + 1));
         const auto value = ReadDouble(term.magnitude, separator);
         if (value == 0.0) {
@@ -47,29 +47,13 @@ Expression ReadExpression(const std::string* typed, int variables, const std::st
     return expression;
 }
 
-ProblemTexts TextsOf(const LessonRecord& record) {
-    const auto& f = record.fields;
-    ProblemTexts texts;
-    for (int v = 0; v < 3; ++v) {
-        texts.objective[v] = f[v];
-        for (int r = 0; r < 3; ++r) {
-            texts.constraint[r][v] = f[4 + 4 * r + v];
-        }
-    }
-    for (int r = 0; r < 3; ++r) {
-        texts.known[r] = f[7 + 4 * r];
-    }
-    texts.sense = record.senses;
-    texts.direction = record.direction;
-    return texts;
-}
-
 ProblemStatement ReadProblem(const LessonRecord& record) {
-    const ProblemTexts typed = TextsOf(record);
-    ProblemStatement problem = StatementOf(typed, record.fields[3], record.separator);
-    const TurnedProblem turned = TurnNegativeRows(typed, record.separator);
-    const ProblemStatement asHeld = StatementOf(turned.texts, "0", record.separator);
-    for (int r = 0; r < 3; ++r) {
+    const ProblemTexts& typed = record.problem;
+    ProblemStatement problem = StatementOf(typed, record.separator);
+    TurnedProblem turned = TurnNegativeRows(typed, record.separator);
+    turned.texts.objectiveKnown = "0";
+    const ProblemStatement asHeld = StatementOf(turned.texts, record.separator);
+    for (int r = 0; r < typed.Rows(); ++r) {
         if (turned.turned[r]) {
             problem.turned.push_back("Vincolo " + std::to_string(r + 1) +
                                      ", moltiplicato per −1: " + ConstraintText(asHeld, r));
@@ -98,7 +82,8 @@ Tableau TableauOf(const Snapshot& snapshot) {
     static constexpr HorizontalAlignment kAlignments[] = {
         HorizontalAlignment::Left, HorizontalAlignment::Centre, HorizontalAlignment::Right};
     Tableau tableau;
-    for (int r = 0; r < Grid::kRows; ++r) {
+    tableau.cells.resize(snapshot.grid.Rows());
+    for (int r = 0; r < snapshot.grid.Rows(); ++r) {
         for (int c = 0; c < snapshot.grid.Cols(); ++c) {
             const Cell& cell = snapshot.grid.At(r, c);
             tableau.cells[r].push_back({cell.text, cell.bold, kAlignments[cell.alignment / 3],
@@ -137,11 +122,14 @@ LessonSection SectionOf(const Snapshot& snapshot, std::size_t index, const Snaps
 
 std::vector<std::string> Optimum(const Snapshot& last) {
     const auto shown = [&](int row, int col) { return Trimmed(last.grid.TextMatrix(row, col)); };
+    const TableauRows rows = TableauRows::Of(last.grid.Rows());
     std::string solution;
     for (int c = 2; c < last.grid.Cols() - 1; ++c) {
-        solution += (c > 2 ? ", " : "") + last.grid.TextMatrix(0, c) + " = " + shown(8, c);
+        solution +=
+            (c > 2 ? ", " : "") + last.grid.TextMatrix(0, c) + " = " + shown(rows.Solution(), c);
     }
-    std::vector<std::string> outcome{"Soluzione ottima: Z = " + shown(9, 2), solution};
+    std::vector<std::string> outcome{"Soluzione ottima: Z = " + shown(rows.Objective(), 2),
+                                     solution};
     // An end message that warns carries its reasons after the usual first line.
     for (const Message& m : last.messages) {
         if (m.title == "Fine" && m.icon == MessageIcon::Warning) {
@@ -165,7 +153,9 @@ std::vector<std::string> Outcome(const LessonRecord& record) {
     if (!last.state.PrimoPasso && last.state.Inammissibile) {
         std::vector<std::string> outcome{"Il problema non ha soluzioni ammissibili: la prima "
                                          "fase è finita con W = " +
-                                         Trimmed(last.grid.TextMatrix(9, 2)) + "."};
+                                         Trimmed(last.grid.TextMatrix(
+                                             TableauRows::Of(last.grid.Rows()).Objective(), 2)) +
+                                         "."};
         for (const Message& m : last.messages) {
             if (m.title == "Fine" && m.icon == MessageIcon::Warning) {
                 const auto lines = Lines(m.text);
@@ -197,6 +187,14 @@ std::string TermText(const Term& term) {
     return text + term.variable;
 }
 
+std::string NonNegativityText(int variables) {
+    std::string text;
+    for (int v = 1; v <= variables; ++v) {
+        text += (v > 1 ? ", " : "") + VariableName(v);
+    }
+    return text + " ≥ 0";
+}
+
 std::string ExpressionText(const Expression& expression) {
     if (expression.empty()) {
         return "0";
@@ -224,13 +222,13 @@ std::string ConstraintText(const ProblemStatement& problem, int index) {
            TermText(problem.right[index]);
 }
 
-ProblemStatement StatementOf(const ProblemTexts& texts, const std::string& objectiveKnown,
-                             char separator) {
+ProblemStatement StatementOf(const ProblemTexts& texts, char separator) {
     ProblemStatement problem;
-    problem.objective = ReadExpression(texts.objective.data(), 3, objectiveKnown, separator);
-    for (int r = 0; r < 3; ++r) {
-        problem.left[r] = ReadExpression(texts.constraint[r].data(), 3, "", separator);
-        problem.right[r] = ReadTerm(texts.known[r], "");
+    problem.variables = texts.Variables();
+    problem.objective = ReadExpression(texts.objective, texts.objectiveKnown, separator);
+    for (int r = 0; r < texts.Rows(); ++r) {
+        problem.left.push_back(ReadExpression(texts.constraint[r], "", separator));
+        problem.right.push_back(ReadTerm(texts.known[r], ""));
     }
     problem.sense = texts.sense;
     problem.direction = texts.direction;

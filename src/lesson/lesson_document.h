@@ -2,7 +2,6 @@
 // tableau with its pivot, explanation and messages, and the outcome. Both exports write from it.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,10 +25,11 @@ struct Term {
 using Expression = std::vector<Term>;  // terms whose value is zero are left out
 
 struct ProblemStatement {
-    Expression objective;            // the objective's known term last, when it is not zero
-    std::array<Expression, 3> left;  // each constraint reads left ≤ right (or ≥, =)
-    std::array<Term, 3> right;
-    std::array<Sense, 3> sense{Sense::LessEqual, Sense::LessEqual, Sense::LessEqual};
+    int variables = 3;
+    Expression objective;          // the objective's known term last, when it is not zero
+    std::vector<Expression> left;  // each constraint reads left ≤ right (or ≥, =)
+    std::vector<Term> right;
+    std::vector<Sense> sense;
     Direction direction = Direction::Maximise;
     // The rows the set-up multiplied by -1, as the tableau holds them: "Vincolo 2 ...".
     std::vector<std::string> turned;
@@ -45,7 +45,7 @@ struct TableCell {
 };
 
 struct Tableau {
-    std::array<std::vector<TableCell>, Grid::kRows> cells;  // every row as wide as the grid
+    std::vector<std::vector<TableCell>> cells;  // every row of the grid, each as wide as it
     std::optional<PivotCell> pivot;
 };
 
@@ -78,7 +78,8 @@ inline const std::string kAnalysisHeading = "Analisi di sensitività";
 
 inline const std::string kProblemHeading = "Problema";
 inline const std::string kSubjectTo = "soggetto ai vincoli";
-inline const std::string kNonNegativity = "x1, x2, x3 ≥ 0";
+// "x1, x2, x3 ≥ 0" for three variables.
+std::string NonNegativityText(int variables);
 inline const std::string kOutcomeHeading = "Risultato";
 
 // "4 x1 + 6 x2 − 3 x3"; "0" for an empty expression.
@@ -91,10 +92,8 @@ std::string ConstraintText(const ProblemStatement& problem, int index);
 // "≤", "≥" or "=".
 std::string SenseText(Sense sense);
 
-// The problem in mathematical notation from its texts (`objectiveKnown` is the objective's
-// known term as typed).
-ProblemStatement StatementOf(const ProblemTexts& texts, const std::string& objectiveKnown,
-                             char separator);
+// The problem in mathematical notation from its texts.
+ProblemStatement StatementOf(const ProblemTexts& texts, char separator);
 
 LessonDocument BuildLessonDocument(const LessonRecord& record);
 

@@ -1,5 +1,7 @@
 #include "next_press.h"
 
+#include "shape.h"
+
 namespace simplesso {
 
 PredictedPress PredictPress(const Grid& grid, const FormState& state, const ProblemTexts& problem,
@@ -12,7 +14,7 @@ PredictedPress PredictPress(const Grid& grid, const FormState& state, const Prob
 
 std::multiset<std::string> BasisOf(const Grid& grid) {
     std::multiset<std::string> basis;
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= TableauRows::Of(grid.Rows()).LastConstraint(); ++r) {
         basis.insert(grid.TextMatrix(r, 1));
     }
     return basis;

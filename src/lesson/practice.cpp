@@ -3,6 +3,7 @@
 #include "explanation.h"
 #include "next_press.h"
 #include "numbers.h"
+#include "shape.h"
 
 namespace simplesso {
 namespace {
@@ -37,18 +38,19 @@ std::string WrongColumn(const Grid& before, const FormState& state, PivotCell ch
                         PivotCell actual, char separator) {
     const std::string mine = before.TextMatrix(0, chosen.col);
     const std::string theirs = before.TextMatrix(0, actual.col);
-    const std::string best = ShownText(before, 6, actual.col);
+    const std::string best = ShownText(before, RowsOf(before).Reduced(), actual.col);
     const std::string superlative = Minimising(state) ? "il più negativo" : "il più grande";
     if (InBasis(before, chosen.col)) {
         return kWrong + mine + " è già in base e non entra; " + theirs + " ha il DELTA r " +
                superlative.substr(3) + ": " + best;
     }
-    const auto mineValue = ReadSingle(before.TextMatrix(6, chosen.col), separator);
-    if (mineValue && mineValue == ReadSingle(before.TextMatrix(6, actual.col), separator)) {
+    const int reduced = TableauRows::Of(before.Rows()).Reduced();
+    const auto mineValue = ReadSingle(before.TextMatrix(reduced, chosen.col), separator);
+    if (mineValue && mineValue == ReadSingle(before.TextMatrix(reduced, actual.col), separator)) {
         return kWrong + mine + " ha DELTA r " + best + " come " + theirs +
                ", ma a pari merito entra la variabile più a sinistra, " + theirs;
     }
-    return kWrong + mine + " ha DELTA r " + ShownText(before, 6, chosen.col) + ", ma " + theirs +
+    return kWrong + mine + " ha DELTA r " + ShownText(before, RowsOf(before).Reduced(), chosen.col) + ", ma " + theirs +
            " ha " + superlative + ": " + best;
 }
 

@@ -2,7 +2,6 @@
 // pivot, explanation and messages, and the problem as it was typed.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,12 +32,9 @@ struct Snapshot {
 
 // Everything an export needs.
 struct LessonRecord {
-    std::array<std::string, 16>
-        fields;  // as typed: c1 c2 c3 known, then each constraint a1 a2 a3 b
+    ProblemTexts problem;  // as typed, with its senses and direction
     char separator = '.';
     std::vector<Snapshot> snapshots;  // set-up first, then one per press
-    std::array<Sense, 3> senses{Sense::LessEqual, Sense::LessEqual, Sense::LessEqual};
-    Direction direction = Direction::Maximise;
 };
 
 }  // namespace simplesso

@@ -16,15 +16,20 @@ void CheckIndex(int value, int count, const char* what) {
 
 }  // namespace
 
+Grid::Grid(int rows, int cols) : Grid() {
+    SetSize(rows, cols);
+}
+
 Grid::Grid(const Grid& other)
     : cells_(other.cells_),
       widths_(other.widths_),
+      rows_(other.rows_),
       cols_(other.cols_),
       row_(other.row_),
       col_(other.col_) {}
 
 void Grid::SetRow(int row) {
-    CheckIndex(row, kRows, "row");
+    CheckIndex(row, rows_, "row");
     if (row != row_) {
         row_ = row;
         if (listener_) {
@@ -78,47 +83,53 @@ int Grid::ColWidth(int col) const {
 }
 
 const Cell& Grid::At(int row, int col) const {
-    CheckIndex(row, kRows, "row");
+    CheckIndex(row, rows_, "row");
     CheckIndex(col, cols_, "column");
     return cells_[row * cols_ + col];
 }
 
-void Grid::SetCols(int cols) {
-    if (cols < kFixedCols + 1) {
-        throw std::out_of_range("grid needs a number column: " + std::to_string(cols));
+void Grid::SetSize(int rows, int cols) {
+    if (cols < kFixedCols + 1 || rows < kFixedRows + 1) {
+        throw std::out_of_range("grid needs a number cell: " + std::to_string(rows) + " by " +
+                                std::to_string(cols));
     }
-    if (cols == cols_) {
+    if (rows == rows_ && cols == cols_) {
         return;
     }
-    std::vector<Cell> cells(kRows * cols);
-    for (int r = 0; r < kRows; ++r) {
+    std::vector<Cell> cells(rows * cols);
+    for (int r = 0; r < std::min(rows, rows_); ++r) {
         for (int c = 0; c < std::min(cols, cols_); ++c) {
             cells[r * cols + c] = std::move(cells_[r * cols_ + c]);
         }
     }
     cells_ = std::move(cells);
-    const int numberCols = cols - kFixedCols;
-    const int width = numberCols > kCols - kFixedCols ? kNumberArea / numberCols : kDefaultColWidth;
-    widths_.resize(cols);
-    std::fill(widths_.begin() + kFixedCols, widths_.end(), width);
+    if (cols != cols_) {
+        const int numberCols = cols - kFixedCols;
+        const int width =
+            numberCols > kCols - kFixedCols ? kNumberArea / numberCols : kDefaultColWidth;
+        widths_.resize(cols);
+        std::fill(widths_.begin() + kFixedCols, widths_.end(), width);
+    }
+    rows_ = rows;
     cols_ = cols;
-    row_ = std::min(row_, kRows - 1);
+    row_ = std::min(row_, rows_ - 1);
     col_ = std::min(col_, cols_ - 1);
     if (listener_) {
-        listener_->ColumnCountChanged();
+        listener_->SizeChanged();
     }
 }
 
 void Grid::TakeContentOf(const Grid& other) {
-    if (other.cols_ != cols_) {
+    if (other.cols_ != cols_ || other.rows_ != rows_) {
         cells_ = other.cells_;
         widths_ = other.widths_;
+        rows_ = other.rows_;
         cols_ = other.cols_;
         if (listener_) {
-            listener_->ColumnCountChanged();
+            listener_->SizeChanged();
         }
     }
-    for (int r = 0; r < kRows; ++r) {
+    for (int r = 0; r < rows_; ++r) {
         for (int c = 0; c < cols_; ++c) {
             if (At(r, c) != other.At(r, c)) {
                 Mutable(r, c) = other.At(r, c);

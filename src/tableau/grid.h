@@ -1,6 +1,6 @@
-// The pivot grid: 10 rows of text cells with per-cell bold, alignment and background, column
-// widths in twips and a current cell. It is the only store of the tableau. It has 9 columns
-// unless a tableau with more variables asks for more.
+// The pivot grid: rows of text cells with per-cell bold, alignment and background, column widths
+// in twips and a current cell. It is the only store of the tableau. It has 10 rows and 9 columns,
+// today's tableau of three variables and three constraints, unless a tableau asks for others.
 #pragma once
 
 #include <cstdint>
@@ -38,14 +38,14 @@ class GridListener {
     virtual void CellChanged(int row, int col) = 0;
     virtual void ColumnWidthChanged(int col) = 0;
     virtual void CurrentCellChanged() = 0;
-    // The number of columns changed: every cell may have moved.
-    virtual void ColumnCountChanged() {}
+    // The number of rows or columns changed: every cell may have moved.
+    virtual void SizeChanged() {}
 };
 
 class Grid {
   public:
-    static constexpr int kRows = 10;
-    static constexpr int kCols = 9;  // the tableau of three variables and three slacks
+    static constexpr int kRows = 10;  // the tableau of three constraints
+    static constexpr int kCols = 9;   // the tableau of three variables and three slacks
     static constexpr int kFixedRows = 1;
     static constexpr int kFixedCols = 2;
     static constexpr int kDefaultColWidth = 960;  // twips
@@ -55,6 +55,7 @@ class Grid {
     static constexpr int kNumberArea = (kCols - 2) * kDefaultColWidth;
 
     Grid() : cells_(kRows * kCols), widths_(kCols, kDefaultColWidth) {}
+    Grid(int rows, int cols);
     // A copy carries the cells, widths and current cell, never the listener.
     Grid(const Grid& other);
     Grid& operator=(const Grid& other) = delete;
@@ -78,11 +79,13 @@ class Grid {
     void SetColWidth(int col, int twips);
     int ColWidth(int col) const;
 
+    int Rows() const { return rows_; }
     int Cols() const { return cols_; }
-    // Keeps every cell whose column is still there; new cells are empty. The number columns
-    // (2 onwards) share kNumberArea when they are more than today's seven, and take the default
-    // width again when they are seven; columns 0 and 1 keep theirs.
-    void SetCols(int cols);
+    // Keeps every cell whose row and column are still there; new cells are empty. The number
+    // columns (2 onwards) share kNumberArea when they are more than today's seven, and take the
+    // default width again when they are seven; columns 0 and 1 keep theirs.
+    void SetSize(int rows, int cols);
+    void SetCols(int cols) { SetSize(rows_, cols); }
 
     const Cell& At(int row, int col) const;
     static bool IsFixed(int row, int col) { return row < kFixedRows || col < kFixedCols; }
@@ -92,7 +95,7 @@ class Grid {
     void TakeContentOf(const Grid& other);
 
     bool operator==(const Grid& other) const {
-        return cols_ == other.cols_ && cells_ == other.cells_ && widths_ == other.widths_ &&
+        return rows_ == other.rows_ && cols_ == other.cols_ && cells_ == other.cells_ && widths_ == other.widths_ &&
                row_ == other.row_ && col_ == other.col_;
     }
 
@@ -103,6 +106,7 @@ class Grid {
 
     std::vector<Cell> cells_;
     std::vector<int> widths_;
+    int rows_ = kRows;
     int cols_ = kCols;
     int row_ = kFixedRows;
     int col_ = kFixedCols;

@@ -2,8 +2,8 @@
 // the direction of the objective. Today's first chapter (maximise, three "≤" rows) is the default.
 #pragma once
 
-#include <array>
 #include <string>
+#include <vector>
 
 namespace simplesso {
 
@@ -11,15 +11,33 @@ namespace simplesso {
 enum class Sense { LessEqual, GreaterEqual, Equal };
 enum class Direction { Maximise, Minimise };
 
-// The fifteen texts the tableau is built from (the objective's known term plays no part), with
-// every row's sense and the objective's direction.
+// The texts the tableau is built from (the objective's known term plays no part), with every
+// row's sense and the objective's direction, for n variables and m constraints. Today's problem
+// is the shape of three and three.
 struct ProblemTexts {
-    std::array<std::string, 3> objective;                  // c1, c2, c3
-    std::array<std::array<std::string, 3>, 3> constraint;  // constraint[r][v]: a(r+1)(v+1)
-    std::array<std::string, 3> known;                      // b1, b2, b3
-    std::array<Sense, 3> sense{Sense::LessEqual, Sense::LessEqual, Sense::LessEqual};
+    std::vector<std::string> objective;                 // c1 ... cn
+    std::vector<std::vector<std::string>> constraint;   // constraint[r][v]: a(r+1)(v+1)
+    std::vector<std::string> known;                     // b1 ... bm
+    std::vector<Sense> sense;                           // one per row
     Direction direction = Direction::Maximise;
+    std::string objectiveKnown;  // the objective's known term as typed: only the statement shows it
+
+    // Empty texts, every row "≤", maximising.
+    explicit ProblemTexts(int variables = 3, int rows = 3)
+        : objective(variables),
+          constraint(rows, std::vector<std::string>(variables)),
+          known(rows),
+          sense(rows, Sense::LessEqual) {}
+
+    int Variables() const { return static_cast<int>(objective.size()); }
+    int Rows() const { return static_cast<int>(known.size()); }
 };
+
+// The sizes a course's exercises take.
+inline constexpr int kMinVariables = 2;
+inline constexpr int kMaxVariables = 8;
+inline constexpr int kMinRows = 1;
+inline constexpr int kMaxRows = 8;
 
 // The sense a row takes when it is multiplied by -1: "≤" and "≥" swap, "=" stays.
 inline Sense Reversed(Sense sense) {

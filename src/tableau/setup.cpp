@@ -33,62 +33,67 @@ SetUpReport ImpostaTabella(Grid& grid, FormState& state, const ProblemTexts& typ
     const TurnedProblem turned = TurnNegativeRows(typed, separator);
     const ProblemTexts& fields = turned.texts;
     const TableauShape shape = InitialShape(fields);
+    const TableauRows rows = shape.Layout();
     const bool firstPhase = shape.phase == Phase::First;
     const int known = shape.KnownColumn();
+    const int m = shape.Rows();
+    const int first = TableauRows::kFirstVariableColumn;
     state.Verso = typed.direction;
     state.Fase = shape.phase;
+    state.Variabili = shape.variables;
     state.MinimoIndice = false;
     state.Inammissibile = false;
 
-    grid.SetCols(shape.GridCols());
-    for (int r = 0; r < Grid::kRows; ++r) {
+    grid.SetSize(rows.GridRows(), shape.GridCols());
+    for (int r = 0; r < grid.Rows(); ++r) {
         for (int c = 0; c < grid.Cols(); ++c) {
             Format(grid, r, c);
             grid.SetCellBold(true);
             grid.SetCellAlignment(kAlignCentreCentre);
         }
     }
-    for (int r = 1; r < Grid::kRows; ++r) {
-        for (int c = 2; c < grid.Cols(); ++c) {
+    for (int r = 1; r < grid.Rows(); ++r) {
+        for (int c = first; c < grid.Cols(); ++c) {
             Format(grid, r, c);
             grid.SetCellBold(false);
         }
     }
     for (std::size_t i = 0; i < shape.columns.size(); ++i) {
-        grid.SetTextMatrix(0, 2 + static_cast<int>(i), shape.columns[i].name);
+        grid.SetTextMatrix(TableauRows::kHeader, first + static_cast<int>(i),
+                           shape.columns[i].name);
     }
-    const auto basic = [&](int r) -> const TableauColumn& {
-        return shape.columns[shape.basis[r - 1]];
-    };
-    for (int r = 1; r <= 3; ++r) {
-        grid.SetTextMatrix(r, 0, basic(r).kind == ColumnKind::Artificial ? "1" : "0");
+    const auto basic = [&](int r) -> const TableauColumn& { return shape.columns[shape.basis[r]]; };
+    for (int r = 0; r < m; ++r) {
+        grid.SetTextMatrix(rows.Constraint(r), TableauRows::kCostColumn,
+                           basic(r).kind == ColumnKind::Artificial ? "1" : "0");
     }
-    for (int r = 1; r <= 3; ++r) {
-        grid.SetTextMatrix(r, 1, basic(r).name);
+    for (int r = 0; r < m; ++r) {
+        grid.SetTextMatrix(rows.Constraint(r), TableauRows::kBasisColumn, basic(r).name);
     }
-    for (int r = 5; r <= 9; ++r) {
-        Format(grid, r, 1);
+    for (int r = rows.Costs(); r <= rows.Objective(); ++r) {
+        Format(grid, r, TableauRows::kBasisColumn);
         grid.SetCellAlignment(kAlignRightTop);
     }
-    grid.SetTextMatrix(5, 1, "Cr:");
-    grid.SetTextMatrix(6, 1, "DELTA r:");
-    grid.SetTextMatrix(8, 1, "Soluzione:");
-    for (int r = 1; r <= 3; ++r) {
-        for (int v = 0; v < 3; ++v) {
-            grid.SetTextMatrix(r, v + 2, fields.constraint[r - 1][v]);
+    grid.SetTextMatrix(rows.Costs(), TableauRows::kBasisColumn, "Cr:");
+    grid.SetTextMatrix(rows.Reduced(), TableauRows::kBasisColumn, "DELTA r:");
+    grid.SetTextMatrix(rows.Solution(), TableauRows::kBasisColumn, "Soluzione:");
+    for (int r = 0; r < m; ++r) {
+        for (std::size_t i = 0; i < shape.columns.size(); ++i) {
+            const TableauColumn& column = shape.columns[i];
+            grid.SetTextMatrix(rows.Constraint(r), first + static_cast<int>(i),
+                               column.kind == ColumnKind::Decision
+                                   ? fields.constraint[r][column.variable]
+                                   : IdentityText(column, r));
         }
-        for (std::size_t i = 3; i < shape.columns.size(); ++i) {
-            grid.SetTextMatrix(r, 2 + static_cast<int>(i), IdentityText(shape.columns[i], r - 1));
-        }
-        grid.SetTextMatrix(r, known, fields.known[r - 1]);
+        grid.SetTextMatrix(rows.Constraint(r), known, fields.known[r]);
     }
-    Format(grid, 9, 2);
+    Format(grid, rows.Objective(), first);
     grid.SetCellAlignment(kAlignLeftTop);
-    grid.SetTextMatrix(9, 1, firstPhase ? "W =" : "Z =");
-    grid.SetTextMatrix(9, 2, "0");
+    grid.SetTextMatrix(rows.Objective(), TableauRows::kBasisColumn, firstPhase ? "W =" : "Z =");
+    grid.SetTextMatrix(rows.Objective(), first, "0");
     // The first phase's costs are W's: 1 for each artificial variable. Otherwise the objective's
     // as typed, and with a basis of slacks only, each DELTA r is its cost.
-    for (int row : {5, 6}) {
+    for (int row : {rows.Costs(), rows.Reduced()}) {
         for (std::size_t i = 0; i < shape.columns.size(); ++i) {
             const TableauColumn& column = shape.columns[i];
             std::string cost = "0";
@@ -97,14 +102,14 @@ SetUpReport ImpostaTabella(Grid& grid, FormState& state, const ProblemTexts& typ
             } else if (column.kind == ColumnKind::Decision) {
                 cost = fields.objective[column.variable];
             }
-            grid.SetTextMatrix(row, 2 + static_cast<int>(i), cost);
+            grid.SetTextMatrix(row, first + static_cast<int>(i), cost);
         }
     }
-    for (int c = 2; c < known; ++c) {
-        grid.SetTextMatrix(8, c, "0");
+    for (int c = first; c < known; ++c) {
+        grid.SetTextMatrix(rows.Solution(), c, "0");
     }
-    for (int r = 1; r <= 3; ++r) {
-        grid.SetTextMatrix(8, 2 + shape.basis[r - 1], fields.known[r - 1]);
+    for (int r = 0; r < m; ++r) {
+        grid.SetTextMatrix(rows.Solution(), first + shape.basis[r], fields.known[r]);
     }
     if (firstPhase) {
         RecomputeCostRows(grid, state, separator);

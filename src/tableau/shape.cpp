@@ -54,8 +54,8 @@ std::string NegatedText(std::string_view text, char separator) {
 }
 
 TurnedProblem TurnNegativeRows(const ProblemTexts& typed, char separator) {
-    TurnedProblem turned{typed, {}};
-    for (int r = 0; r < 3; ++r) {
+    TurnedProblem turned{typed, std::vector<bool>(typed.Rows(), false)};
+    for (int r = 0; r < typed.Rows(); ++r) {
         if (!IsNegative(typed.known[r], separator)) {
             continue;
         }
@@ -70,25 +70,29 @@ TurnedProblem TurnNegativeRows(const ProblemTexts& typed, char separator) {
 }
 
 TableauShape InitialShape(const ProblemTexts& turned) {
+    const int n = turned.Variables();
+    const int m = turned.Rows();
     TableauShape shape;
-    for (int v = 0; v < 3; ++v) {
+    shape.variables = n;
+    shape.basis.assign(m, 0);
+    for (int v = 0; v < n; ++v) {
         shape.columns.push_back({Name('x', v + 1), ColumnKind::Decision, -1, v});
     }
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < m; ++r) {
         const Sense sense = turned.sense[r];
         if (sense != Sense::Equal) {
             const ColumnKind kind =
                 sense == Sense::LessEqual ? ColumnKind::Slack : ColumnKind::Surplus;
-            shape.columns.push_back({Name('x', r + 4), kind, r, 3 + r});
+            shape.columns.push_back({Name('x', n + r + 1), kind, r, n + r});
             if (sense == Sense::LessEqual) {
                 shape.basis[r] = static_cast<int>(shape.columns.size()) - 1;
             }
         }
     }
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < m; ++r) {
         if (turned.sense[r] != Sense::LessEqual) {
             shape.phase = Phase::First;
-            shape.columns.push_back({Name('a', r + 1), ColumnKind::Artificial, r, 6 + r});
+            shape.columns.push_back({Name('a', r + 1), ColumnKind::Artificial, r, n + m + r});
             shape.basis[r] = static_cast<int>(shape.columns.size()) - 1;
         }
     }
@@ -96,7 +100,7 @@ TableauShape InitialShape(const ProblemTexts& turned) {
 }
 
 TableauShape WithoutArtificials(const TableauShape& shape) {
-    TableauShape second{Phase::Second, {}, shape.basis};
+    TableauShape second{Phase::Second, shape.variables, {}, shape.basis};
     for (const TableauColumn& column : shape.columns) {
         if (column.kind != ColumnKind::Artificial) {
             second.columns.push_back(column);

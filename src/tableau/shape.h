@@ -1,9 +1,9 @@
-// Which variable stands in each column of a tableau, which rows the set-up turned, and which
-// phase of the method the tableau belongs to. Today's tableau (three "≤" rows, slack basis) is
-// the shape with no artificial column; every other exercise is a first phase that adds them.
+// Which variable stands in each column of a tableau, where its named rows stand, which rows the
+// set-up turned, and which phase of the method the tableau belongs to. Today's tableau (three
+// variables, three "≤" rows, slack basis) is the shape with no artificial column; every other
+// exercise is a first phase that adds them.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,17 +17,48 @@ namespace simplesso {
 enum class ColumnKind { Decision, Slack, Surplus, Artificial };
 
 struct TableauColumn {
-    std::string name;  // "x1" ... "x6", "a1" ... "a3"
+    std::string name;  // "x1" ... "x<n+m>", "a1" ... "a<m>"
     ColumnKind kind = ColumnKind::Decision;
-    int row = -1;      // 0..2: the constraint of a slack, surplus or artificial variable
-    int variable = 0;  // 0..2 x1..x3, 3..5 x4..x6, 6..8 a1..a3
+    int row = -1;      // 0..m-1: the constraint of a slack, surplus or artificial variable
+    // 0..n-1 the decision variables, n..n+m-1 the slack or surplus of each row, n+m..n+2m-1 the
+    // artificial one of each row
+    int variable = 0;
+};
+
+// The grid's named rows and columns for a tableau of m constraints: row 0 the header, rows 1..m
+// the constraints, then an empty row, "Cr:", "DELTA r:", an empty row, "Soluzione:" and "Z ="
+// (or "W ="); column 0 the costs of the basis, column 1 the basic variables, the variables from
+// column 2, the known terms last.
+struct TableauRows {
+    int constraints = 3;
+
+    static constexpr int kHeader = 0;
+    static constexpr int kCostColumn = 0;
+    static constexpr int kBasisColumn = 1;
+    static constexpr int kFirstVariableColumn = 2;
+    static constexpr int kRowsBesideConstraints = 7;
+
+    // The layout of the tableau a grid holds.
+    static TableauRows Of(int gridRows) { return {gridRows - kRowsBesideConstraints}; }
+
+    int Constraint(int r) const { return 1 + r; }  // r = 0..m-1
+    int FirstConstraint() const { return 1; }
+    int LastConstraint() const { return constraints; }
+    int Costs() const { return constraints + 2; }
+    int Reduced() const { return constraints + 3; }
+    int Solution() const { return constraints + 5; }
+    int Objective() const { return constraints + 6; }
+    int GridRows() const { return constraints + kRowsBesideConstraints; }
 };
 
 struct TableauShape {
     Phase phase = Phase::Single;
+    int variables = 3;                   // n
     std::vector<TableauColumn> columns;  // grid columns 2, 3, ...
-    std::array<int, 3> basis{};          // per row, the index into columns of its basic variable
+    std::vector<int> basis;              // per row, the index into columns of its basic variable
 
+    int Rows() const { return static_cast<int>(basis.size()); }
+    TableauRows Layout() const { return {Rows()}; }
     int KnownColumn() const { return 2 + static_cast<int>(columns.size()); }
     int GridCols() const { return KnownColumn() + 1; }
     // The grid column of a variable's name, if the tableau has it.
@@ -38,18 +69,19 @@ struct TableauShape {
 // student writes them, "≤" and "≥" swapped.
 struct TurnedProblem {
     ProblemTexts texts;
-    std::array<bool, 3> turned{};
+    std::vector<bool> turned;  // per row
 };
 TurnedProblem TurnNegativeRows(const ProblemTexts& typed, char separator);
 
 // "3" -> "-3", "-2.5" -> "2.5", "+4" -> "-4"; a zero stays as it is. Blanks around stay.
 std::string NegatedText(std::string_view text, char separator);
 
-// x1..x3; the slack (+1) or surplus (-1) x4..x6 of each row that is not "="; the artificial a<r>
-// of each "≥" or "=" row. The first basis: each "≤" row's slack, each other row's artificial.
+// x1..xn; the slack (+1) or surplus (-1) x(n+r) of each row r that is not "="; the artificial
+// a<r> of each "≥" or "=" row. The first basis: each "≤" row's slack, each other row's
+// artificial.
 TableauShape InitialShape(const ProblemTexts& turned);
 
-// Whether the grid's name of a column or basic variable is an artificial one: a1, a2, a3.
+// Whether the grid's name of a column or basic variable is an artificial one: a1, a2, ...
 inline bool IsArtificialName(std::string_view name) {
     return name.starts_with('a');
 }

@@ -1,6 +1,6 @@
 #include "step.h"
 
-#include <array>
+#include <cctype>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -14,8 +14,14 @@ namespace {
 // A cell that cannot be read, or a value that cannot be written so that it reads back.
 struct StepFailure {};
 
-bool IsDecision(const std::string& name) {
-    return name == "x1" || name == "x2" || name == "x3";
+// The number in a variable's name: 4 for "x4".
+int NameNumber(const std::string& name) {
+    int number = 0;
+    for (std::size_t i = 1; i < name.size() && std::isdigit(static_cast<unsigned char>(name[i]));
+         ++i) {
+        number = number * 10 + (name[i] - '0');
+    }
+    return number;
 }
 
 // Works on a copy of the grid and of the form state, so that a failure half-way leaves the
@@ -24,7 +30,7 @@ bool IsDecision(const std::string& name) {
 class Step {
   public:
     Step(const Grid& grid, const FormState& state, char separator)
-        : work_(grid), state_(state), separator_(separator) {}
+        : work_(grid), state_(state), separator_(separator), rows_(TableauRows::Of(grid.Rows())) {}
 
     StepReport Run(const ProblemTexts& problem);
     void RecomputeCostRows();
@@ -33,6 +39,14 @@ class Step {
 
   private:
     int Known() const { return work_.Cols() - 1; }
+    int Costs() const { return rows_.Costs(); }
+    int Reduced() const { return rows_.Reduced(); }
+    int Solution() const { return rows_.Solution(); }
+    int Objective() const { return rows_.Objective(); }
+    int LastRow() const { return rows_.LastConstraint(); }
+    bool IsDecision(const std::string& name) const {
+        return name.starts_with('x') && NameNumber(name) >= 1 && NameNumber(name) <= state_.Variabili;
+    }
     const std::string& Header(int col) const { return work_.TextMatrix(0, col); }
     bool Active(int row) const { return !work_.TextMatrix(row, 1).empty(); }
 
@@ -62,7 +76,7 @@ class Step {
 
     void Highlight(Colour colour) {
         if (state_.ColonnaPivot < 0 || state_.ColonnaPivot >= work_.Cols() ||
-            state_.RigaPivot < 0 || state_.RigaPivot >= Grid::kRows) {
+            state_.RigaPivot < 0 || state_.RigaPivot >= work_.Rows()) {
             return;
         }
         work_.SetCol(state_.ColonnaPivot);
@@ -82,7 +96,7 @@ class Step {
     }
 
     bool IsBasic(int col) const {
-        for (int r = 1; r <= 3; ++r) {
+        for (int r = 1; r <= LastRow(); ++r) {
             if (Active(r) && work_.TextMatrix(r, 1) == Header(col)) {
                 return true;
             }
@@ -100,7 +114,7 @@ class Step {
     // How much a unit of the variable improves the objective: DELTA r, or its opposite when
     // minimising.
     float Gain(int col) const {
-        const float reduced = Read(6, col);
+        const float reduced = Read(Reduced(), col);
         return Minimising() ? -reduced : reduced;
     }
 
@@ -120,6 +134,7 @@ class Step {
     Grid work_;
     FormState state_;
     char separator_;
+    TableauRows rows_;
     int p_ = 0;
     int q_ = 0;
 };
@@ -150,7 +165,7 @@ std::optional<int> Step::EnteringColumn() const {
 std::optional<int> Step::PivotRow(int col) const {
     std::optional<float> smallest;
     std::optional<int> row;
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= LastRow(); ++r) {
         if (!Active(r)) {
             continue;
         }
@@ -174,7 +189,7 @@ std::optional<int> Step::PivotRow(int col) const {
 
 // The first row whose basic variable is still artificial.
 std::optional<int> Step::ArtificialRow() const {
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= LastRow(); ++r) {
         if (Active(r) && IsArtificialName(work_.TextMatrix(r, 1))) {
             return r;
         }
@@ -188,13 +203,12 @@ void Step::Pivot(int col, int row) {
     state_.ColonnaPivot = static_cast<std::int16_t>(p_);
     state_.RigaPivot = static_cast<std::int16_t>(q_);
     work_.SetTextMatrix(q_, 1, Header(p_));
-    work_.SetTextMatrix(q_, 0, work_.TextMatrix(6, p_));
+    work_.SetTextMatrix(q_, 0, work_.TextMatrix(Reduced(), p_));
     Highlight(kCyan);
     Normalise();
-    static constexpr std::array<std::array<int, 2>, 4> kEliminationOrder{
-        {{0, 0}, {3, 2}, {3, 1}, {2, 1}}};
-    for (int r : kEliminationOrder[q_]) {
-        if (Active(r)) {
+    // The other rows from the last up: the order the values are rounded in stays the lesson's.
+    for (int r = LastRow(); r >= 1; --r) {
+        if (r != q_ && Active(r)) {
             Eliminate(r);
         }
     }
@@ -230,11 +244,11 @@ void Step::Eliminate(int row) {
 // Each basic variable shows its row's known term, copied as text, under its own column.
 void Step::RewriteSolution() {
     for (int c = 2; c < Known(); ++c) {
-        work_.SetTextMatrix(8, c, "0");
+        work_.SetTextMatrix(Solution(), c, "0");
     }
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= LastRow(); ++r) {
         if (Active(r)) {
-            work_.SetTextMatrix(8, BasicColumn(r), work_.TextMatrix(r, Known()));
+            work_.SetTextMatrix(Solution(), BasicColumn(r), work_.TextMatrix(r, Known()));
         }
     }
 }
@@ -243,9 +257,9 @@ void Step::RewriteSolution() {
 // rounded to a single at the end.
 void Step::RewriteReducedCosts() {
     for (int c = 2; c < Known(); ++c) {
-        const double updated = static_cast<double>(Read(6, c)) -
+        const double updated = static_cast<double>(Read(Reduced(), c)) -
                                static_cast<double>(Read(q_, 0)) * static_cast<double>(Read(q_, c));
-        WriteNumber(6, c, BlankSignedText(static_cast<float>(updated), separator_));
+        WriteNumber(Reduced(), c, BlankSignedText(static_cast<float>(updated), separator_));
     }
 }
 
@@ -257,11 +271,11 @@ void Step::RewriteObjective() {
         const bool counts =
             state_.Fase == Phase::First ? IsArtificialName(Header(c)) : IsDecision(Header(c));
         if (counts) {
-            const float term = Read(5, c) * Read(8, c);
+            const float term = Read(Costs(), c) * Read(Solution(), c);
             z = z ? *z + term : term;
         }
     }
-    WriteNumber(9, 2, BlankSignedText(z.value_or(0.0f), separator_));
+    WriteNumber(Objective(), 2, BlankSignedText(z.value_or(0.0f), separator_));
 }
 
 bool Step::AnyImproving() const {
@@ -291,7 +305,7 @@ void Step::SwitchPhase(const ProblemTexts& problem) {
         ++kept;
     }
     const int known = Known();
-    for (int r = 0; r < Grid::kRows; ++r) {
+    for (int r = 0; r < work_.Rows(); ++r) {
         const Cell cell = work_.At(r, known);
         work_.SetTextMatrix(r, kept, cell.text);
         work_.SetRow(r);
@@ -299,24 +313,24 @@ void Step::SwitchPhase(const ProblemTexts& problem) {
         work_.SetCellBold(cell.bold);
         work_.SetCellAlignment(cell.alignment);
     }
-    work_.SetRow(9);
+    work_.SetRow(Objective());
     work_.SetCol(2);
     work_.SetCols(kept + 1);
     state_.Fase = Phase::Second;
     state_.ColonnaPivot = static_cast<std::int16_t>(std::min<int>(state_.ColonnaPivot, kept));
 
     const auto cost = [&](const std::string& name) {
-        return IsDecision(name) ? problem.objective[name[1] - '1'] : std::string("0");
+        return IsDecision(name) ? problem.objective[NameNumber(name) - 1] : std::string("0");
     };
     for (int c = 2; c < Known(); ++c) {
-        work_.SetTextMatrix(5, c, cost(Header(c)));
+        work_.SetTextMatrix(Costs(), c, cost(Header(c)));
     }
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= LastRow(); ++r) {
         if (Active(r)) {
             work_.SetTextMatrix(r, 0, cost(work_.TextMatrix(r, 1)));
         }
     }
-    work_.SetTextMatrix(9, 1, "Z =");
+    work_.SetTextMatrix(Objective(), 1, "Z =");
     RewriteSolution();
     RecomputeCostRows();
 }
@@ -325,13 +339,13 @@ void Step::SwitchPhase(const ProblemTexts& problem) {
 // rounded to a single; then the objective.
 void Step::RecomputeCostRows() {
     for (int c = 2; c < Known(); ++c) {
-        double reduced = Read(5, c);
-        for (int r = 1; r <= 3; ++r) {
+        double reduced = Read(Costs(), c);
+        for (int r = 1; r <= LastRow(); ++r) {
             if (Active(r)) {
                 reduced -= static_cast<double>(Read(r, 0)) * static_cast<double>(Read(r, c));
             }
         }
-        WriteNumber(6, c, BlankSignedText(static_cast<float>(reduced), separator_));
+        WriteNumber(Reduced(), c, BlankSignedText(static_cast<float>(reduced), separator_));
     }
     RewriteObjective();
 }
@@ -357,14 +371,14 @@ StepReport Step::Run(const ProblemTexts& problem) {
         Pivot(*entering, *row);
         report.kind = Kind::Pivot;
         if (!AnyImproving()) {
-            const bool infeasible = state_.Fase == Phase::First && Read(9, 2) > kResidue;
+            const bool infeasible = state_.Fase == Phase::First && Read(Objective(), 2) > kResidue;
             report.end = state_.Fase != Phase::First ? End::Optimal
                          : infeasible                ? End::Infeasible
                                                      : End::None;
         }
         return report;
     }
-    if (state_.Fase != Phase::First || Read(9, 2) > kResidue) {
+    if (state_.Fase != Phase::First || Read(Objective(), 2) > kResidue) {
         report.kind = Kind::NoEntering;
         report.end = state_.Fase == Phase::First ? End::Infeasible : End::Optimal;
         return report;

@@ -26,7 +26,7 @@ GridModel::~GridModel() {
 }
 
 int GridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : Grid::kRows;
+    return parent.isValid() ? 0 : grid_.Rows();
 }
 
 int GridModel::columnCount(const QModelIndex& parent) const {
@@ -71,7 +71,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 
 void GridModel::SetOverlay(Overlay overlay) {
     overlay_ = std::move(overlay);
-    emit dataChanged(index(0, 0), index(Grid::kRows - 1, grid_.Cols() - 1));
+    emit dataChanged(index(0, 0), index(grid_.Rows() - 1, grid_.Cols() - 1));
 }
 
 QString GridModel::ShownText(int row, int col) const {
@@ -121,10 +121,10 @@ void GridModel::ColumnWidthChanged(int col) {
     emit columnWidthChanged(col);
 }
 
-void GridModel::ColumnCountChanged() {
+void GridModel::SizeChanged() {
     beginResetModel();
     endResetModel();
-    emit columnCountChanged();
+    emit sizeChanged();
 }
 
 void GridModel::CurrentCellChanged() {

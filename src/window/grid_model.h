@@ -36,13 +36,13 @@ class GridModel : public QAbstractTableModel, private GridListener {
   signals:
     void columnWidthChanged(int col);
     void currentCellChanged(int row, int col);
-    void columnCountChanged();
+    void sizeChanged();
 
   private:
     void CellChanged(int row, int col) override;
     void ColumnWidthChanged(int col) override;
     void CurrentCellChanged() override;
-    void ColumnCountChanged() override;
+    void SizeChanged() override;
     QString Elided(int row, int col) const;
 
     Grid& grid_;

@@ -440,21 +440,22 @@ QString Inserisci::ChooseLessonFile(QWidget* parent) {
     return path;
 }
 
-// The sixteen texts as typed, in tab order.
+// The problem as typed: every field's text, the rows' senses and the direction.
 void Inserisci::ImpostaTabella() {
-    std::array<std::string, 16> fields;
-    for (int v = 0; v < 4; ++v) {
-        fields[v] = objective_[v]->text().toStdString();
+    ProblemTexts typed(3, 3);
+    for (int v = 0; v < 3; ++v) {
+        typed.objective[v] = objective_[v]->text().toStdString();
         for (int r = 0; r < 3; ++r) {
-            fields[4 + 4 * r + v] = constraints_[r][v]->text().toStdString();
+            typed.constraint[r][v] = constraints_[r][v]->text().toStdString();
         }
     }
-    std::array<Sense, 3> senses{};
+    typed.objectiveKnown = objective_[3]->text().toStdString();
     for (int r = 0; r < 3; ++r) {
-        senses[r] = versi_[r]->Value();
+        typed.known[r] = constraints_[r][3]->text().toStdString();
+        typed.sense[r] = versi_[r]->Value();
     }
-    lesson_.SetUp(fields, Separator(), senses,
-                  chkMinimizza->isChecked() ? Direction::Minimise : Direction::Maximise);
+    typed.direction = chkMinimizza->isChecked() ? Direction::Minimise : Direction::Maximise;
+    lesson_.SetUp(typed, Separator());
 }
 
 void Inserisci::Simplesso() {

@@ -65,7 +65,9 @@ struct TableLayout {
         }
         return x;
     }
-    int Height() const { return rowHeight * Grid::kRows; }
+    int Height(const Tableau& tableau) const {
+        return rowHeight * static_cast<int>(tableau.cells.size());
+    }
 };
 
 QFont CellFont(bool bold) {
@@ -131,7 +133,7 @@ class Pages {
 
     void Block(const std::vector<Line>& above, const Tableau* tableau,
                const std::vector<Line>& below) {
-        Fit(Height(above) + (tableau ? table_.Height() + Mm(2) : 0) + Height(below));
+        Fit(Height(above) + (tableau ? table_.Height(*tableau) + Mm(2) : 0) + Height(below));
         Draw(above);
         if (tableau) {
             y_ += Mm(2);
@@ -222,7 +224,7 @@ class Pages {
 
     void DrawTable(const Tableau& tableau) {
         painter_.setPen(QPen(kRule, Mm(0.15)));
-        for (int r = 0; r < Grid::kRows; ++r) {
+        for (int r = 0; r < static_cast<int>(tableau.cells.size()); ++r) {
             for (int c = 0; c < static_cast<int>(tableau.cells[r].size()); ++c) {
                 DrawCell(tableau.cells[r][c], Cell(r, c), tableau.pivot == PivotCell{r, c});
             }
@@ -232,7 +234,7 @@ class Pages {
             painter_.setBrush(Qt::NoBrush);
             painter_.drawRect(Cell(tableau.pivot->row, tableau.pivot->col));
         }
-        y_ += table_.Height();
+        y_ += table_.Height(tableau);
     }
 
     QRect Cell(int row, int col) const {
@@ -274,10 +276,10 @@ void WriteProblem(Pages& pages, const LessonDocument& document) {
                             {Q(kProblemHeading), TextFont(12, true), Mm(6)},
                             {Q(ObjectiveText(problem)), TextFont(10), Mm(3), Mm(6)},
                             {Q(kSubjectTo), TextFont(10), Mm(1.5), Mm(6)}};
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < static_cast<int>(problem.left.size()); ++r) {
         lines.push_back({Q(ConstraintText(problem, r)), TextFont(10), Mm(1), Mm(12)});
     }
-    lines.push_back({Q(kNonNegativity), TextFont(10), Mm(1), Mm(12)});
+    lines.push_back({Q(NonNegativityText(problem.variables)), TextFont(10), Mm(1), Mm(12)});
     for (const std::string& turned : problem.turned) {
         lines.push_back({Q(turned), TextFont(10), Mm(1.5), Mm(6)});
     }

@@ -65,8 +65,8 @@ TableauView::TableauView(Grid& grid, QWidget* parent) : QTableView(parent), grid
     ApplyColumnWidths();
     connect(model_, &GridModel::columnWidthChanged, this,
             [this](int c) { setColumnWidth(c, layout::Px(grid_.ColWidth(c))); });
-    // A tableau with another number of columns: every width and the current cell again.
-    connect(model_, &GridModel::columnCountChanged, this, [this] {
+    // A tableau of another size: every width and the current cell again.
+    connect(model_, &GridModel::sizeChanged, this, [this] {
         ApplyColumnWidths();
         selectionModel()->setCurrentIndex(model_->index(grid_.Row(), grid_.Col()),
                                           QItemSelectionModel::NoUpdate);
@@ -90,7 +90,7 @@ QString TableauView::SelectionText() const {
     if (selected.isEmpty()) {
         return {};
     }
-    int top = Grid::kRows, left = grid_.Cols(), bottom = -1, right = -1;
+    int top = grid_.Rows(), left = grid_.Cols(), bottom = -1, right = -1;
     for (const QModelIndex& i : selected) {
         top = std::min(top, i.row());
         bottom = std::max(bottom, i.row());
@@ -101,7 +101,7 @@ QString TableauView::SelectionText() const {
 }
 
 QString TableauView::WholeText() const {
-    return Text(0, 0, Grid::kRows - 1, grid_.Cols() - 1, false);
+    return Text(0, 0, grid_.Rows() - 1, grid_.Cols() - 1, false);
 }
 
 QString TableauView::Text(int top, int left, int bottom, int right, bool selectedOnly) const {

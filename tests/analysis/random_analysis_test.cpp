@@ -70,7 +70,7 @@ std::optional<Judged> Judge(const ExactProblem& p, const Cols& cols) {
         return std::nullopt;
     }
     Judged j;
-    j.xB = Cramer(b, p.b);
+    j.xB = Cramer(b, Col{p.b[0], p.b[1], p.b[2]});
     j.y = Cramer(bt, cost);
     for (int k = 0; k < 3; ++k) {
         j.feasible = j.feasible && j.xB[k] >= 0;

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <iostream>
+#include <map>
+#include <utility>
 
 #include "exact_simplex.h"
 #include "glpk_oracle.h"
@@ -22,19 +24,6 @@ using testing_support::RandomProblem;
 constexpr int kMostPresses = 60;
 const std::string kFalsified = "\nL'arrotondamento dei numeri della tabella ha falsato il risultato.";
 
-FieldTexts FieldsOf(const RandomProblem& p) {
-    FieldTexts f;
-    f[3] = p.objectiveKnown;
-    for (int i = 0; i < 3; ++i) {
-        f[i] = p.texts.objective[i];
-        f[7 + 4 * i] = p.texts.known[i];
-        for (int v = 0; v < 3; ++v) {
-            f[4 + 4 * i + v] = p.texts.constraint[i][v];
-        }
-    }
-    return f;
-}
-
 // A lesson pressed until it shows its end, or the presses run out.
 struct Ending {
     std::optional<StepReport> end;
@@ -48,14 +37,14 @@ Ending PlayToTheEnd(const RandomProblem& p) {
     FormState state{.CampiValidi = true, .PrimoPasso = true, .RigaPivot = 8, .ColonnaPivot = 8};
     testing_support::RecordingWindow window;
     Lesson lesson(grid, state, window);
-    lesson.SetUp(FieldsOf(p), '.', p.texts.sense, p.texts.direction);
+    lesson.SetUp(p.texts, '.');
     Ending e;
     for (; e.presses < kMostPresses && !lesson.EndPress(); ++e.presses) {
         lesson.Press();
     }
     e.end = lesson.EndPress();
     e.messages = window.messages;
-    e.shownZ = grid.TextMatrix(9, 2);
+    e.shownZ = grid.TextMatrix(TableauRows::Of(grid.Rows()).Objective(), 2);
     return e;
 }
 
@@ -75,12 +64,26 @@ double Gap(double value, double reference, double tolerance) {
     return std::abs(value - reference) / (tolerance * std::max(1.0, std::abs(reference)));
 }
 
+void PlayRandomLessons(bool anySize);
+
+// Today's three by three, then problems of every size a course uses.
 TEST(Course, RandomLessonsEndAgreeWithGlpkOrSayRoundingFalsifiedThem) {
-    testing_support::RandomProblems generator(20240917);
+    for (const bool anySize : {false, true}) {
+        SCOPED_TRACE(anySize ? "of any size" : "of today's size");
+        PlayRandomLessons(anySize);
+    }
+}
+
+void PlayRandomLessons(bool anySize) {
+    testing_support::RandomProblems generator(anySize ? 20261208 : 20240917);
     int problems = 0, wrong = 0, notices = 0, pivotNotices = 0;
     std::array<int, 3> outcomes{};
+    std::map<std::pair<int, int>, std::array<int, 3>> bySize;  // problems, wrong, notices
     for (; problems < 20000; ++problems) {
-        const RandomProblem p = generator.NextOfTheCourse();
+        const RandomProblem p =
+            anySize ? generator.NextOfAnySize() : generator.NextOfTheCourse();
+        std::array<int, 3>& size = bySize[{p.texts.Variables(), p.texts.Rows()}];
+        ++size[0];
         SCOPED_TRACE(testing::Message() << "problem " << problems);
         const Outcome glpk = testing_support::SolveWithGlpk(p.texts);
         ASSERT_TRUE(glpk.answered);
@@ -111,6 +114,8 @@ TEST(Course, RandomLessonsEndAgreeWithGlpkOrSayRoundingFalsifiedThem) {
         EXPECT_EQ(noticed, end.icon == MessageIcon::Warning) << end.text;
         wrong += !agree;
         notices += noticed;
+        size[1] += !agree;
+        size[2] += noticed;
         for (const Message& m : e.messages) {
             pivotNotices += m.text.starts_with("Con l'aritmetica esatta questo passo");
         }
@@ -120,6 +125,16 @@ TEST(Course, RandomLessonsEndAgreeWithGlpkOrSayRoundingFalsifiedThem) {
               << notices << " end notices, " << pivotNotices << " pivot notices\n";
     for (int count : outcomes) {
         EXPECT_GE(count * 10, problems);
+    }
+    if (anySize) {
+        std::cout << "by size (variables x constraints: problems, wrong ends, end notices):";
+        for (const auto& [size, counts] : bySize) {
+            std::cout << (size.second == kMinRows ? "\n " : "") << " " << size.first << "x"
+                      << size.second << ": " << counts[0] << ", " << counts[1] << ", "
+                      << counts[2] << ";";
+        }
+        std::cout << "\n";
+        EXPECT_EQ(bySize.size(), 7u * 8u);
     }
 }
 

@@ -25,18 +25,19 @@ inline const FieldTexts kZeroPivot = Fields("9E-4 4 0 0 | 0 0.7 -0.4 8 | -17 6 9
 struct LessonPlayer {
     // Sets up as "Calcola il simplesso" does once the fields have passed their checks, then
     // presses as Press does.
-    explicit LessonPlayer(const FieldTexts& fields, const std::string& presses = "",
-                          char separator = '.',
-                          std::array<Sense, 3> senses = {Sense::LessEqual, Sense::LessEqual,
-                                                         Sense::LessEqual},
-                          Direction direction = Direction::Maximise) {
+    explicit LessonPlayer(const ProblemTexts& typed, const std::string& presses = "",
+                          char separator = '.') {
         state.PrimoPasso = true;
-        lesson.SetUp(fields, separator, senses, direction);
+        lesson.SetUp(typed, separator);
         Press(presses);
     }
-    // A problem written as Typed reads it, "min" and the senses with it.
+    // The sixteen fields of today's window, every row "<", maximising.
+    explicit LessonPlayer(const FieldTexts& fields, const std::string& presses = "",
+                          char separator = '.')
+        : LessonPlayer(TableauTexts(fields), presses, separator) {}
+    // A problem of any size written as Typed reads it, "min" and the senses with it.
     explicit LessonPlayer(const std::string& line, const std::string& presses = "")
-        : LessonPlayer(Fields(line), presses, '.', Typed(line).sense, Typed(line).direction) {}
+        : LessonPlayer(Typed(line), presses) {}
     LessonPlayer(const LessonPlayer&) = delete;
 
     // One word a press: "-" for a plain press, or the cell clicked before it while practising,

@@ -42,7 +42,7 @@ Played Play(const FieldTexts& fields, char separator = '.') {
     FormState state{.CampiValidi = true, .PrimoPasso = true, .RigaPivot = 8, .ColonnaPivot = 8};
     testing_support::RecordingWindow window;
     Lesson lesson(grid, state, window);
-    lesson.SetUp(fields, separator);
+    lesson.SetUp(TableauTexts(fields), separator);
     for (int presses = 0; presses < 50; ++presses) {
         const Grid before(grid);
         lesson.Press();

@@ -4,7 +4,7 @@
 
 #include <glpk.h>
 
-#include <array>
+#include <vector>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -20,7 +20,7 @@ struct Outcome {
     bool answered = false;
     bool infeasible = false;
     std::optional<double> z;
-    std::array<double, 3> x{};
+    std::vector<double> x;
 };
 
 inline double Value(const std::string& text) {
@@ -32,16 +32,18 @@ inline double Value(const std::string& text) {
 inline Outcome SolveWithGlpk(const ProblemTexts& problem) {
     glp_prob* lp = glp_create_prob();
     glp_set_obj_dir(lp, problem.direction == Direction::Maximise ? GLP_MAX : GLP_MIN);
-    glp_add_rows(lp, 3);
-    glp_add_cols(lp, 3);
-    std::array<int, 10> ia{}, ja{};
-    std::array<double, 10> ar{};
-    for (int k = 1; k <= 9; ++k) {
-        ia[k] = (k - 1) / 3 + 1;
-        ja[k] = (k - 1) % 3 + 1;
-        ar[k] = Value(problem.constraint[ia[k] - 1][ja[k] - 1]);
-    }
-    for (int i = 1; i <= 3; ++i) {
+    const int n = problem.Variables();
+    const int m = problem.Rows();
+    glp_add_rows(lp, m);
+    glp_add_cols(lp, n);
+    std::vector<int> ia(1), ja(1);
+    std::vector<double> ar(1);
+    for (int i = 1; i <= m; ++i) {
+        for (int j = 1; j <= n; ++j) {
+            ia.push_back(i);
+            ja.push_back(j);
+            ar.push_back(Value(problem.constraint[i - 1][j - 1]));
+        }
         const double b = Value(problem.known[i - 1]);
         const Sense sense = problem.sense[i - 1];
         glp_set_row_bnds(lp, i,
@@ -49,10 +51,12 @@ inline Outcome SolveWithGlpk(const ProblemTexts& problem) {
                          : sense == Sense::GreaterEqual ? GLP_LO
                                                         : GLP_FX,
                          b, b);
-        glp_set_col_bnds(lp, i, GLP_LO, 0, 0);
-        glp_set_obj_coef(lp, i, Value(problem.objective[i - 1]));
     }
-    glp_load_matrix(lp, 9, ia.data(), ja.data(), ar.data());
+    for (int j = 1; j <= n; ++j) {
+        glp_set_col_bnds(lp, j, GLP_LO, 0, 0);
+        glp_set_obj_coef(lp, j, Value(problem.objective[j - 1]));
+    }
+    glp_load_matrix(lp, n * m, ia.data(), ja.data(), ar.data());
     glp_smcp parm;
     glp_init_smcp(&parm);
     parm.msg_lev = GLP_MSG_OFF;
@@ -61,7 +65,9 @@ inline Outcome SolveWithGlpk(const ProblemTexts& problem) {
               status == GLP_NOFEAS, std::nullopt, {}};
     if (status == GLP_OPT) {
         o.z = glp_get_obj_val(lp);
-        o.x = {glp_get_col_prim(lp, 1), glp_get_col_prim(lp, 2), glp_get_col_prim(lp, 3)};
+        for (int j = 1; j <= n; ++j) {
+            o.x.push_back(glp_get_col_prim(lp, j));
+        }
     }
     glp_delete_prob(lp);
     return o;

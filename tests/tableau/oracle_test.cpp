@@ -27,9 +27,10 @@ Outcome SolveWithCore(const ProblemTexts& problem) {
     }
     Outcome o;
     if (s.window.messages == std::vector<Message>{EndMessage()}) {
-        o.z = Value(s.grid.TextMatrix(9, 2));
-        for (int v = 0; v < 3; ++v) {
-            o.x[v] = Value(s.grid.TextMatrix(8, v + 2));
+        const TableauRows rows = TableauRows::Of(s.grid.Rows());
+        o.z = Value(s.grid.TextMatrix(rows.Objective(), 2));
+        for (int v = 0; v < problem.Variables(); ++v) {
+            o.x.push_back(Value(s.grid.TextMatrix(rows.Solution(), v + 2)));
         }
     }
     o.answered = o.z || (s.window.messages.size() == 1 &&
@@ -44,10 +45,10 @@ bool Agree(const ProblemTexts& problem, const Outcome& core, const Outcome& glpk
         return core.answered && glpk.answered && !core.z && !glpk.z;
     }
     bool feasible = std::ranges::all_of(core.x, [](double v) { return v > -kTolerance; });
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < problem.Rows(); ++r) {
         const double b = Value(problem.known[r]);
         double lhs = 0, scale = std::max(1.0, std::abs(b));
-        for (int v = 0; v < 3; ++v) {
+        for (int v = 0; v < problem.Variables(); ++v) {
             const double term = Value(problem.constraint[r][v]) * core.x[v];
             lhs += term;
             scale = std::max(scale, std::abs(term));

@@ -34,14 +34,15 @@ class RandomProblems {
             b = Below(100) < 15 ? "0" : Magnitude("", 5);
         }
         p.objectiveKnown = Below(100) < 70 ? "0" : Coefficient(20);
+        p.texts.objectiveKnown = p.objectiveKnown;
         return p;
     }
 
     // A problem of the whole course: each row "≤", "≥" or "=", a known term negative now and
     // then, the objective minimised half of the time. Small integers, so that infeasible,
     // unbounded and optimal outcomes all come often.
-    RandomProblem NextOfTheCourse() {
-        RandomProblem p;
+    RandomProblem NextOfTheCourse(int variables = 3, int rows = 3) {
+        RandomProblem p{ProblemTexts(variables, rows), {}};
         for (auto& c : p.texts.objective) {
             c = SmallInteger(35);
         }
@@ -50,7 +51,7 @@ class RandomProblems {
                 a = SmallInteger(30);
             }
         }
-        for (int r = 0; r < 3; ++r) {
+        for (int r = 0; r < rows; ++r) {
             std::string known = SmallInteger(25);
             if (Below(100) < 10) {
                 known.assign(1, '0');
@@ -63,7 +64,15 @@ class RandomProblems {
         }
         p.texts.direction = Below(2) == 0 ? Direction::Maximise : Direction::Minimise;
         p.objectiveKnown.assign(1, '0');
+        p.texts.objectiveKnown = p.objectiveKnown;
         return p;
+    }
+
+    // Sizes a course uses, each as likely: 2 to 8 variables, 1 to 8 constraints.
+    RandomProblem NextOfAnySize() {
+        const int variables = kMinVariables + static_cast<int>(Below(kMaxVariables - kMinVariables + 1));
+        const int rows = kMinRows + static_cast<int>(Below(kMaxRows - kMinRows + 1));
+        return NextOfTheCourse(variables, rows);
     }
 
   private:

@@ -34,7 +34,8 @@ class RecordingWindow : public WindowHooks {
 // Texts of a problem: objective c1..c3, then each constraint's a1..a3 and known term.
 inline ProblemTexts Problem(std::array<std::string, 3> objective,
                             std::array<std::array<std::string, 4>, 3> rows) {
-    ProblemTexts p{objective, {}, {}};
+    ProblemTexts p;
+    p.objective.assign(objective.begin(), objective.end());
     for (int r = 0; r < 3; ++r) {
         p.constraint[r] = {rows[r][0], rows[r][1], rows[r][2]};
         p.known[r] = rows[r][3];
@@ -62,33 +63,46 @@ inline FieldTexts Fields(const std::string& line) {
     return f;
 }
 
-// The senses and the direction a line writes, as Fields reads its texts.
-inline void ReadSenses(const std::string& line, ProblemTexts& problem) {
-    std::istringstream words(line);
-    int row = -1;
-    for (std::string word; words >> word;) {
-        if (word == "min") {
-            problem.direction = Direction::Minimise;
-        } else if (word == "/" || word == "|") {
-            ++row;
-        } else if (IsSenseWord(word) && row >= 0 && row < 3) {
-            problem.sense[row] = word == "<"   ? Sense::LessEqual
-                                 : word == ">" ? Sense::GreaterEqual
-                                               : Sense::Equal;
-        }
-    }
-}
-
 // The problem the tableau is set up from when the fields hold these texts.
 inline ProblemTexts TableauTexts(const FieldTexts& f) {
-    return Problem(
+    ProblemTexts problem = Problem(
         {f[0], f[1], f[2]},
         {{{f[4], f[5], f[6], f[7]}, {f[8], f[9], f[10], f[11]}, {f[12], f[13], f[14], f[15]}}});
+    problem.objectiveKnown = f[3];
+    return problem;
 }
 
+// A problem of any size written as Fields writes one: the objective's n coefficients and its
+// known term, then each row's n coefficients, its sense if not "<", and its known term.
 inline ProblemTexts Typed(const std::string& line) {
-    ProblemTexts problem = TableauTexts(Fields(line));
-    ReadSenses(line, problem);
+    std::vector<std::vector<std::string>> rows(1);
+    std::vector<Sense> senses;
+    Direction direction = Direction::Maximise;
+    std::istringstream words(line);
+    for (std::string word; words >> word;) {
+        if (word == "min") {
+            direction = Direction::Minimise;
+        } else if (word == "/" || word == "|") {
+            rows.emplace_back();
+            senses.push_back(Sense::LessEqual);
+        } else if (IsSenseWord(word)) {
+            senses.back() = word == "<" ? Sense::LessEqual
+                            : word == ">" ? Sense::GreaterEqual
+                                          : Sense::Equal;
+        } else {
+            rows.back().push_back(word == "_" ? "" : word);
+        }
+    }
+    const int n = static_cast<int>(rows[0].size()) - 1;
+    ProblemTexts problem(n, static_cast<int>(rows.size()) - 1);
+    problem.objective.assign(rows[0].begin(), rows[0].begin() + n);
+    for (int r = 0; r < problem.Rows(); ++r) {
+        problem.constraint[r].assign(rows[r + 1].begin(), rows[r + 1].begin() + n);
+        problem.known[r] = rows[r + 1].at(n);
+    }
+    problem.objectiveKnown = rows[0].at(n);
+    problem.sense = senses;
+    problem.direction = direction;
     return problem;
 }
 
@@ -119,9 +133,9 @@ inline std::vector<std::string> RowTexts(const Grid& grid, int row, int from, in
 // Every row of a grid as one text with its cells joined by '|', so that a whole tableau compares
 // at once and a failure shows the rows that differ.
 inline std::vector<std::string> JoinedRows(const Grid& grid) {
-    std::vector<std::string> rows(Grid::kRows);
+    std::vector<std::string> rows(grid.Rows());
     const int cols = grid.Cols();
-    for (int i = 0; i < Grid::kRows * cols; ++i) {
+    for (int i = 0; i < grid.Rows() * cols; ++i) {
         rows[i / cols].append(i % cols ? "|" : "");
         rows[i / cols].append(grid.TextMatrix(i / cols, i % cols));
     }
@@ -138,7 +152,7 @@ inline Message Falsified(const std::string& firstLine, const std::string& exact)
 
 inline int CountCells(const Grid& grid, Colour colour) {
     int count = 0;
-    for (int i = 0; i < Grid::kRows * grid.Cols(); ++i) {
+    for (int i = 0; i < grid.Rows() * grid.Cols(); ++i) {
         count += grid.At(i / grid.Cols(), i % grid.Cols()).background == colour;
     }
     return count;

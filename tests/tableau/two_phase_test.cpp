@@ -58,10 +58,10 @@ TEST(TwoPhaseSetUp, TurnedRowsReadAsAStudentWritesThem) {
     const TurnedProblem turned = TurnNegativeRows(Typed("1 1 1 0 / 1 2 3 < -1 / 1 1 1 = -0 / "
                                                         "-1 0 1 > -1E-40"),
                                                   '.');
-    EXPECT_EQ(turned.turned, (std::array{true, false, true}));
+    EXPECT_EQ(turned.turned, (std::vector{true, false, true}));
     EXPECT_EQ(turned.texts.sense,
-              (std::array{Sense::GreaterEqual, Sense::Equal, Sense::LessEqual}));
-    EXPECT_EQ(turned.texts.constraint[2], (std::array<std::string, 3>{"1", "0", "-1"}));
+              (std::vector{Sense::GreaterEqual, Sense::Equal, Sense::LessEqual}));
+    EXPECT_EQ(turned.texts.constraint[2], (std::vector<std::string>{"1", "0", "-1"}));
 }
 
 // min x1 + 3 x2 under x1 + x2 >= 4, x1 + 2 x2 >= 6, x1 + x3 <= 3, worked by hand: x2 enters at
