@@ -28,12 +28,12 @@ PlayedLesson Play(const ProblemTexts& fields) {
     PlayedLesson lesson;
     lesson.fields = fields;
     testing_support::Session session(fields);
-    while (session.window.messages.empty() && lesson.presses.size() < 50) {
+    while (session.window.messages.empty() && lesson.presses.size() < 200) {
         lesson.presses.push_back(session.Step());
     }
     lesson.end = session.window.messages.empty() ? Message{} : session.window.messages[0];
     lesson.shown = lesson.presses.back().end;
-    lesson.shownZ = session.grid.TextMatrix(9, 2);
+    lesson.shownZ = session.grid.TextMatrix(TableauRows::Of(session.grid.Rows()).Objective(), 2);
     return lesson;
 }
 
@@ -112,5 +112,16 @@ void HundredProblemsOfTheCourse(benchmark::State& s) {
     Run(s, lessons);
 }
 BENCHMARK(HundredProblemsOfTheCourse);
+
+// The largest exercises a course types: eight variables, eight constraints.
+void HundredEightByEightProblems(benchmark::State& s) {
+    testing_support::RandomProblems generator(2024);
+    std::vector<PlayedLesson> lessons;
+    for (int i = 0; i < 100; ++i) {
+        lessons.push_back(Play(generator.NextOfTheCourse(8, 8).texts));
+    }
+    Run(s, lessons);
+}
+BENCHMARK(HundredEightByEightProblems);
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Set-up plus every press of the step button until the computation stops: today's tableau, and
-// problems of the whole course solved by the two-phase method.
+// Set-up plus every press of the step button until the computation stops: today's tableau,
+// problems of the whole course solved by the two-phase method, and the largest size, 8 x 8.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -17,7 +17,7 @@ using simplesso::ProblemTexts;
 int Solve(const ProblemTexts& problem) {
     simplesso::testing_support::Session session(problem);
     int presses = 0;
-    while (session.window.messages.empty() && presses < 50) {
+    while (session.window.messages.empty() && presses < 200) {
         session.Step();
         ++presses;
     }
@@ -65,5 +65,16 @@ void HundredTwoPhaseProblems(benchmark::State& s) {
     Run(s, problems);
 }
 BENCHMARK(HundredTwoPhaseProblems);
+
+// The largest exercises a course types: eight variables, eight constraints, every row sense.
+void HundredEightByEightProblems(benchmark::State& s) {
+    simplesso::testing_support::RandomProblems generator(2024);
+    std::vector<ProblemTexts> problems;
+    for (int i = 0; i < 100; ++i) {
+        problems.push_back(generator.NextOfTheCourse(8, 8).texts);
+    }
+    Run(s, problems);
+}
+BENCHMARK(HundredEightByEightProblems);
 
 }  // namespace
