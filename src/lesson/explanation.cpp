@@ -20,38 +20,26 @@ int LastRow(const Grid& grid) {
     return TableauRows::Of(grid.Rows()).LastConstraint();
 }
 
-std::optional<float> ReducedCost(const Grid& grid, int col, char separator) {
-    return ReadSingle(grid.TextMatrix(TableauRows::Of(grid.Rows()).Reduced(), col), separator);
-}
-
-// How much a unit of the variable improves the objective, as the step counts it.
-std::optional<float> Gain(const Grid& grid, const FormState& state, int col, char separator) {
-    const auto reduced = ReducedCost(grid, col, separator);
-    if (!reduced) {
-        return std::nullopt;
-    }
-    return Minimising(state) ? -*reduced : *reduced;
-}
-
 // How the chosen column or row stands among those that compete with it: alone, tied with one
 // after it (the step takes the first of equals) or simply the best. Only the wording depends on
-// it; the pivot itself is always the one the step made.
+// it; the pivot itself is always the one the step made, and so are the values it weighed.
 enum class Standing { Alone, Tied, Best };
 
-Standing EnteringStanding(const Grid& grid, const FormState& state, int entering,
-                          char separator) {
-    const auto best = ReducedCost(grid, entering, separator);
+Standing EnteringStanding(const StepReport& press) {
+    std::optional<float> best;
+    for (const EnteringCandidate& c : press.candidates) {
+        if (c.col == press.col) {
+            best = c.reduced;
+        }
+    }
     int candidates = 0;
     bool tied = false;
-    for (int c = 2; c < KnownColumn(grid); ++c) {
-        const auto gain = Gain(grid, state, c, separator);
+    for (const EnteringCandidate& c : press.candidates) {
         // An artificial variable never enters: one that has left does not compete.
-        if (!gain || !(*gain > kResidue) || InBasis(grid, c) ||
-            IsArtificialName(grid.TextMatrix(0, c))) {
-            continue;
+        if (c.Qualifies()) {
+            ++candidates;
+            tied = tied || (c.col != press.col && best && c.reduced == *best);
         }
-        ++candidates;
-        tied = tied || (c != entering && best && ReducedCost(grid, c, separator) == *best);
     }
     if (candidates <= 1) {
         return Standing::Alone;
@@ -59,17 +47,24 @@ Standing EnteringStanding(const Grid& grid, const FormState& state, int entering
     return tied ? Standing::Tied : Standing::Best;
 }
 
-Standing LeavingStanding(const Grid& grid, int row, int col, char separator) {
-    const RowRatio chosen = RatioOf(grid, row, col, separator);
+std::optional<RowQuotient> QuotientOf(const StepReport& press, int row) {
+    for (const RowQuotient& q : press.quotients) {
+        if (q.row == row) {
+            return q;
+        }
+    }
+    return std::nullopt;
+}
+
+Standing LeavingStanding(const StepReport& press) {
+    const std::optional<RowQuotient> chosen = QuotientOf(press, press.row);
     int competing = 0;
     bool tied = false;
-    for (int r = 1; r <= LastRow(grid); ++r) {
-        const RowRatio ratio = RatioOf(grid, r, col, separator);
-        if (!ratio.Competes()) {
-            continue;
+    for (const RowQuotient& q : press.quotients) {
+        if (q.Competes()) {
+            ++competing;
+            tied = tied || (q.row != press.row && chosen && q.quotient == chosen->quotient);
         }
-        ++competing;
-        tied = tied || (r != row && ratio.quotient == chosen.quotient);
     }
     if (competing <= 1) {
         return Standing::Alone;
@@ -123,9 +118,10 @@ std::string WhyNotCompeting(const RowRatio& ratio, char separator) {
     return ratio.known + " / " + ratio.entry + " non si può calcolare";
 }
 
-std::string Leaving(const Grid& grid, int row, int col, bool smallestIndex, char separator) {
-    return RatioOf(grid, row, col, separator).Text(separator) + " " +
-           LeavingReason(LeavingStanding(grid, row, col, separator), smallestIndex);
+std::string Leaving(const Grid& grid, const StepReport& press, bool smallestIndex,
+                    char separator) {
+    return RatioOf(grid, press, press.row).Text(separator) + " " +
+           LeavingReason(LeavingStanding(press), smallestIndex);
 }
 
 std::string Header(const Grid& grid, int col) {
@@ -169,20 +165,13 @@ std::string RowRatio::Text(char separator) const {
     return known + " / " + entry + " = " + SevenDigitText(quotient.value_or(0), separator);
 }
 
-// The quotient is the step's: known term over entry, both read as singles, divided once. A
-// dropped row competes with nothing.
-RowRatio RatioOf(const Grid& grid, int row, int col, char separator) {
-    RowRatio ratio{ShownText(grid, row, 1), ShownText(grid, row, KnownColumn(grid)),
-                   ShownText(grid, row, col), ReadSingle(grid.TextMatrix(row, col), separator),
-                   std::nullopt};
-    const auto known = ReadSingle(grid.TextMatrix(row, KnownColumn(grid)), separator);
-    if (!ratio.basic.empty() && known && ratio.entryValue && *ratio.entryValue > kResidue) {
-        const float quotient = *known / *ratio.entryValue;
-        if (std::isfinite(quotient)) {
-            ratio.quotient = quotient;
-        }
-    }
-    return ratio;
+// The texts as shown, the values as the step read them; a row the step did not weigh (a dropped
+// one) competes with nothing.
+RowRatio RatioOf(const Grid& grid, const StepReport& press, int row) {
+    const std::optional<RowQuotient> weighed = QuotientOf(press, row);
+    return {ShownText(grid, row, 1), ShownText(grid, row, KnownColumn(grid)),
+            ShownText(grid, row, press.col), weighed ? weighed->entry : std::nullopt,
+            weighed ? weighed->quotient : std::nullopt};
 }
 
 std::string PhasePrefix(const FormState& state) {
@@ -199,12 +188,11 @@ std::string PhasePrefix(const FormState& state) {
 
 // The tableau still shows the DELTA r of an artificial variable that has left the basis; when it
 // would count, the line says why that variable does not enter (only the first phase has them).
-std::string LeftArtificials(const Grid& grid, const FormState& state, char separator) {
+std::string LeftArtificials(const Grid& grid, const StepReport& press) {
     std::vector<std::string> names;
-    for (int c = 2; c < KnownColumn(grid); ++c) {
-        const auto gain = Gain(grid, state, c, separator);
-        if (gain && *gain > kResidue && !InBasis(grid, c) && IsArtificialName(Header(grid, c))) {
-            names.push_back(Header(grid, c));
+    for (const EnteringCandidate& c : press.candidates) {
+        if (c.improving && !c.basic && c.artificial) {
+            names.push_back(Header(grid, c.col));
         }
     }
     if (names.empty()) {
@@ -219,10 +207,9 @@ std::string LeftArtificials(const Grid& grid, const FormState& state, char separ
                                    " hanno DELTA r negativo ma, uscite dalla base, non rientrano";
 }
 
-std::string EnteringWhy(const Grid& before, const FormState& state, int col, char separator) {
-    return EnteringReason(EnteringStanding(before, state, col, separator), Minimising(state),
-                          state.MinimoIndice) +
-           LeftArtificials(before, state, separator);
+std::string EnteringWhy(const Grid& before, const FormState& state, const StepReport& press) {
+    return EnteringReason(EnteringStanding(press), Minimising(state), state.MinimoIndice) +
+           LeftArtificials(before, press);
 }
 
 std::string ExplainPress(const Grid& before, const FormState& stateBefore, const Grid& after,
@@ -232,9 +219,8 @@ std::string ExplainPress(const Grid& before, const FormState& stateBefore, const
         case Kind::Pivot:
             return "Entra " + press.entering + ": il suo DELTA r (" +
                    ShownText(before, RowsOf(before).Reduced(), press.col) + ") " +
-                   EnteringWhy(before, stateBefore, press.col, separator) + ". Esce " +
-                   press.leaving + ": " +
-                   Leaving(before, press.row, press.col, stateBefore.MinimoIndice, separator) + ".";
+                   EnteringWhy(before, stateBefore, press) + ". Esce " + press.leaving + ": " +
+                   Leaving(before, press, stateBefore.MinimoIndice, separator) + ".";
         case Kind::ArtificialOut:
             return "W vale " + ShownText(before, RowsOf(before).Objective(), 2) + ", ma " + press.leaving +
                    " è ancora in base a livello zero: esce con un pivot degenere su " +
@@ -259,10 +245,10 @@ std::string ExplainPress(const Grid& before, const FormState& stateBefore, const
     return {};
 }
 
-std::vector<std::string> Quotients(const Grid& before, int col, char separator) {
+std::vector<std::string> Quotients(const Grid& before, const StepReport& press, char separator) {
     std::vector<std::string> lines;
     for (int r = 1; r <= LastRow(before); ++r) {
-        const RowRatio ratio = RatioOf(before, r, col, separator);
+        const RowRatio ratio = RatioOf(before, press, r);
         if (ratio.basic.empty()) {
             continue;
         }
@@ -282,9 +268,8 @@ std::string ExplainNext(const Grid& grid, const FormState& state, const ProblemT
         case Kind::Pivot:
             return "Al prossimo passo entra " + next.entering + ", il cui DELTA r (" +
                    ShownText(grid, RowsOf(grid).Reduced(), next.col) + ") " +
-                   EnteringWhy(grid, state, next.col, separator) + ", ed esce " + next.leaving +
-                   ", perché " +
-                   Leaving(grid, next.row, next.col, state.MinimoIndice, separator) + "." +
+                   EnteringWhy(grid, state, next) + ", ed esce " + next.leaving + ", perché " +
+                   Leaving(grid, next, state.MinimoIndice, separator) + "." +
                    (next.end != StepReport::End::None ? " Sarà l'ultimo passo." : "");
         case Kind::NoEntering:
             if (next.end == StepReport::End::Infeasible) {

@@ -39,13 +39,14 @@ struct RowRatio {
     std::string Text(char separator) const;
 };
 
-RowRatio RatioOf(const Grid& grid, int row, int col, char separator);
+// A constraint row of the ratio test the press made on its entering column.
+RowRatio RatioOf(const Grid& grid, const StepReport& press, int row);
 
 // "Prima fase:" or "Seconda fase:" in a two-phase lesson, nothing otherwise.
 std::string PhasePrefix(const FormState& state);
 
 // Why the largest (or, minimising, the most negative) DELTA r enters: "è il più grande".
-std::string EnteringWhy(const Grid& before, const FormState& state, int col, char separator);
+std::string EnteringWhy(const Grid& before, const FormState& state, const StepReport& press);
 
 // "Entra x2: il suo DELTA r (6) è il più grande. Esce x5: 8 / 4 = 2 è il rapporto più piccolo."
 // and the moves between the phases, from what the press did.
@@ -53,7 +54,7 @@ std::string ExplainPress(const Grid& before, const FormState& stateBefore, const
                          const StepReport& press, char separator);
 
 // One line per constraint row for the tooltip: "x4: 18 / 2 = 9" or why the row does not compete.
-std::vector<std::string> Quotients(const Grid& before, int col, char separator);
+std::vector<std::string> Quotients(const Grid& before, const StepReport& press, char separator);
 
 // What the next press will do: its pivot, or that it will end the lesson, find it unbounded or
 // move on to the other phase.

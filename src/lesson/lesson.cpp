@@ -1,6 +1,8 @@
 #include "lesson.h"
 
 #include <algorithm>
+#include <charconv>
+#include <string_view>
 #include <utility>
 
 #include "exact_number.h"
@@ -91,13 +93,15 @@ void Lesson::Press() {
     const StepReport press = Simplesso(grid_, state_, problem_, separator, held);
     const std::optional<PivotCell> guess = std::exchange(choice_, std::nullopt);
 
-    std::vector<Message> shown;
+    // The press's messages, made from what it did; an end is checked against the exact outcome.
+    std::vector<Message> shown = MessagesOf(press);
     const bool ended = press.end != StepReport::End::None;
     std::string falsified;
-    for (const Message& message : held.messages) {
-        shown.push_back(Checked(message, press.end));
-        if (!(shown.back() == message)) {
-            falsified = AfterFirstLine(shown.back().text);
+    if (ended) {
+        const Message checked = Checked(shown.back(), press.end);
+        if (!(checked == shown.back())) {
+            falsified = AfterFirstLine(checked.text);
+            shown.back() = checked;
         }
     }
     const bool changed = !(grid_ == before) || !(state_ == stateBefore);
@@ -116,7 +120,7 @@ void Lesson::Press() {
         press.kind == StepReport::Kind::Pivot || press.kind == StepReport::Kind::ArtificialOut;
     if (pivoted) {
         pivot = PivotCell{press.row, press.col};
-        frame.quotients = Joined(Quotients(before, press.col, separator));
+        frame.quotients = Joined(Quotients(before, press, separator));
     }
     if (frame.shadow && !frame.shadow->Lost()) {
         Replay(*frame.shadow, press, stateBefore, shown);
@@ -303,17 +307,33 @@ std::optional<ExactProblem> Lesson::ExactProblemTyped() const {
 // is feasible and optimal, also where the shadow could not follow.
 std::optional<sensitivity::Analysis> Lesson::AnalyseBasis() const {
     const auto problem = ExactProblemTyped();
-    if (!problem || problem->Variables() != 3 || problem->Rows() != 3) {
+    const TableauRows layout = TableauRows::Of(grid_.Rows());
+    if (!problem || layout.constraints != problem->Rows()) {
         return std::nullopt;
     }
-    sensitivity::FinalBasis basis;
-    for (int r = 1; r <= 3; ++r) {
-        const std::string& name = grid_.TextMatrix(r, 1);
-        if (name.size() == 2 && name[0] == 'x' && name[1] >= '1' && name[1] <= '6') {
-            basis[r - 1] = name[1] - '1';
-        } else if (name.size() == 2 && name[0] == 'a' && name[1] >= '1' && name[1] <= '3') {
-            basis[r - 1] = kFirstArtificial + (name[1] - '1');
-        } else if (!name.empty()) {
+    const int n = problem->Variables();
+    const int m = problem->Rows();
+    // "x7" -> 7, "a2" -> 2: a number from 1 to `last` after the letter, without leading zeros.
+    const auto numbered = [](std::string_view name, int last) -> std::optional<int> {
+        int k = 0;
+        const char* end = name.data() + name.size();
+        const auto [stop, error] = std::from_chars(name.data() + 1, end, k);
+        if (error != std::errc() || stop != end || name[1] == '0' || k < 1 || k > last) {
+            return std::nullopt;
+        }
+        return k;
+    };
+    sensitivity::FinalBasis basis(m);
+    for (int r = 0; r < m; ++r) {
+        const std::string& name = grid_.TextMatrix(layout.Constraint(r), TableauRows::kBasisColumn);
+        if (name.empty()) {
+            continue;  // a row the lesson dropped as redundant
+        }
+        if (const auto k = name[0] == 'x' ? numbered(name, n + m) : std::nullopt) {
+            basis[r] = *k - 1;
+        } else if (const auto a = name[0] == 'a' ? numbered(name, m) : std::nullopt) {
+            basis[r] = sensitivity::ArtificialIndex(n, m, *a - 1);
+        } else {
             return std::nullopt;
         }
     }
@@ -372,7 +392,7 @@ void Lesson::Show(std::vector<Message> messages) const {
 
 // The end as shown, checked against the exact outcome of the problem.
 Message Lesson::Checked(const Message& message, StepReport::End end) const {
-    if (end == StepReport::End::None || !optimum_ || message.title != "Fine") {
+    if (end == StepReport::End::None || !optimum_) {
         return message;
     }
     return CheckedEnd(message, end, grid_.TextMatrix(TableauRows::Of(grid_.Rows()).Objective(), 2),
@@ -383,7 +403,7 @@ void Lesson::Remember(std::optional<PivotCell> pivot, std::string explanation,
                       std::vector<Message> messages, Frame frame,
                       std::optional<StepReport> press) {
     record_.snapshots.push_back(Snapshot{Grid(grid_), state_, pivot, std::move(explanation),
-                                         std::move(messages), std::move(press)});
+                                         std::move(messages), std::move(press), frame.falsified});
     frames_.push_back(std::move(frame));
 }
 

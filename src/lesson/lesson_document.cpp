@@ -120,6 +120,15 @@ LessonSection SectionOf(const Snapshot& snapshot, std::size_t index, const Snaps
     return section;
 }
 
+// A falsified end's message, the press's last, carries its reasons after the usual first line.
+std::vector<std::string> FalsifiedReasons(const Snapshot& last) {
+    if (!last.endFalsified || last.messages.empty()) {
+        return {};
+    }
+    const std::vector<std::string> lines = Lines(last.messages.back().text);
+    return {lines.begin() + (lines.empty() ? 0 : 1), lines.end()};
+}
+
 std::vector<std::string> Optimum(const Snapshot& last) {
     const auto shown = [&](int row, int col) { return Trimmed(last.grid.TextMatrix(row, col)); };
     const TableauRows rows = TableauRows::Of(last.grid.Rows());
@@ -130,13 +139,8 @@ std::vector<std::string> Optimum(const Snapshot& last) {
     }
     std::vector<std::string> outcome{"Soluzione ottima: Z = " + shown(rows.Objective(), 2),
                                      solution};
-    // An end message that warns carries its reasons after the usual first line.
-    for (const Message& m : last.messages) {
-        if (m.title == "Fine" && m.icon == MessageIcon::Warning) {
-            const auto lines = Lines(m.text);
-            outcome.insert(outcome.end(), lines.begin() + (lines.empty() ? 0 : 1), lines.end());
-        }
-    }
+    const auto reasons = FalsifiedReasons(last);
+    outcome.insert(outcome.end(), reasons.begin(), reasons.end());
     return outcome;
 }
 
@@ -156,13 +160,8 @@ std::vector<std::string> Outcome(const LessonRecord& record) {
                                          Trimmed(last.grid.TextMatrix(
                                              TableauRows::Of(last.grid.Rows()).Objective(), 2)) +
                                          "."};
-        for (const Message& m : last.messages) {
-            if (m.title == "Fine" && m.icon == MessageIcon::Warning) {
-                const auto lines = Lines(m.text);
-                outcome.insert(outcome.end(), lines.begin() + (lines.empty() ? 0 : 1),
-                               lines.end());
-            }
-        }
+        const auto reasons = FalsifiedReasons(last);
+        outcome.insert(outcome.end(), reasons.begin(), reasons.end());
         return outcome;
     }
     if (!last.state.PrimoPasso) {

@@ -34,19 +34,28 @@ std::string NoPivot(const FormState& stateBefore, const StepReport& press) {
     return none;
 }
 
+// The reduced cost the press weighed for a column, if it read one.
+std::optional<float> Weighed(const StepReport& press, int col) {
+    for (const EnteringCandidate& c : press.candidates) {
+        if (c.col == col) {
+            return c.reduced;
+        }
+    }
+    return std::nullopt;
+}
+
 std::string WrongColumn(const Grid& before, const FormState& state, PivotCell chosen,
-                        PivotCell actual, char separator) {
+                        const StepReport& press) {
     const std::string mine = before.TextMatrix(0, chosen.col);
-    const std::string theirs = before.TextMatrix(0, actual.col);
-    const std::string best = ShownText(before, RowsOf(before).Reduced(), actual.col);
+    const std::string theirs = before.TextMatrix(0, press.col);
+    const std::string best = ShownText(before, RowsOf(before).Reduced(), press.col);
     const std::string superlative = Minimising(state) ? "il più negativo" : "il più grande";
     if (InBasis(before, chosen.col)) {
         return kWrong + mine + " è già in base e non entra; " + theirs + " ha il DELTA r " +
                superlative.substr(3) + ": " + best;
     }
-    const int reduced = TableauRows::Of(before.Rows()).Reduced();
-    const auto mineValue = ReadSingle(before.TextMatrix(reduced, chosen.col), separator);
-    if (mineValue && mineValue == ReadSingle(before.TextMatrix(reduced, actual.col), separator)) {
+    const auto mineValue = Weighed(press, chosen.col);
+    if (mineValue && mineValue == Weighed(press, press.col)) {
         return kWrong + mine + " ha DELTA r " + best + " come " + theirs +
                ", ma a pari merito entra la variabile più a sinistra, " + theirs;
     }
@@ -54,9 +63,10 @@ std::string WrongColumn(const Grid& before, const FormState& state, PivotCell ch
            " ha " + superlative + ": " + best;
 }
 
-std::string WrongRow(const Grid& before, PivotCell chosen, PivotCell actual, char separator) {
-    const RowRatio mine = RatioOf(before, chosen.row, chosen.col, separator);
-    const RowRatio theirs = RatioOf(before, actual.row, actual.col, separator);
+std::string WrongRow(const Grid& before, PivotCell chosen, const StepReport& press,
+                     char separator) {
+    const RowRatio mine = RatioOf(before, press, chosen.row);
+    const RowRatio theirs = RatioOf(before, press, press.row);
     const std::string theirText = "la riga di " + theirs.basic + " dà " + theirs.Text(separator);
     if (!mine.Competes()) {
         const bool positive = mine.entryValue && *mine.entryValue > 0;
@@ -76,7 +86,7 @@ std::string WrongRow(const Grid& before, PivotCell chosen, PivotCell actual, cha
 }  // namespace
 
 std::optional<PivotCell> AsChoice(const Grid& grid, int row, int col) {
-    if (row < 1 || row > 3 || col < 2 || col > grid.Cols() - 2 ||
+    if (row < 1 || row > RowsOf(grid).LastConstraint() || col < 2 || col > grid.Cols() - 2 ||
         grid.TextMatrix(row, 1).empty()) {
         return std::nullopt;
     }
@@ -100,9 +110,9 @@ std::string Verdict(const Grid& before, const FormState& stateBefore, PivotCell 
                press.entering;
     }
     if (chosen.col != actual.col) {
-        return WrongColumn(before, stateBefore, chosen, actual, separator);
+        return WrongColumn(before, stateBefore, chosen, press);
     }
-    return WrongRow(before, chosen, actual, separator);
+    return WrongRow(before, chosen, press, separator);
 }
 
 std::string PracticeTally::Text() const {

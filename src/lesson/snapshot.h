@@ -28,6 +28,8 @@ struct Snapshot {
     std::string explanation;         // the explanation line as shown (may hold two lines, '\n')
     std::vector<Message> messages;   // every message box of this press, in order
     std::optional<StepReport> press;  // what the press did; empty for the set-up
+    // The end this press showed disagrees with the exact outcome: its message, the last, says so.
+    bool endFalsified = false;
 };
 
 // Everything an export needs.

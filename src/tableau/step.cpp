@@ -118,8 +118,8 @@ class Step {
         return Minimising() ? -reduced : reduced;
     }
 
-    std::optional<int> EnteringColumn() const;
-    std::optional<int> PivotRow(int col) const;
+    std::optional<int> EnteringColumn(std::vector<EnteringCandidate>* weighed = nullptr) const;
+    std::optional<int> PivotRow(int col, std::vector<RowQuotient>* weighed = nullptr) const;
     std::optional<int> ArtificialRow() const;
     void Pivot(int col, int row);
     void Normalise();
@@ -143,17 +143,26 @@ class Step {
 // smallest-index rule the first column that improves at all. Basic variables never enter, nor
 // does an artificial one that has left: a degenerate pivot that takes one out may leave its
 // DELTA r negative, and letting it back in would undo that pivot on every other press.
-std::optional<int> Step::EnteringColumn() const {
+std::optional<int> Step::EnteringColumn(std::vector<EnteringCandidate>* weighed) const {
     float best = 0;
     std::optional<int> entering;
     for (int c = 2; c < Known(); ++c) {
-        const float gain = Gain(c);
-        if (gain > best && gain > kResidue && CanEnter(c)) {
+        // Under the smallest-index rule the choice is made at the first column that improves;
+        // the others are only weighed, and a value that does not read is left out.
+        const bool chosen = entering && state_.MinimoIndice;
+        const std::optional<float> reduced =
+            chosen ? ReadSingle(work_.TextMatrix(Reduced(), c), separator_) : Read(Reduced(), c);
+        if (!reduced) {
+            continue;
+        }
+        const float gain = Minimising() ? -*reduced : *reduced;
+        if (weighed) {
+            weighed->push_back(
+                {c, *reduced, gain > kResidue, IsBasic(c), IsArtificialName(Header(c))});
+        }
+        if (!chosen && gain > best && gain > kResidue && CanEnter(c)) {
             best = gain;
             entering = c;
-            if (state_.MinimoIndice) {
-                break;
-            }
         }
     }
     return entering;
@@ -162,7 +171,7 @@ std::optional<int> Step::EnteringColumn() const {
 // Ratio test: only rows whose entry in the entering column counts as positive compete; the
 // smallest quotient of known term to entry wins, the lowest row among equal ones (the row of the
 // lowest basic variable under the smallest-index rule).
-std::optional<int> Step::PivotRow(int col) const {
+std::optional<int> Step::PivotRow(int col, std::vector<RowQuotient>* weighed) const {
     std::optional<float> smallest;
     std::optional<int> row;
     for (int r = 1; r <= LastRow(); ++r) {
@@ -170,12 +179,19 @@ std::optional<int> Step::PivotRow(int col) const {
             continue;
         }
         const float entry = Read(r, col);
+        if (weighed) {
+            weighed->push_back(
+                {r, entry, ReadSingle(work_.TextMatrix(r, Known()), separator_), std::nullopt});
+        }
         if (!(entry > kResidue)) {
             continue;
         }
         const float quotient = Read(r, Known()) / entry;
         if (!std::isfinite(quotient)) {
             throw StepFailure{};
+        }
+        if (weighed) {
+            weighed->back().quotient = quotient;
         }
         const bool tieWins = state_.MinimoIndice && row && quotient == *smallest &&
                              BasicColumn(r) < BasicColumn(*row);
@@ -356,11 +372,11 @@ StepReport Step::Run(const ProblemTexts& problem) {
     StepReport report;
     report.smallestIndex = state_.MinimoIndice;
     Highlight(kWhite);
-    if (const auto entering = EnteringColumn()) {
+    if (const auto entering = EnteringColumn(&report.candidates)) {
         report.col = *entering;
         report.entering = Header(*entering);
         state_.ColonnaPivot = static_cast<std::int16_t>(*entering);
-        const auto row = PivotRow(*entering);
+        const auto row = PivotRow(*entering, &report.quotients);
         if (!row) {
             report.kind = Kind::Unbounded;
             report.end = End::Unbounded;
@@ -409,6 +425,24 @@ StepReport Step::Run(const ProblemTexts& problem) {
 
 }  // namespace
 
+std::vector<Message> MessagesOf(const StepReport& press) {
+    using End = StepReport::End;
+    if (press.kind == StepReport::Kind::Failed) {
+        return {StepFailedMessage()};
+    }
+    switch (press.end) {
+        case End::None:
+            break;
+        case End::Unbounded:
+            return {UnboundedMessage(press.entering)};
+        case End::Optimal:
+            return {EndMessage()};
+        case End::Infeasible:
+            return {InfeasibleMessage()};
+    }
+    return {};
+}
+
 Message EndMessage() {
     return {"Fine", "Fine del calcolo del simplesso.\n\rIl risultato è riportato nella tabella.",
             MessageIcon::Information};
@@ -448,10 +482,10 @@ StepReport Simplesso(Grid& grid, FormState& state, const ProblemTexts& problem, 
                      WindowHooks& window) {
     using End = StepReport::End;
     if (!state.PrimoPasso) {
-        window.ShowMessage(state.Inammissibile ? InfeasibleMessage() : EndMessage());
         StepReport repeated;
         repeated.kind = StepReport::Kind::Repeated;
         repeated.end = state.Inammissibile ? End::Infeasible : End::Optimal;
+        window.ShowMessage(MessagesOf(repeated).front());
         return repeated;
     }
     Step step(grid, state, separator);
@@ -459,25 +493,18 @@ StepReport Simplesso(Grid& grid, FormState& state, const ProblemTexts& problem, 
     try {
         report = step.Run(problem);
     } catch (const StepFailure&) {
-        window.ShowMessage(StepFailedMessage());
-        return StepReport{};
+        report = StepReport{};
     }
     if (report.ChangesTableau()) {
         grid.TakeContentOf(step.Result());
         state = step.State();
     }
-    switch (report.end) {
-        case End::None:
-            break;
-        case End::Unbounded:
-            window.ShowMessage(UnboundedMessage(report.entering));
-            break;
-        case End::Optimal:
-        case End::Infeasible:
-            window.ShowMessage(report.end == End::Optimal ? EndMessage() : InfeasibleMessage());
-            state.PrimoPasso = false;
-            state.Inammissibile = report.end == End::Infeasible;
-            break;
+    if (report.end == End::Optimal || report.end == End::Infeasible) {
+        state.PrimoPasso = false;
+        state.Inammissibile = report.end == End::Infeasible;
+    }
+    for (const Message& message : MessagesOf(report)) {
+        window.ShowMessage(message);
     }
     return report;
 }

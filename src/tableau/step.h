@@ -3,7 +3,9 @@
 // comes back as data; the messages the user reads are made from it.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "form_state.h"
 #include "grid.h"
@@ -14,6 +16,28 @@ namespace simplesso {
 // Below this a reduced cost does not count as improving and a column entry does not compete in
 // the ratio test: single precision leaves residue of this order where exact arithmetic gives 0.
 inline constexpr float kResidue = 1e-6f;
+
+// A variable column as the step weighed it for entering.
+struct EnteringCandidate {
+    int col = 0;
+    float reduced = 0;       // DELTA r as read
+    bool improving = false;  // it would improve the objective by more than kResidue
+    bool basic = false;      // in the basis: it cannot enter
+    bool artificial = false; // an artificial variable: once out it never enters again
+
+    bool Qualifies() const { return improving && !basic && !artificial; }
+};
+
+// A constraint row in the ratio test on the entering column, as the step read it. A dropped row
+// is not among them.
+struct RowQuotient {
+    int row = 0;
+    std::optional<float> entry;     // the entering column's value, if it reads
+    std::optional<float> known;     // the known term, if it reads
+    std::optional<float> quotient;  // known / entry, only for a row that competes
+
+    bool Competes() const { return quotient.has_value(); }
+};
 
 struct StepReport {
     enum class Kind {
@@ -35,6 +59,10 @@ struct StepReport {
     std::string entering;        // name of the variable entering
     std::string leaving;         // name of the variable leaving (or of the row dropped)
     bool smallestIndex = false;  // chosen by the smallest-index rule
+    // What the choices were made from: every variable column at the entering choice, and every
+    // constraint row at the ratio test (a pivot or an unbounded column).
+    std::vector<EnteringCandidate> candidates;
+    std::vector<RowQuotient> quotients;
 
     bool ChangesTableau() const {
         return kind == Kind::Pivot || kind == Kind::ArtificialOut || kind == Kind::RowDropped ||
@@ -54,6 +82,11 @@ StepReport Simplesso(Grid& grid, FormState& state, const ProblemTexts& problem, 
 // objective's value from "Cr:" and "Soluzione:", as a first or second phase starts. False when a
 // value cannot be read or written; the grid then holds what could be written.
 bool RecomputeCostRows(Grid& grid, const FormState& state, char separator);
+
+// The message boxes a press shows, made from what it did: the end message of a press that ended
+// the lesson or repeated its end, the unbounded one, or the warning of a step that could not be
+// made; none for a press that goes on.
+std::vector<Message> MessagesOf(const StepReport& press);
 
 Message EndMessage();
 Message InfeasibleMessage();
