@@ -16,7 +16,9 @@ AnalysisText AnalysisRows(const Analysis& analysis) {
     text.prices.header = {"Vincolo", "Scarto", "Prezzo ombra", "Termine noto da", "Termine noto a"};
     text.coefficients.header = {"Variabile", "Valore", "Costo ridotto", "Coefficiente da",
                                 "Coefficiente a"};
-    for (int k = 0; k < 3; ++k) {
+    const int variables = static_cast<int>(analysis.variables.size());
+    const int rows = static_cast<int>(analysis.rows.size());
+    for (int k = 0; k < rows; ++k) {
         const ConstraintFigures& r = analysis.rows[k];
         text.prices.cells.push_back({r.constraint, FractionText(r.slack.value),
                                      FractionText(r.price.value), LowerText(r.known.from),
@@ -24,9 +26,9 @@ AnalysisText AnalysisRows(const Analysis& analysis) {
         text.prices.tips.push_back({"Il vincolo " + std::to_string(k + 1) + " come è scritto.",
                                     r.slack.tip, r.price.tip, r.known.tip, r.known.tip});
     }
-    for (int j = 0; j < 3; ++j) {
+    for (int j = 0; j < variables; ++j) {
         const VariableFigures& v = analysis.variables[j];
-        const std::string name = StandardVariableName(j);
+        const std::string name = StandardVariableName(j, variables, rows);
         text.coefficients.cells.push_back({name, FractionText(v.value.value),
                                            FractionText(v.reducedCost.value),
                                            LowerText(v.cost.from), UpperText(v.cost.to)});

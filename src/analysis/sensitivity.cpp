@@ -6,44 +6,52 @@
 
 namespace simplesso::sensitivity {
 
-std::string StandardVariableName(int index) {
-    return index < kFirstArtificial ? "x" + std::to_string(index + 1)
-                                    : "a" + std::to_string(index - kFirstArtificial + 1);
+std::string StandardVariableName(int index, int variables, int rows) {
+    const int artificial = ArtificialIndex(variables, rows, 0);
+    return index < artificial ? "x" + std::to_string(index + 1)
+                              : "a" + std::to_string(index - artificial + 1);
 }
 
 namespace {
 
-constexpr int kColumns = 9;
-constexpr int kPriced = kFirstArtificial;  // the artificial columns never re-enter
-
 using Vector = std::vector<mpq_class>;
-
-bool IsArtificial(int j) {
-    return j >= kFirstArtificial;
-}
 
 // The typed rows in standard form. An artificial column is +1 in its row as the tableau turns
 // it, so -1 in a row typed with a negative known term.
 struct StandardForm {
-    std::array<bool, kColumns> exists{};
-    std::array<std::array<mpq_class, kColumns>, 3> m{};
-    std::array<mpq_class, kColumns> cost{};
+    int variables, rows, columns;
+    int priced;  // the columns before the artificial ones, which never re-enter
+    std::vector<bool> exists;
+    std::vector<Vector> m;  // m[r][j]
+    Vector cost;
 
-    explicit StandardForm(const ExactProblem& p) {
-        for (int r = 0; r < 3; ++r) {
-            for (int j = 0; j < 3; ++j) {
+    explicit StandardForm(const ExactProblem& p)
+        : variables(p.Variables()),
+          rows(p.Rows()),
+          columns(variables + 2 * rows),
+          priced(ArtificialIndex(variables, rows, 0)),
+          exists(columns),
+          m(rows, Vector(columns)),
+          cost(columns) {
+        for (int r = 0; r < rows; ++r) {
+            for (int j = 0; j < variables; ++j) {
                 m[r][j] = p.a[r][j];
             }
-            m[r][kFirstSlack + r] = p.sense[r] == Sense::LessEqual ? 1 : -1;
-            m[r][kFirstArtificial + r] = p.b[r] < 0 ? -1 : 1;
-            exists[kFirstSlack + r] = p.sense[r] != Sense::Equal;
-            exists[kFirstArtificial + r] = true;
+            m[r][Slack(r)] = p.sense[r] == Sense::LessEqual ? 1 : -1;
+            m[r][Artificial(r)] = p.b[r] < 0 ? -1 : 1;
+            exists[Slack(r)] = p.sense[r] != Sense::Equal;
+            exists[Artificial(r)] = true;
         }
-        for (int j = 0; j < 3; ++j) {
+        for (int j = 0; j < variables; ++j) {
             exists[j] = true;
             cost[j] = p.c[j];
         }
     }
+
+    int Slack(int row) const { return SlackIndex(variables, row); }
+    int Artificial(int row) const { return ArtificialIndex(variables, rows, row); }
+    bool IsArtificial(int j) const { return j >= priced; }
+    std::string Name(int j) const { return StandardVariableName(j, variables, rows); }
 };
 
 // The final tableau of a basis over the rows it keeps, in the typed rows' terms. Turning a row
@@ -53,11 +61,11 @@ struct Tableau {
     std::vector<int> basic;  // basic[i]: the variable basic in kept[i]
     std::vector<Vector> inverse;
     Vector beta;
-    std::array<int, kColumns> position;  // i where basic, -1 elsewhere
-    std::array<Vector, kColumns> alpha;  // the tableau's column of each variable
-    std::array<mpq_class, kColumns> reduced{};
-    std::array<mpq_class, kColumns> value{};
-    std::array<mpq_class, 3> y{};
+    std::vector<int> position;  // i where basic, -1 elsewhere
+    std::vector<Vector> alpha;  // the tableau's column of each variable
+    Vector reduced;
+    Vector value;
+    Vector y;  // one price a typed row
     std::vector<int> dropped;
 };
 
@@ -107,15 +115,22 @@ std::optional<std::vector<Vector>> Inverse(std::vector<Vector> b) {
 
 std::optional<Tableau> Build(const ExactProblem& p, const StandardForm& s,
                              const FinalBasis& basis) {
+    if (static_cast<int>(basis.size()) != s.rows) {
+        return std::nullopt;
+    }
     Tableau t;
-    t.position.fill(-1);
-    for (int r = 0; r < 3; ++r) {
+    t.position.assign(s.columns, -1);
+    t.alpha.resize(s.columns);
+    t.reduced.resize(s.columns);
+    t.value.resize(s.columns);
+    t.y.resize(s.rows);
+    for (int r = 0; r < s.rows; ++r) {
         if (!basis[r]) {
             t.dropped.push_back(r);
             continue;
         }
         const int j = *basis[r];
-        if (j < 0 || j >= kColumns || !s.exists[j] || t.position[j] >= 0) {
+        if (j < 0 || j >= s.columns || !s.exists[j] || t.position[j] >= 0) {
             return std::nullopt;
         }
         t.position[j] = static_cast<int>(t.kept.size());
@@ -143,14 +158,14 @@ std::optional<Tableau> Build(const ExactProblem& p, const StandardForm& s,
             t.y[t.kept[k]] += s.cost[t.basic[i]] * t.inverse[i][k];
         }
     }
-    for (int j = 0; j < kColumns; ++j) {
+    for (int j = 0; j < s.columns; ++j) {
         Vector column(n);
         for (std::size_t k = 0; k < n; ++k) {
             column[k] = s.m[t.kept[k]][j];
         }
         t.alpha[j] = Solve(t.inverse, column);
         t.reduced[j] = s.cost[j];
-        for (int r = 0; r < 3; ++r) {
+        for (int r = 0; r < s.rows; ++r) {
             t.reduced[j] -= t.y[r] * s.m[r][j];
         }
     }
@@ -169,7 +184,7 @@ mpq_class DroppedDrift(const StandardForm& s, const Tableau& t, int row, const V
 
 bool Feasible(const ExactProblem& p, const StandardForm& s, const Tableau& t) {
     for (std::size_t i = 0; i < t.basic.size(); ++i) {
-        if (t.beta[i] < 0 || (IsArtificial(t.basic[i]) && t.beta[i] != 0)) {
+        if (t.beta[i] < 0 || (s.IsArtificial(t.basic[i]) && t.beta[i] != 0)) {
             return false;
         }
     }
@@ -182,7 +197,7 @@ bool Improves(Direction d, const mpq_class& reduced) {
 }
 
 bool Optimal(const ExactProblem& p, const StandardForm& s, const Tableau& t) {
-    for (int j = 0; j < kPriced; ++j) {
+    for (int j = 0; j < s.priced; ++j) {
         if (s.exists[j] && t.position[j] < 0 && Improves(p.direction, t.reduced[j])) {
             return false;
         }
@@ -194,17 +209,35 @@ std::string Parenthesised(const mpq_class& v) {
     return v < 0 ? "(" + FractionText(v) + ")" : FractionText(v);
 }
 
-std::string Point(const std::array<mpq_class, 3>& x) {
-    return "(" + FractionText(x[0]) + ", " + FractionText(x[1]) + ", " + FractionText(x[2]) + ")";
+// "(x1, x2, x3)", or the values in their place.
+std::string Point(const std::vector<std::string>& coordinates) {
+    std::string text;
+    for (const std::string& c : coordinates) {
+        text += (text.empty() ? "(" : ", ") + c;
+    }
+    return text + ")";
 }
 
-std::string Names(const std::vector<int>& variables) {
+std::string Point(const Vector& x) {
+    std::vector<std::string> texts;
+    for (const mpq_class& v : x) {
+        texts.push_back(FractionText(v));
+    }
+    return Point(texts);
+}
+
+std::string DecisionVariables(const StandardForm& s) {
+    std::vector<std::string> names;
+    for (int v = 0; v < s.variables; ++v) {
+        names.push_back(s.Name(v));
+    }
+    return Point(names);
+}
+
+std::string Names(const StandardForm& s, const std::vector<int>& variables) {
     std::string text;
     for (std::size_t i = 0; i < variables.size(); ++i) {
-        text += (i == 0                      ? ""
-                 : i + 1 == variables.size() ? " e "
-                                             : ", ") +
-                StandardVariableName(variables[i]);
+        text += (i == 0 ? "" : i + 1 == variables.size() ? " e " : ", ") + s.Name(variables[i]);
     }
     return text;
 }
@@ -233,17 +266,18 @@ Bound Shifted(const Bound& b, const mpq_class& by) {
     return b ? Bound(*b + by) : Bound();
 }
 
-std::string EndsText(const Limits& l, const std::string& lowWord, const std::string& highWord,
-                     const std::string& source) {
+std::string EndsText(const StandardForm& s, const Limits& l, const std::string& lowWord,
+                     const std::string& highWord, const std::string& source) {
     std::string text;
-    text += l.low ? " Il limite inferiore viene " + source + Names(l.lowFrom) + "." : " " + lowWord;
     text +=
-        l.high ? " Il limite superiore viene " + source + Names(l.highFrom) + "." : " " + highWord;
+        l.low ? " Il limite inferiore viene " + source + Names(s, l.lowFrom) + "." : " " + lowWord;
+    text += l.high ? " Il limite superiore viene " + source + Names(s, l.highFrom) + "."
+                   : " " + highWord;
     return text;
 }
 
 Range KnownRange(const ExactProblem& p, const StandardForm& s, const Tableau& t, int k) {
-    const std::string name = StandardVariableName(kFirstSlack + k);
+    const std::string name = s.Name(s.Slack(k));
     const mpq_class& b = p.b[k];
     if (std::find(t.dropped.begin(), t.dropped.end(), k) != t.dropped.end()) {
         return {b, b,
@@ -265,10 +299,10 @@ Range KnownRange(const ExactProblem& p, const StandardForm& s, const Tableau& t,
     }
     Limits l;
     for (std::size_t i = 0; i < u.size(); ++i) {
-        if (IsArtificial(t.basic[i]) && u[i] != 0) {
+        if (s.IsArtificial(t.basic[i]) && u[i] != 0) {
             return {
                 b, b,
-                "La variabile artificiale " + StandardVariableName(t.basic[i]) +
+                "La variabile artificiale " + s.Name(t.basic[i]) +
                     " è in base con valore 0 e deve restarlo: il termine noto non può cambiare."};
         }
         if (u[i] > 0) {
@@ -286,8 +320,7 @@ Range KnownRange(const ExactProblem& p, const StandardForm& s, const Tableau& t,
             column = "la colonna di " + name + " cambiata di segno";
             break;
         case Sense::Equal:
-            column = "la colonna della variabile artificiale " +
-                     StandardVariableName(kFirstArtificial + k) +
+            column = "la colonna della variabile artificiale " + s.Name(s.Artificial(k)) +
                      ", che la tabella finale non mostra";
             break;
     }
@@ -295,13 +328,13 @@ Range KnownRange(const ExactProblem& p, const StandardForm& s, const Tableau& t,
             "Cambiando il termine noto di t, i valori in base diventano β + t·u, con β i termini "
             "noti della tabella finale e u " +
                 column + ": la base resta ammissibile finché nessuno diventa negativo." +
-                EndsText(l, "Verso il basso non c'è limite (-∞).",
+                EndsText(s, l, "Verso il basso non c'è limite (-∞).",
                          "Verso l'alto non c'è limite (+∞).", "dalla riga di ")};
 }
 
 Range CostRange(const ExactProblem& p, const StandardForm& s, const Tableau& t, int j) {
     const bool max = p.direction == Direction::Maximise;
-    const std::string name = StandardVariableName(j);
+    const std::string name = s.Name(j);
     const std::string cj = "c" + std::to_string(j + 1);
     const int i = t.position[j];
     if (i < 0) {
@@ -316,7 +349,7 @@ Range CostRange(const ExactProblem& p, const StandardForm& s, const Tableau& t, 
         return max ? Range{Bound(), z, tip} : Range{z, Bound(), tip};
     }
     Limits l;
-    for (int col = 0; col < kPriced; ++col) {
+    for (int col = 0; col < s.priced; ++col) {
         const mpq_class& a = t.alpha[col][i];
         if (!s.exists[col] || t.position[col] >= 0 || a == 0) {
             continue;
@@ -335,12 +368,22 @@ Range CostRange(const ExactProblem& p, const StandardForm& s, const Tableau& t, 
                 "DELTA r - t·a, con a il suo elemento nella riga di " +
                 name + ", e la base resta ottima finché nessuno diventa " +
                 (max ? "positivo." : "negativo.") +
-                EndsText(l, "Verso il basso non c'è limite (-∞).",
+                EndsText(s, l, "Verso il basso non c'è limite (-∞).",
                          "Verso l'alto non c'è limite (+∞).", "dal DELTA r di ")};
 }
 
-std::string PriceTip(const ExactProblem& p, const Tableau& t, int k) {
-    const std::string name = StandardVariableName(kFirstSlack + k);
+// "y1·a1j + y2·a2j + y3·a3j" over the rows.
+std::string PricedColumn(int rows) {
+    std::string text;
+    for (int r = 1; r <= rows; ++r) {
+        const std::string n = std::to_string(r);
+        text += (r > 1 ? " + y" : "y") + n + "·a" + n + "j";
+    }
+    return text;
+}
+
+std::string PriceTip(const ExactProblem& p, const StandardForm& s, const Tableau& t, int k) {
+    const std::string name = s.Name(s.Slack(k));
     if (std::find(t.dropped.begin(), t.dropped.end(), k) != t.dropped.end()) {
         return "La riga è stata tolta come ridondante: il suo prezzo ombra non è unico; qui vale "
                "0.";
@@ -358,8 +401,8 @@ std::string PriceTip(const ExactProblem& p, const Tableau& t, int k) {
                 "Vincolo di uguaglianza: la tabella non ha una sua colonna di scarto. Il prezzo "
                 "y" +
                 std::to_string(k + 1) +
-                " viene, con gli altri, da c_j = y1·a1j + y2·a2j + y3·a3j per ogni variabile "
-                "in base.";
+                (s.rows > 1 ? " viene, con gli altri, da c_j = " : " viene da c_j = ") +
+                PricedColumn(s.rows) + " per ogni variabile in base.";
             break;
     }
     if (p.b[k] < 0) {
@@ -372,12 +415,12 @@ std::string PriceTip(const ExactProblem& p, const Tableau& t, int k) {
            ".";
 }
 
-std::string SlackTip(const ExactProblem& p, const Tableau& t, int k) {
+std::string SlackTip(const ExactProblem& p, const StandardForm& s, const Tableau& t, int k) {
     if (p.sense[k] == Sense::Equal) {
         return "Vincolo di uguaglianza: è soddisfatto con scarto 0.";
     }
-    const int j = kFirstSlack + k;
-    const std::string name = StandardVariableName(j);
+    const int j = s.Slack(k);
+    const std::string name = s.Name(j);
     const std::string what = p.sense[k] == Sense::LessEqual ? "lo scarto" : "il surplus";
     return t.position[j] >= 0
                ? "È " + name + ", " + what + " del vincolo, nella riga «Soluzione:»: " + name +
@@ -386,15 +429,15 @@ std::string SlackTip(const ExactProblem& p, const Tableau& t, int k) {
                      " è fuori base e vale 0; il vincolo è attivo.";
 }
 
-std::string ValueTip(const Tableau& t, int j) {
-    const std::string name = StandardVariableName(j);
+std::string ValueTip(const StandardForm& s, const Tableau& t, int j) {
+    const std::string name = s.Name(j);
     return t.position[j] >= 0
                ? name + " è in base: vale il termine noto della sua riga (riga «Soluzione:»)."
                : name + " è fuori base: vale 0 (riga «Soluzione:»).";
 }
 
-std::string ReducedTip(const Tableau& t, int j) {
-    const std::string name = StandardVariableName(j);
+std::string ReducedTip(const StandardForm& s, const Tableau& t, int j) {
+    const std::string name = s.Name(j);
     return t.position[j] >= 0
                ? "DELTA r di " + name + " nella tabella finale: 0, perché " + name + " è in base."
                : "DELTA r di " + name + " nella tabella finale: per ogni unità di " + name +
@@ -406,7 +449,7 @@ struct Entering {
     bool unbounded = false;
     mpq_class theta;
     int leaving = -1;
-    std::array<mpq_class, 3> x{}, direction{};
+    Vector x, direction;  // over x1..xn
 };
 
 Entering Enter(const StandardForm& s, const Tableau& t, int col) {
@@ -414,9 +457,9 @@ Entering Enter(const StandardForm& s, const Tableau& t, int col) {
     std::optional<mpq_class> theta;
     for (std::size_t i = 0; i < t.basic.size(); ++i) {
         const mpq_class& a = t.alpha[col][i];
-        const bool blocked = IsArtificial(t.basic[i]) ? a != 0 : a > 0;
+        const bool blocked = s.IsArtificial(t.basic[i]) ? a != 0 : a > 0;
         if (blocked && (!theta || t.beta[i] / a < *theta)) {
-            theta = IsArtificial(t.basic[i]) ? mpq_class(0) : mpq_class(t.beta[i] / a);
+            theta = s.IsArtificial(t.basic[i]) ? mpq_class(0) : mpq_class(t.beta[i] / a);
             e.leaving = t.basic[i];
         }
     }
@@ -431,7 +474,9 @@ Entering Enter(const StandardForm& s, const Tableau& t, int col) {
     }
     e.unbounded = !theta;
     e.theta = theta.value_or(0);
-    for (int v = 0; v < 3; ++v) {
+    e.x.resize(s.variables);
+    e.direction.resize(s.variables);
+    for (int v = 0; v < s.variables; ++v) {
         const int i = t.position[v];
         e.direction[v] = v == col ? mpq_class(1)
                          : i >= 0 ? mpq_class(-t.alpha[col][i])
@@ -443,7 +488,7 @@ Entering Enter(const StandardForm& s, const Tableau& t, int col) {
 
 void AddNotes(const StandardForm& s, const Tableau& t, Analysis& out) {
     std::vector<int> zero, degenerate;
-    for (int j = 0; j < kPriced; ++j) {
+    for (int j = 0; j < s.priced; ++j) {
         if (s.exists[j] && t.position[j] < 0 && t.reduced[j] == 0) {
             zero.push_back(j);
         }
@@ -453,29 +498,25 @@ void AddNotes(const StandardForm& s, const Tableau& t, Analysis& out) {
             degenerate.push_back(t.basic[i]);
         }
     }
-    std::array<mpq_class, 3> x{};
-    for (int v = 0; v < 3; ++v) {
-        x[v] = t.value[v];
-    }
+    const Vector x(t.value.begin(), t.value.begin() + s.variables);
+    const std::string point = DecisionVariables(s);
     const std::string are = zero.size() == 1 ? " è fuori base" : " sono fuori base";
     bool multiple = false;
     for (int col : zero) {
         const Entering e = Enter(s, t, col);
         if (e.unbounded) {
-            out.notes.push_back("Il problema ha infinite soluzioni ottime: " + Names(zero) + are +
-                                " con DELTA r 0, e la colonna di " + StandardVariableName(col) +
-                                " non ha elementi positivi: l'ottimo prosegue senza fine lungo "
-                                "(x1, x2, x3) = " +
-                                Point(x) + " + t·" + Point(e.direction) +
+            out.notes.push_back("Il problema ha infinite soluzioni ottime: " + Names(s, zero) +
+                                are + " con DELTA r 0, e la colonna di " + s.Name(col) +
+                                " non ha elementi positivi: l'ottimo prosegue senza fine lungo " +
+                                point + " = " + Point(x) + " + t·" + Point(e.direction) +
                                 ", t ≥ 0, con lo stesso Z.");
         } else if (e.theta > 0) {
-            out.notes.push_back(
-                "Il problema ha infinite soluzioni ottime: " + Names(zero) + are +
-                " con DELTA r 0. Facendo entrare " + StandardVariableName(col) + " (esce " +
-                StandardVariableName(e.leaving) +
-                ") si arriva a un altro vertice ottimo, (x1, x2, x3) = " + Point(e.x) +
-                ", con lo stesso Z; è ottimo ogni punto del "
-                "segmento tra i due vertici.");
+            out.notes.push_back("Il problema ha infinite soluzioni ottime: " + Names(s, zero) +
+                                are + " con DELTA r 0. Facendo entrare " + s.Name(col) + " (esce " +
+                                s.Name(e.leaving) + ") si arriva a un altro vertice ottimo, " +
+                                point + " = " + Point(e.x) +
+                                ", con lo stesso Z; è ottimo ogni punto del "
+                                "segmento tra i due vertici.");
         } else {
             continue;
         }
@@ -483,7 +524,7 @@ void AddNotes(const StandardForm& s, const Tableau& t, Analysis& out) {
         break;
     }
     if (!zero.empty() && !multiple) {
-        out.notes.push_back(Names(zero) + are + " con DELTA r 0, ma " +
+        out.notes.push_back(Names(s, zero) + are + " con DELTA r 0, ma " +
                             (zero.size() == 1 ? "facendolo entrare" : "facendone entrare uno") +
                             " si resta nello stesso vertice: da questa base non si vede un altro "
                             "ottimo.");
@@ -491,22 +532,22 @@ void AddNotes(const StandardForm& s, const Tableau& t, Analysis& out) {
     const std::string is =
         degenerate.size() == 1 ? " è in base con valore 0" : " sono in base con valore 0";
     if (!degenerate.empty()) {
-        out.notes.push_back("La soluzione ottima è degenere: " + Names(degenerate) + is +
+        out.notes.push_back("La soluzione ottima è degenere: " + Names(s, degenerate) + is +
                             ". I prezzi ombra allora non sono in generale unici: quelli riportati "
                             "sono di questa base, e un'altra base ottima nello stesso vertice ne "
                             "darebbe altri.");
     }
     const std::string many = "L'ottimo non è unico";
-    const std::string why = Names(zero) +
+    const std::string why = Names(s, zero) +
                             (zero.size() == 1 ? ", fuori base, ha" : ", fuori base, hanno") +
                             " DELTA r 0";
     if (multiple && !degenerate.empty()) {
         out.lessonSentence =
-            many + " (" + why + ") ed è degenere (" + Names(degenerate) + is + ").";
+            many + " (" + why + ") ed è degenere (" + Names(s, degenerate) + is + ").";
     } else if (multiple) {
         out.lessonSentence = many + ": " + why + ".";
     } else if (!degenerate.empty()) {
-        out.lessonSentence = "L'ottimo è degenere: " + Names(degenerate) + is + ".";
+        out.lessonSentence = "L'ottimo è degenere: " + Names(s, degenerate) + is + ".";
     }
 }
 
@@ -520,24 +561,24 @@ std::optional<Analysis> Analyse(const ExactProblem& problem, const FinalBasis& b
     }
     Analysis out;
     out.z = 0;
-    std::vector<mpq_class> x(3), slack(3), reduced(3);
-    for (int v = 0; v < 3; ++v) {
+    Vector x(s.variables), slack(s.rows), reduced(s.variables);
+    for (int v = 0; v < s.variables; ++v) {
         out.z += problem.c[v] * t->value[v];
         x[v] = t->value[v];
         reduced[v] = t->reduced[v];
-        out.variables[v] = {problem.c[v],
-                            {x[v], ValueTip(*t, v)},
-                            {reduced[v], ReducedTip(*t, v)},
-                            CostRange(problem, s, *t, v)};
+        out.variables.push_back({problem.c[v],
+                                 {x[v], ValueTip(s, *t, v)},
+                                 {reduced[v], ReducedTip(s, *t, v)},
+                                 CostRange(problem, s, *t, v)});
     }
-    for (int k = 0; k < 3; ++k) {
-        slack[k] = s.exists[kFirstSlack + k] ? t->value[kFirstSlack + k] : mpq_class(0);
-        out.rows[k] = {ConstraintText(problem, k),
-                       {slack[k], SlackTip(problem, *t, k)},
-                       {t->y[k], PriceTip(problem, *t, k)},
-                       KnownRange(problem, s, *t, k)};
+    for (int k = 0; k < s.rows; ++k) {
+        slack[k] = s.exists[s.Slack(k)] ? t->value[s.Slack(k)] : mpq_class(0);
+        out.rows.push_back({ConstraintText(problem, k),
+                            {slack[k], SlackTip(problem, s, *t, k)},
+                            {t->y[k], PriceTip(problem, s, *t, k)},
+                            KnownRange(problem, s, *t, k)});
     }
-    out.dual = BuildDual(problem, {t->y.begin(), t->y.end()}, x, slack, reduced);
+    out.dual = BuildDual(problem, t->y, x, slack, reduced);
     AddNotes(s, *t, out);
     return out;
 }

@@ -5,7 +5,6 @@
 
 #include <gmpxx.h>
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,9 +14,20 @@
 
 namespace simplesso::sensitivity {
 
-// For each constraint row, the index (as in exact_problem.h) of the variable basic in it, or
-// none for a row the lesson dropped as redundant.
-using FinalBasis = std::array<std::optional<int>, 3>;
+// A variable of a problem of n variables and m rows in standard form, by its index: 0..n-1 the
+// decision variables x1..xn, n..n+m-1 the slack ("≤", +1) or surplus ("≥", -1) of each row (a
+// "=" row has none), n+m..n+2m-1 the artificial variable of each row. The tableau names them
+// the same way: the slack of row k is x(n+k+1) even where an earlier "=" row has no slack.
+inline int SlackIndex(int variables, int row) {
+    return variables + row;
+}
+inline int ArtificialIndex(int variables, int rows, int row) {
+    return variables + rows + row;
+}
+
+// For each constraint row, the index of the variable basic in it, or none for a row the lesson
+// dropped as redundant; one entry a row.
+using FinalBasis = std::vector<std::optional<int>>;
 
 // An end of an interval; empty is infinite (-∞ as a lower end, +∞ as an upper one).
 using Bound = std::optional<mpq_class>;
@@ -49,18 +59,19 @@ struct VariableFigures {
 
 struct Analysis {
     mpq_class z;
-    std::array<ConstraintFigures, 3> rows;
-    std::array<VariableFigures, 3> variables;
+    std::vector<ConstraintFigures> rows;     // one a constraint, as typed
+    std::vector<VariableFigures> variables;  // x1 ... xn
     DualProblem dual;
     std::vector<std::string> notes;  // each a line of its own
     std::string lessonSentence;      // for the explanation line; empty for a unique, sound optimum
 };
 
-// Empty when the basis names a column the problem lacks or one twice, is singular, or is not
-// exactly feasible and optimal for the problem's direction.
+// Empty when the basis has not one entry a row, names a column the problem lacks or one twice,
+// is singular, or is not exactly feasible and optimal for the problem's direction.
 std::optional<Analysis> Analyse(const ExactProblem& problem, const FinalBasis& basis);
 
-// The name of a variable by its index above: "x1".."x6", "a1".."a3".
-std::string StandardVariableName(int index);
+// The name of a variable by its index above, for n variables and m rows: "x1".."x(n+m)",
+// "a1".."am".
+std::string StandardVariableName(int index, int variables, int rows);
 
 }  // namespace simplesso::sensitivity

@@ -30,11 +30,4 @@ struct ExactProblem {
 // Empty when a text does not read exactly.
 std::optional<ExactProblem> ReadExactProblem(const ProblemTexts& texts, char separator);
 
-// A variable of the problem in standard form, as the tableau names it: x1..x3 the decision
-// variables (index 0..2), x4..x6 the slack ("≤", +1) or surplus ("≥", -1) of rows 1..3 (index
-// 3..5; a "=" row has none), a1..a3 the artificial variable of rows 1..3 (index 6..8).
-inline constexpr int kDecisionCount = 3;
-inline constexpr int kFirstSlack = 3;
-inline constexpr int kFirstArtificial = 6;
-
 }  // namespace simplesso

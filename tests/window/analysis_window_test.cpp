@@ -1,5 +1,6 @@
-// The analysis window on the worked example's optimum and on one with a note: both tables read
-// by their accessible names, a tooltip, nothing cut off, and emptying it.
+// The analysis window on the worked example's optimum, on one with a note and on one of two
+// variables and four constraints: both tables read by their accessible names, a tooltip,
+// nothing cut off, and emptying it.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -62,7 +63,7 @@ TEST(AnalysisWindow, ShowsTheWorkedExamplesAnalysisANoteAndEmptiesSayingWhy) {
     w.ShowAnalysis(Analysed(testing_support::Problem({"4", "6", "2"}, {{{"2", "1", "3", "18"},
                                                                         {"1", "2", "4", "8"},
                                                                         {"3", "1", "1", "15"}}}),
-                            {kFirstSlack, 1, 0}));
+                            {sensitivity::SlackIndex(3, 0), 1, 0}));
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     EXPECT_EQ(w.windowTitle(), "Analisi di sensitività");
@@ -83,8 +84,18 @@ TEST(AnalysisWindow, ShowsTheWorkedExamplesAnalysisANoteAndEmptiesSayingWhy) {
     w.ShowAnalysis(Analysed(
         testing_support::Problem(
             {"1", "1", "-1"}, {{{"1", "1", "0", "4"}, {"1", "0", "0", "3"}, {"0", "1", "0", "3"}}}),
-        {1, 0, kFirstSlack + 2}));
+        {1, 0, sensitivity::SlackIndex(3, 2)}));
     QApplication::processEvents();
+    ExpectUnclippedWith(w, "Il problema ha infinite soluzioni ottime: x5");
+
+    // A row a constraint, a row a variable, whatever their numbers; the slack of row 3 is x5.
+    w.ShowAnalysis(Analysed(testing_support::Typed("1 1 0 / 1 1 4 / 1 0 3 / 0 1 3 / 1 -1 3"),
+                            {0, sensitivity::SlackIndex(2, 1), 1, sensitivity::SlackIndex(2, 3)}));
+    QApplication::processEvents();
+    EXPECT_EQ(prices->rowCount(), 4);
+    EXPECT_EQ(Cells(*coefficients), "x1; 1; 0; 0; 1 | x2; 3; 0; 1; +∞");
+    EXPECT_EQ(prices->item(3, 0)->text(), "4: x1 - x2 ≤ 3");
+    EXPECT_TRUE(prices->item(2, 2)->toolTip().startsWith("DELTA r di x5, cambiato di segno."));
     ExpectUnclippedWith(w, "Il problema ha infinite soluzioni ottime: x5");
 
     const QString why = "Si è tornati indietro: la lezione non è più all'ottimo.";
