@@ -103,8 +103,11 @@ void AddPath(Figure& figure, const Region& region, const Projection& proj) {
 }
 
 bool OnRow(const ExactProblem& problem, int row, const Point& p) {
-    return problem.a[row][0] * p[0] + problem.a[row][1] * p[1] + problem.a[row][2] * p[2] ==
-           problem.b[row];
+    mpq_class s = 0;
+    for (int k = 0; k < std::min(problem.Variables(), 3); ++k) {
+        s += problem.a[row][k] * p[k];
+    }
+    return s == problem.b[row];
 }
 
 // The region is a segment: its corners are at least two and on one line.
@@ -132,7 +135,7 @@ std::vector<int> SegmentRows(const Region& region) {
     if (region.empty || !IsSegment(region)) {
         return rows;
     }
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < region.problem.Rows(); ++r) {
         if (region.problem.sense[r] == Sense::Equal && RowMakesPlane(region.problem, r) &&
             std::all_of(region.corners.begin(), region.corners.end(),
                         [&](const Point& p) { return OnRow(region.problem, r, p); })) {
@@ -152,7 +155,7 @@ void AddEdges(Figure& figure, const Region& region, const Projection& proj) {
 }
 
 void AddLegend(Figure& figure, const Region& region) {
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < region.problem.Rows(); ++r) {
         if (RowMakesPlane(region.problem, r)) {
             figure.legend.push_back({ConstraintEquation(region.problem, r),
                                      ConstraintLatex(region.problem, r), r, LegendMark::Swatch});
@@ -190,7 +193,7 @@ void LayPlane(Figure& figure, const Region& region, const Projection& proj, doub
         figure.fills.push_back(std::move(polygon));
     }
     AddEdges(figure, region, proj);
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < region.problem.Rows(); ++r) {
         if (!RowMakesPlane(region.problem, r)) {
             continue;
         }
@@ -334,13 +337,29 @@ double DotReach(const Dot& dot) {
 }
 
 Rgb ConstraintColour(int row) {
-    static constexpr std::array<Rgb, 3> kColours{{{214, 96, 39}, {46, 125, 50}, {63, 81, 181}}};
-    return kColours[static_cast<std::size_t>(std::clamp(row, 0, 2))];
+    // Hues far apart, each dark enough for a thin line and an equation on white, none of them the
+    // path's dark red nor the region's light blue; a ninth row takes the first colour again.
+    static constexpr std::array<Rgb, kConstraintColours> kColours{{
+        {214, 96, 39},   // orange
+        {46, 125, 50},   // green
+        {63, 81, 181},   // indigo
+        {0, 131, 143},   // teal
+        {156, 39, 176},  // purple
+        {128, 128, 0},   // olive
+        {216, 27, 96},   // raspberry
+        {121, 85, 72},   // brown
+    }};
+    const int wrapped = row < 0 ? 0 : row % kConstraintColours;
+    return kColours[static_cast<std::size_t>(wrapped)];
 }
 
 Figure LayFigure(const Region& region, const ViewAngles& view, const Rect& plot, double unit,
                  bool approximate) {
     Figure figure;
+    if (!region.drawable) {
+        figure.captions.push_back(kNotDrawable);
+        return figure;
+    }
     const Projection proj(region.plane,
                           {Approx(region.reach[0]), Approx(region.reach[1]), Approx(region.reach[2])},
                           view, plot);

@@ -21,7 +21,9 @@ struct Rgb {
     int r = 0, g = 0, b = 0;
 };
 
-// The colour of constraint row 0..2, shared by its face, its line and its legend entry.
+// The colour of constraint row 0, 1, ..., shared by its face, its line, its label and its legend
+// entry: kConstraintColours of them, in turn.
+inline constexpr int kConstraintColours = 8;
 Rgb ConstraintColour(int row);
 
 enum class Fill { Constraint, Axis, Box, Polygon };
@@ -87,8 +89,9 @@ struct Figure {
     std::vector<Label> labels;
     std::vector<Dot> dots;
     std::vector<LegendEntry> legend;
-    std::vector<std::string> captions;  // "Regione illimitata", "Nessuna soluzione ammissibile"
-    std::string note;                   // the path is only as the grid shows it
+    // "Regione illimitata", "Nessuna soluzione ammissibile", or kNotDrawable alone.
+    std::vector<std::string> captions;
+    std::string note;  // the path is only as the grid shows it
 };
 
 // `unit` is the target's length of one typographic point, for ticks and arrows.

@@ -1,7 +1,6 @@
 #include "region.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <optional>
 
 #include "exact_number.h"
@@ -9,8 +8,9 @@
 namespace simplesso {
 namespace {
 
-// One row of the system in n = 2 or 3 unknowns: a·x (sense) b. A row whose coefficients are all 0
-// is kept for the test of a point but makes no plane.
+// One row of the system in the figure's n = 2 or 3 unknowns (two for a problem in the plane):
+// a·x (sense) b. A row whose coefficients are all 0 is kept for the test of a point but makes no
+// plane.
 struct Halfspace {
     std::array<mpq_class, 3> a{};
     mpq_class b;
@@ -128,7 +128,7 @@ std::vector<Point> Vertices(std::span<const Halfspace> system, int n) {
 // The constraints in the figure's space, then x >= 0.
 std::vector<Halfspace> System(const ExactProblem& p, int n) {
     std::vector<Halfspace> system;
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < p.Rows(); ++r) {
         Halfspace h;
         for (int k = 0; k < n; ++k) {
             h.a[k] = p.a[r][k];
@@ -239,23 +239,23 @@ void Connect(Region& region, std::span<const Halfspace> system, int n) {
             planes.push_back(&h);
         }
     }
-    std::vector<std::uint32_t> on(region.corners.size(), 0);
+    // on[c][p]: corner c lies on plane p. Rows are as many as the lesson has (cuts and bounds
+    // add more), so no fixed-width mask.
+    std::vector<std::vector<bool>> on(region.corners.size(), std::vector<bool>(planes.size()));
     for (std::size_t c = 0; c < region.corners.size(); ++c) {
         for (std::size_t p = 0; p < planes.size(); ++p) {
-            if (OnPlane(*planes[p], region.corners[c], n)) {
-                on[c] |= 1u << p;
-            }
+            on[c][p] = OnPlane(*planes[p], region.corners[c], n);
         }
     }
     auto isBox = [&](std::size_t p) { return planes[p]->tag.kind == PlaneKind::Box; };
 
     for (std::size_t i = 0; i < region.corners.size(); ++i) {
         for (std::size_t j = i + 1; j < region.corners.size(); ++j) {
-            const std::uint32_t shared = on[i] & on[j];
+            auto shared = [&](std::size_t p) { return on[i][p] && on[j][p]; };
             bool line = false;
             bool cut = false;
             for (std::size_t p = 0; p < planes.size(); ++p) {
-                if (!(shared & (1u << p))) {
+                if (!shared(p)) {
                     continue;
                 }
                 cut = cut || isBox(p);
@@ -263,7 +263,7 @@ void Connect(Region& region, std::span<const Halfspace> system, int n) {
                     line = true;
                 }
                 for (std::size_t q = p + 1; q < planes.size() && !line; ++q) {
-                    line = (shared & (1u << q)) && Independent(planes[p]->a, planes[q]->a);
+                    line = shared(q) && Independent(planes[p]->a, planes[q]->a);
                 }
             }
             if (line) {
@@ -303,7 +303,7 @@ void Connect(Region& region, std::span<const Halfspace> system, int n) {
     for (std::size_t p = 0; p < planes.size(); ++p) {
         std::vector<int> ids;
         for (std::size_t c = 0; c < region.corners.size(); ++c) {
-            if (on[c] & (1u << p)) {
+            if (on[c][p]) {
                 ids.push_back(static_cast<int>(c));
             }
         }
@@ -335,7 +335,7 @@ void AppendTerm(std::string& text, const mpq_class& coefficient, int variable, b
 
 std::string Equation(const ExactProblem& p, int row, bool latex) {
     std::string text;
-    for (int v = 0; v < 3; ++v) {
+    for (int v = 0; v < p.Variables(); ++v) {
         AppendTerm(text, p.a[row][v], v, latex);
     }
     if (text.empty()) {
@@ -364,13 +364,24 @@ std::string Equation(const ExactProblem& p, int row, bool latex) {
 
 }  // namespace
 
+bool RegionDrawable(const ExactProblem& problem) {
+    const int n = problem.Variables();
+    const auto rows = static_cast<std::size_t>(problem.Rows());
+    return (n == 2 || n == 3) && problem.a.size() == rows && problem.sense.size() == rows &&
+           std::all_of(problem.a.begin(), problem.a.end(),
+                       [&](const auto& row) { return static_cast<int>(row.size()) == n; });
+}
+
 bool IsPlaneProblem(const ExactProblem& problem) {
+    if (problem.Variables() != 3) {
+        return problem.Variables() == 2;
+    }
     return problem.c[2] == 0 &&
            std::all_of(problem.a.begin(), problem.a.end(), [](const auto& row) { return row[2] == 0; });
 }
 
 bool RowMakesPlane(const ExactProblem& problem, int row) {
-    const int n = IsPlaneProblem(problem) ? 2 : 3;
+    const int n = std::min(IsPlaneProblem(problem) ? 2 : 3, problem.Variables());
     for (int k = 0; k < n; ++k) {
         if (problem.a[row][k] != 0) {
             return true;
@@ -382,6 +393,10 @@ bool RowMakesPlane(const ExactProblem& problem, int row) {
 Region BuildRegion(const ExactProblem& problem, std::span<const Point> path) {
     Region region;
     region.problem = problem;
+    if (!RegionDrawable(problem)) {
+        region.drawable = false;
+        return region;
+    }
     region.plane = IsPlaneProblem(problem);
     const int n = region.plane ? 2 : 3;
     std::vector<Halfspace> system = System(problem, n);
@@ -471,6 +486,9 @@ std::string PointText(const Point& point, bool plane) {
 }
 
 std::string RegionDescription(const Region& region) {
+    if (!region.drawable) {
+        return kNotDrawable;
+    }
     std::string text;
     if (region.empty) {
         text = "Nessuna soluzione ammissibile.";

@@ -17,7 +17,7 @@ namespace simplesso {
 // (x1, x2, x3); in the plane the third coordinate is 0.
 using Point = std::array<mpq_class, 3>;
 
-// The plane (in the plane case: the line) a face or an edge lies on: constraint row 0..2, the
+// The plane (in the plane case: the line) a face or an edge lies on: constraint row 0..m-1, the
 // coordinate plane x(index+1) = 0, or the cutting box's side x(index+1) = side.
 enum class PlaneKind { Constraint, Axis, Box };
 struct PlaneTag {
@@ -45,8 +45,12 @@ struct PathPoint {
 
 struct Region {
     ExactProblem problem;
-    // Every x3 coefficient of the objective and the constraints is 0: the figure is the polygon
-    // in x1, x2, its single face lying on the plane x3 = 0 and its edges on the lines.
+    // Only two or three variables can be drawn; with more the region is left without a figure
+    // and says why (kNotDrawable), everything below keeping its empty value.
+    bool drawable = true;
+    // Two variables, or every x3 coefficient of the objective and the constraints is 0: the figure
+    // is the polygon in x1, x2, its single face lying on the plane x3 = 0 and its edges on the
+    // lines.
     bool plane = false;
     bool empty = false;
     bool bounded = true;  // also for an empty region
@@ -65,11 +69,21 @@ struct Region {
     std::vector<PathPoint> path;  // in press order, the last one being the current one
 };
 
-// Every x3 coefficient of the objective and the constraints is exactly 0.
+// The problem has two or three variables, each row a coefficient for each: its region can be
+// drawn, in the plane or in space.
+bool RegionDrawable(const ExactProblem& problem);
+
+// What the region says, in its figure and in words, when it cannot be drawn.
+inline const char* const kNotDrawable =
+    "La regione ammissibile si disegna solo per problemi di 2 o 3 variabili.";
+
+// The problem has two variables, or three with every x3 coefficient of the objective and the
+// constraints exactly 0: the figure is the plane x1, x2.
 bool IsPlaneProblem(const ExactProblem& problem);
 
-// The path is the point of every tableau shown, in press order; the box of an unbounded region
-// holds it too.
+// The path is the point of every tableau shown, in press order (for two variables x3 is 0); the
+// box of an unbounded region holds it too. Any number of rows; two or three variables, or else
+// the region is not drawable.
 Region BuildRegion(const ExactProblem& problem, std::span<const Point> path);
 
 // "(0; 4; 0)", or "(0; 4)" in the plane; the numbers as FractionText writes them.
@@ -77,13 +91,15 @@ std::string PointText(const Point& point, bool plane);
 
 // The region in words, for a screen reader and for the tests:
 //   "Vertici: (0; 0; 0), (0; 4; 0). Percorso: (0; 0; 0), (0; 4; 0). Punto attuale: (0; 4; 0)."
+// with two coordinates in the plane; kNotDrawable alone for a region that cannot be drawn.
 // "Nessuna soluzione ammissibile." stands for the vertex list of an empty region; an unbounded
 // one ends with " Regione illimitata."; without a path, "Percorso" and "Punto attuale" are left
 // out. The parts are separated by one blank.
 std::string RegionDescription(const Region& region);
 
-// A constraint row written as an equation, "2x1 + x2 + 3x3 ≤ 18" (UTF-8 "≤", "≥", "="): unit
-// coefficients without their 1, zero terms left out, fractions as "3/2 x1"; "0" for no term.
+// A constraint row written as an equation, "2x1 + x2 + 3x3 ≤ 18" (UTF-8 "≤", "≥", "="), over
+// the problem's own variables: unit coefficients without their 1, zero terms left out,
+// fractions as "3/2 x1"; "0" for no term.
 std::string ConstraintEquation(const ExactProblem& problem, int row);
 // The same for LaTeX's math mode: "2x_{1} + x_{2} + 3x_{3} \leq 18".
 std::string ConstraintLatex(const ExactProblem& problem, int row);

@@ -26,6 +26,10 @@ constexpr double kNarrowWidth = 0.4;
 constexpr double kFractionHeight = 1.4;
 // The room between a label's text and the rim of its box, each side, in points.
 constexpr double kLabelPad = 1;
+// The legend's \small, taken as in a document of 12 points, the largest the classes offer;
+// and the room between its two columns, in centimetres.
+constexpr double kLegendFont = 10.95;
+constexpr double kLegendColumnGap = 0.3;
 // The region reduced to a segment of an "=" row is drawn thick, in points.
 constexpr double kSegmentWidth = 3.2;
 
@@ -121,11 +125,12 @@ std::string StrokeStyle(const Segment& s) {
     return s.arrow ? "->," + style : style;
 }
 
-// The mark before a legend entry's text, centred on height `y`, 0.4 cm wide.
-std::string LegendMarkTikz(const LegendEntry& e, double y) {
-    const std::string left = "(0," + Num(y) + ")";
-    const std::string right = "(0.4," + Num(y) + ")";
-    const std::string box = "(0," + Num(y - 0.12) + ") rectangle (0.4," + Num(y + 0.12) + ")";
+// The mark before a legend entry's text, from `x` and centred on height `y`, 0.4 cm wide.
+std::string LegendMarkTikz(const LegendEntry& e, double x, double y) {
+    const std::string left = "(" + Num(x) + "," + Num(y) + ")";
+    const std::string right = "(" + Num(x + 0.4) + "," + Num(y) + ")";
+    const std::string box = "(" + Num(x) + "," + Num(y - 0.12) + ") rectangle (" + Num(x + 0.4) +
+                            "," + Num(y + 0.12) + ")";
     switch (e.mark) {
         case LegendMark::Swatch:
             return "\\fill[" + Colour(e.row) + ",fill opacity=0.6] " + box + ";\n";
@@ -138,8 +143,8 @@ std::string LegendMarkTikz(const LegendEntry& e, double y) {
         case LegendMark::Segment: {
             // Round caps reach beyond the line's ends by half its width.
             const double cap = kSegmentWidth / 2 * kPoint;
-            return "\\draw[" + SegmentStyle(e.row) + "] (" + Num(cap) + "," + Num(y) + ") -- (" +
-                   Num(0.4 - cap) + "," + Num(y) + ");\n";
+            return "\\draw[" + SegmentStyle(e.row) + "] (" + Num(x + cap) + "," + Num(y) +
+                   ") -- (" + Num(x + 0.4 - cap) + "," + Num(y) + ");\n";
         }
     }
     return {};
@@ -156,8 +161,16 @@ LabelSize TikzLabelSize(const Label& label) {
 
 std::string RegionTikz(const Region& region, const ViewAngles& view, bool approximate) {
     const Figure figure = LayFigure(region, view, {0, 0, kSide, kSide}, kPoint, approximate);
+    if (!region.drawable) {
+        // No plot to keep room for: the reason alone.
+        std::string tex = "\\begin{tikzpicture}\n";
+        for (const std::string& caption : figure.captions) {
+            tex += "\\node[anchor=west,font=\\small\\bfseries] at (0,0) {" + caption + "};\n";
+        }
+        return tex + "\\end{tikzpicture}\n";
+    }
     std::string tex = "\\begin{tikzpicture}[x=1cm,y=1cm,line cap=round,line join=round]\n";
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < region.problem.Rows(); ++r) {
         const Rgb c = ConstraintColour(r);
         tex += "\\definecolor{" + Colour(r) + "}{RGB}{" + std::to_string(c.r) + "," +
                std::to_string(c.g) + "," + std::to_string(c.b) + "}\n";
@@ -214,12 +227,38 @@ std::string RegionTikz(const Region& region, const ViewAngles& view, bool approx
                (veiled ? ",fill=white,fill opacity=0.8,text opacity=1" : "") + "] at " +
                Coord({b.left + b.width / 2, b.top + b.height / 2}) + " {" + l.latex + "};\n";
     }
-    // The legend below the plot and below any label under it.
+    // The legend below the plot and below any label under it; with more than three rows their
+    // entries go down two columns where each fits, as on screen.
     double y = kSide - lowest - 0.5;
+    const std::size_t swatches = static_cast<std::size_t>(
+        std::count_if(figure.legend.begin(), figure.legend.end(),
+                      [](const LegendEntry& e) { return e.mark == LegendMark::Swatch; }));
+    const bool columns =
+        swatches > 3 &&
+        std::all_of(figure.legend.begin(), figure.legend.end(), [](const LegendEntry& e) {
+            return e.mark != LegendMark::Swatch ||
+                   0.5 + Ems(e.text) * kLegendFont * kPoint <= kSide / 2 - kLegendColumnGap;
+        });
+    const std::size_t lines = (swatches + 1) / 2;
+    double columnsTop = y;
+    std::size_t k = 0;
     for (const LegendEntry& e : figure.legend) {
-        tex += LegendMarkTikz(e, y);
-        tex += "\\node[anchor=west,font=\\small] at (0.5," + Num(y) + ") {$" + e.latex + "$};\n";
-        y -= 0.5;
+        double x = 0;
+        double at = y;
+        if (columns && e.mark == LegendMark::Swatch) {
+            if (k == 0) {
+                columnsTop = y;
+                y -= 0.5 * static_cast<double>(lines);
+            }
+            x = k < lines ? 0 : kSide / 2;
+            at = columnsTop - 0.5 * static_cast<double>(k % lines);
+            ++k;
+        } else {
+            y -= 0.5;
+        }
+        tex += LegendMarkTikz(e, x, at);
+        tex += "\\node[anchor=west,font=\\small] at (" + Num(x + 0.5) + "," + Num(at) + ") {$" +
+               e.latex + "$};\n";
     }
     for (const std::string& caption : figure.captions) {
         tex +=

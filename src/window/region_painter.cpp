@@ -148,6 +148,56 @@ void LegendMarkPainted(QPainter& painter, const LegendEntry& e, const QRectF& ma
     }
 }
 
+// Where each legend entry stands, relative to the legend's top left, and the legend's height.
+struct LegendLayout {
+    std::vector<QRectF> cells;  // one per entry: its mark and its text within
+    double height = 0;
+};
+
+// One entry a line, its text wrapped to the width; but with more than three rows their entries,
+// short equations, go down two columns when each fits on one line there, so that the plot keeps
+// its room.
+LegendLayout LayLegend(const std::vector<LegendEntry>& legend, const QFontMetricsF& fm,
+                       double width, double swatch, double pt) {
+    const double gap = 4 * pt;
+    const double columnGap = 12 * pt;
+    const double half = (width - columnGap) / 2;
+    const std::size_t swatches = static_cast<std::size_t>(
+        std::count_if(legend.begin(), legend.end(),
+                      [](const LegendEntry& e) { return e.mark == LegendMark::Swatch; }));
+    const bool columns =
+        swatches > 3 && std::all_of(legend.begin(), legend.end(), [&](const LegendEntry& e) {
+            return e.mark != LegendMark::Swatch ||
+                   swatch + gap + fm.horizontalAdvance(Text(e.text)) <= half;
+        });
+    const std::size_t lines = (swatches + 1) / 2;
+    const double line = fm.height() + 2 * pt;
+    LegendLayout layout;
+    double y = 0;
+    double columnsTop = 0;
+    std::size_t k = 0;
+    for (const LegendEntry& e : legend) {
+        if (columns && e.mark == LegendMark::Swatch) {
+            if (k == 0) {
+                columnsTop = y;
+                y += static_cast<double>(lines) * line;
+            }
+            layout.cells.emplace_back(static_cast<double>(k / lines) * (half + columnGap),
+                                      columnsTop + static_cast<double>(k % lines) * line, half,
+                                      fm.height());
+            ++k;
+            continue;
+        }
+        const QRectF text = fm.boundingRect(QRectF(0, 0, width - swatch - gap, 1e6),
+                                            Qt::TextWordWrap, Text(e.text));
+        const double h = std::max(text.height(), fm.height());
+        layout.cells.emplace_back(0, y, width, h);
+        y += h + 2 * pt;
+    }
+    layout.height = y;
+    return layout;
+}
+
 }  // namespace
 
 void PaintRegion(QPainter& painter, const QRectF& target, const Region& region,
@@ -165,6 +215,13 @@ void PaintRegion(QPainter& painter, const QRectF& target, const Region& region,
     QFontMetricsF smallFm(small, painter.device());
     const double margin = 4 * pt;
     QRectF area = target.adjusted(margin, margin, -margin, -margin);
+    if (!region.drawable) {
+        painter.setFont(SansSerif(9, false));
+        painter.setPen(Qt::black);
+        painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, Text(kNotDrawable));
+        painter.restore();
+        return;
+    }
 
     // Captions at the top; the legend and the note at the bottom, wrapped to the width.
     const Figure probe = LayFigure(region, view, {0, 0, 1, 1}, 1, approximate);
@@ -177,32 +234,26 @@ void PaintRegion(QPainter& painter, const QRectF& target, const Region& region,
         top += boldFm.height();
     }
     const double swatch = 12 * pt;
-    double legendHeight = 0;
-    std::vector<QRectF> entryBoxes;
-    for (const LegendEntry& e : probe.legend) {
-        const QRectF text = fm.boundingRect(QRectF(0, 0, area.width() - swatch - 4 * pt, 1e6),
-                                            Qt::TextWordWrap, Text(e.text));
-        entryBoxes.push_back(text);
-        legendHeight += std::max(text.height(), fm.height()) + 2 * pt;
-    }
+    const LegendLayout legend = LayLegend(probe.legend, fm, area.width(), swatch, pt);
+    double legendHeight = legend.height;
     QRectF noteBox;
     if (!probe.note.empty()) {
         noteBox = smallFm.boundingRect(QRectF(0, 0, area.width(), 1e6), Qt::TextWordWrap,
                                        Text(probe.note));
         legendHeight += noteBox.height() + 2 * pt;
     }
-    double y = area.bottom() - legendHeight;
+    const double legendTop = area.bottom() - legendHeight;
     for (std::size_t i = 0; i < probe.legend.size(); ++i) {
         const LegendEntry& e = probe.legend[i];
-        const double h = std::max(entryBoxes[i].height(), fm.height());
-        const QRectF mark(area.left(), y + (fm.height() - 8 * pt) / 2, swatch, 8 * pt);
+        const QRectF cell = legend.cells[i].translated(area.left(), legendTop);
+        const QRectF mark(cell.left(), cell.top() + (fm.height() - 8 * pt) / 2, swatch, 8 * pt);
         LegendMarkPainted(painter, e, mark, pt);
         painter.setPen(Qt::black);
         painter.setFont(font);
-        painter.drawText(QRectF(area.left() + swatch + 4 * pt, y, area.width() - swatch - 4 * pt, h),
+        painter.drawText(cell.adjusted(swatch + 4 * pt, 0, 0, 0),
                          Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, Text(e.text));
-        y += h + 2 * pt;
     }
+    const double y = legendTop + legend.height;
     if (!probe.note.empty()) {
         painter.setFont(small);
         painter.setPen(QColor(0x9C, 0x1C, 0x1C));

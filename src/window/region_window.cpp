@@ -139,6 +139,10 @@ void RegionWindow::ShowLesson(std::optional<ExactProblem> problem, std::vector<P
                              "si può disegnare."));
         return;
     }
+    if (!RegionDrawable(*problem)) {
+        Clear(QString::fromUtf8(kNotDrawable));
+        return;
+    }
     canvas_->Show(BuildRegion(*problem, path), approximate, {});
 }
 

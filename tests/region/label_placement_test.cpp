@@ -1,11 +1,12 @@
 // Labels placed on the figures of problems worked by hand, judged by a check written apart from
 // the placement's own geometry: every stroke sampled point by point against every label's box,
-// every point's disc and every other box; and the legend's entries for the box that cuts an
-// unbounded region and for a region reduced to a segment of an "=" row.
+// every point's disc and every other box; the legend's entries for the box that cuts an
+// unbounded region and for a region reduced to a segment of an "=" row; each row's own colour.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,16 @@ struct Case {
     std::vector<std::string> segment;  // the legend's entries for a segment of an "=" row
     std::size_t pointLabels;
 };
+
+// max 2x1 + 3x2 with five rows, four of whose lines meet at the optimum (2; 6): the equations
+// there have to find room along their lines.
+ExactProblem TwoByFive() {
+    return Typed({2, 3}, {{{1, 1}, kLe, 8},
+                          {{1, 0}, kLe, 6},
+                          {{0, 1}, kLe, 6},
+                          {{1, 2}, kLe, 14},
+                          {{-1, 1}, kLe, 4}});
+}
 
 std::vector<Case> Cases() {
     const mpq_class third(20, 3);
@@ -83,6 +94,14 @@ std::vector<Case> Cases() {
         {"SpaceEqualityFace",
          Lp({1, 1, 1}, {{{{1, 1, 1}, kEq, 1}, {{1, 0, 0}, kLe, 1}, {{0, 1, 0}, kLe, 1}}}),
          {},
+         false,
+         {},
+         0},
+        {"TwoByFour", TwoByFour(), {P(0, 0), P(0, 6), P(2, 6)}, false, {}, 3},
+        {"TwoByFive", TwoByFive(), {P(0, 0), P(0, 4), P(2, 6)}, false, {}, 3},
+        {"ThreeByFive",
+         ThreeByFive(),
+         {P(0, 0, 0), P(2, 0, 0), P(2, 1, 0), P(2, 1, 1)},
          false,
          {},
          0},
@@ -196,6 +215,82 @@ TEST(LabelPlacement, LegendNamesTheCutAndTheSegmentOfAnEqualityRow) {
                         [](const Segment& s) { return s.stroke == Stroke::Edge && s.row >= 0; });
         EXPECT_EQ(thick, !c.segment.empty());
     }
+}
+
+// Every row that makes a line or a plane has its own colour, the same on its line, its label, its
+// face and its legend entry: with more rows than three none of them falls back on another's.
+TEST(LabelPlacement, EachRowHasItsLineLabelFaceAndLegendEntry) {
+    const struct {
+        const char* name;
+        ExactProblem problem;
+        std::vector<int> lines;  // rows whose line crosses the plot
+        std::vector<int> faces;  // rows that carry a face in space
+    } cases[] = {
+        // x1 + x2 = 10 passes through the plot's corner beyond (7; 3).
+        {"TwoByFour", TwoByFour(), {0, 1, 2, 3}, {}},
+        {"TwoByFive", TwoByFive(), {0, 1, 2, 3, 4}, {}},
+        {"ThreeByFive", ThreeByFive(), {}, {0, 1, 2, 3, 4}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Figure figure = LayFigure(BuildRegion(c.problem, std::vector<Point>{P(0, 0, 0)}), {},
+                                        {0, 0, 400, 400}, 1, false);
+        std::vector<int> lines, labels, faces, legend;
+        for (const Segment& s : figure.segments) {
+            if (s.stroke == Stroke::ConstraintLine) {
+                lines.push_back(s.row);
+            }
+        }
+        for (const Label& l : figure.labels) {
+            if (l.kind == LabelKind::Constraint) {
+                labels.push_back(l.row);
+                EXPECT_EQ(l.text, ConstraintEquation(c.problem, l.row));
+            }
+        }
+        for (const FilledPolygon& f : figure.fills) {
+            if (f.fill == Fill::Constraint) {
+                faces.push_back(f.row);
+            }
+        }
+        std::sort(faces.begin(), faces.end());
+        for (const LegendEntry& e : figure.legend) {
+            if (e.mark == LegendMark::Swatch) {
+                legend.push_back(e.row);
+                EXPECT_EQ(e.text, ConstraintEquation(c.problem, e.row));
+            }
+        }
+        EXPECT_EQ(lines, c.lines);
+        EXPECT_EQ(labels, c.lines);
+        EXPECT_EQ(faces, c.faces);
+        std::vector<int> all(static_cast<std::size_t>(c.problem.Rows()));
+        std::iota(all.begin(), all.end(), 0);
+        EXPECT_EQ(legend, all);
+    }
+}
+
+// Rows 1 to 3 keep the colours they always had; eight rows are told apart at a glance, and a
+// ninth starts the round again.
+TEST(LabelPlacement, ConstraintColoursStayApartAndCycle) {
+    const auto rgb = [](int row) {
+        const Rgb c = ConstraintColour(row);
+        return std::array<int, 3>{c.r, c.g, c.b};
+    };
+    EXPECT_EQ(rgb(0), (std::array<int, 3>{214, 96, 39}));
+    EXPECT_EQ(rgb(1), (std::array<int, 3>{46, 125, 50}));
+    EXPECT_EQ(rgb(2), (std::array<int, 3>{63, 81, 181}));
+    for (int i = 0; i < kConstraintColours; ++i) {
+        const auto a = rgb(i);
+        // Dark enough for a thin line and a label on white.
+        EXPECT_LT(0.299 * a[0] + 0.587 * a[1] + 0.114 * a[2], 160) << "row " << i + 1;
+        for (int j = i + 1; j < kConstraintColours; ++j) {
+            const auto b = rgb(j);
+            const double distance = std::hypot(a[0] - b[0], std::hypot(a[1] - b[1], a[2] - b[2]));
+            EXPECT_GT(distance, 80) << "rows " << i + 1 << " and " << j + 1;
+        }
+        EXPECT_EQ(rgb(i + kConstraintColours), a);
+        EXPECT_EQ(rgb(i + 2 * kConstraintColours), a);
+    }
+    EXPECT_GE(kConstraintColours, 8);
 }
 
 TEST(LabelPlacement, SegmentAgainstBox) {

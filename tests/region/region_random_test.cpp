@@ -1,7 +1,8 @@
-// The vertices of random problems against a brute force written apart: every choice of three
-// planes (two lines in the plane) solved by elimination, kept where it satisfies every row. The
-// figure's faces and edges must then count as a polytope's do (Euler), and the region is
-// unbounded exactly when it reaches a sum of coordinates beyond all its vertices'.
+// The vertices of random problems, of two or three variables and one to eight rows, against a
+// brute force written apart: every choice of three planes (two lines in the plane) solved by
+// elimination, kept where it satisfies every row. The figure's faces and edges must then count as
+// a polytope's do (Euler), and the region is unbounded exactly when it reaches a sum of
+// coordinates beyond all its vertices'.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -59,7 +60,7 @@ bool Feasible(const ExactProblem& p, const std::vector<mpq_class>& x) {
             return false;
         }
     }
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < p.Rows(); ++r) {
         mpq_class s = 0;
         for (std::size_t k = 0; k < x.size(); ++k) {
             s += p.a[r][k] * x[k];
@@ -75,7 +76,7 @@ bool Feasible(const ExactProblem& p, const std::vector<mpq_class>& x) {
 // The feasible points where n of the planes meet, `fixed` always among them.
 std::set<Point> BruteVertices(const ExactProblem& p, int n, std::optional<Plane> fixed = {}) {
     std::vector<Plane> planes;
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < p.Rows(); ++r) {
         planes.push_back({{p.a[r].begin(), p.a[r].begin() + n}, p.b[r]});
     }
     for (int k = 0; k < n; ++k) {
@@ -86,13 +87,14 @@ std::set<Point> BruteVertices(const ExactProblem& p, int n, std::optional<Plane>
     const int free = fixed ? n - 1 : n;
     std::set<Point> found;
     const int m = static_cast<int>(planes.size());
-    for (int mask = 0; mask < (1 << m); ++mask) {
-        if (std::popcount(static_cast<unsigned>(mask)) != free) {
+    // Every mask of m bits with `free` of them set: up to eleven planes, a few thousand masks.
+    for (unsigned mask = 0; mask < (1u << m); ++mask) {
+        if (std::popcount(mask) != free) {
             continue;
         }
         std::vector<Plane> chosen;
         for (int i = 0; i < m; ++i) {
-            if (mask & (1 << i)) {
+            if (mask & (1u << i)) {
                 chosen.push_back(planes[i]);
             }
         }
@@ -137,17 +139,21 @@ int AffineRank(const std::vector<Point>& pts) {
     return rank;
 }
 
+// Two or three variables, one to eight rows; one problem in ten of three variables has no x3
+// anywhere and so is drawn in the plane too.
 ExactProblem RandomProblem(std::mt19937& random) {
     std::uniform_int_distribution<int> coefficient(-3, 4);
     std::uniform_int_distribution<int> known(-3, 9);
     std::uniform_int_distribution<int> sense(0, 5);
-    ExactProblem p;
-    const bool plane = random() % 10 == 0;
-    for (int v = 0; v < 3; ++v) {
+    std::uniform_int_distribution<int> rows(1, 8);
+    const int n = random() % 3 == 0 ? 2 : 3;
+    ExactProblem p(n, rows(random));
+    const bool plane = n == 3 && random() % 10 == 0;
+    for (int v = 0; v < n; ++v) {
         p.c[v] = plane && v == 2 ? 0 : coefficient(random);
     }
-    for (int r = 0; r < 3; ++r) {
-        for (int v = 0; v < 3; ++v) {
+    for (int r = 0; r < p.Rows(); ++r) {
+        for (int v = 0; v < n; ++v) {
             p.a[r][v] = plane && v == 2 ? 0 : coefficient(random);
         }
         p.b[r] = known(random);
@@ -159,7 +165,7 @@ ExactProblem RandomProblem(std::mt19937& random) {
 
 TEST(Region, RandomProblemsAgainstBruteForce) {
     std::mt19937 random(20240615);
-    int empty = 0, unbounded = 0, planar = 0;
+    int empty = 0, unbounded = 0, planar = 0, manyRows = 0;
     for (int i = 0; i < 10000; ++i) {
         const ExactProblem p = RandomProblem(random);
         const Region region = BuildRegion(p, {});
@@ -169,6 +175,7 @@ TEST(Region, RandomProblemsAgainstBruteForce) {
         ASSERT_EQ(region.empty, brute.empty()) << "problem " << i;
         empty += region.empty;
         planar += region.plane;
+        manyRows += p.Rows() > 4 && !region.empty;
         if (region.empty) {
             continue;
         }
@@ -194,6 +201,7 @@ TEST(Region, RandomProblemsAgainstBruteForce) {
     EXPECT_GT(empty, 500);
     EXPECT_GT(unbounded, 500);
     EXPECT_GT(planar, 500);
+    EXPECT_GT(manyRows, 500);
 }
 
 }  // namespace

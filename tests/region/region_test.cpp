@@ -27,6 +27,14 @@ struct Case {
 
 const Row kNone{{0, 0, 0}, kLe, 1};  // 0 <= 1: no plane, always true
 
+ExactProblem SixteenSides() {
+    std::vector<RowOf> rows;
+    for (long k = 0; k < 16; ++k) {
+        rows.push_back({{k, 1}, kLe, 120 + k * (k + 1) / 2});
+    }
+    return Typed({1, 1}, rows);
+}
+
 std::vector<Case> Cases() {
     return {
         {"Cube", Lp({1, 1, 1}, {{{{1, 0, 0}, kLe, 1}, {{0, 1, 0}, kLe, 1}, {{0, 0, 1}, kLe, 1}}}),
@@ -79,6 +87,32 @@ std::vector<Case> Cases() {
         {"PlaneEmpty", Lp({1, 1, 0}, {{{{1, 1, 0}, kGe, 3}, {{1, 0, 0}, kLe, 1}, {{0, 1, 0}, kLe, 1}}}),
          {P(0, 0)}, "Nessuna soluzione ammissibile. Percorso: (0; 0). Punto attuale: (0; 0).", 0, 0,
          0, {false}},
+        // Problems typed with two variables, or with more rows than three.
+        {"TwoByFour", TwoByFour(), {P(0, 0), P(0, 6), P(2, 6)},
+         "Vertici: (0; 0), (0; 6), (2; 6), (4; 0), (4; 3). Percorso: (0; 0), (0; 6), (2; 6). "
+         "Punto attuale: (2; 6).",
+         1, 5, 0, {true, true, true}},
+        {"TwoByOne", Typed({1, 1}, {{{1, 2}, kLe, 4}}), {P(0, 0), P(4, 0)},
+         "Vertici: (0; 0), (0; 2), (4; 0). Percorso: (0; 0), (4; 0). Punto attuale: (4; 0).", 1, 3,
+         0, {true, true}},
+        // The square of side 3 adds (0; 3), (3; 3) and (3; 0); the origin is outside.
+        {"TwoByOneUnbounded", Typed({1, 1}, {{{1, 1}, kGe, 2}}, Direction::Minimise),
+         {P(0, 0), P(2, 0)},
+         "Vertici: (0; 2), (2; 0). Percorso: (0; 0), (2; 0). Punto attuale: (2; 0). Regione "
+         "illimitata.",
+         1, 5, 0, {false, true}},
+        {"ThreeByFive", ThreeByFive(), {P(0, 0, 0), P(2, 0, 0), P(2, 1, 0), P(2, 1, 1)},
+         "Vertici: (0; 0; 0), (0; 0; 2), (0; 2; 0), (0; 2; 2), (1; 2; 0), (1; 2; 1), (2; 0; 0), "
+         "(2; 0; 2), (2; 1; 0), (2; 1; 1). Percorso: (0; 0; 0), (2; 0; 0), (2; 1; 0), (2; 1; 1). "
+         "Punto attuale: (2; 1; 1).",
+         8, 16, 0, {true, true, true, true}},
+        // Sixteen rows k x1 + x2 <= 120 + k(k + 1)/2, k = 0..15, each the side from
+        // (k; 120 - k(k - 1)/2) to the next such point, the last being (16; 0).
+        {"TwoBySixteen", SixteenSides(), {},
+         "Vertici: (0; 0), (0; 120), (1; 120), (2; 119), (3; 117), (4; 114), (5; 110), (6; 105), "
+         "(7; 99), (8; 92), (9; 84), (10; 75), (11; 65), (12; 54), (13; 42), (14; 29), (15; 15), "
+         "(16; 0).",
+         1, 18, 0, {}},
     };
 }
 
@@ -152,6 +186,60 @@ TEST(Region, ConstraintEquations) {
         EXPECT_EQ(ConstraintEquation(p, r.row), r.text);
         EXPECT_EQ(ConstraintLatex(p, r.row), r.latex);
     }
+}
+
+TEST(Region, EquationsOverTheProblemsOwnVariables) {
+    const ExactProblem two = TwoByFour();
+    EXPECT_EQ(ConstraintEquation(two, 1), "2x2 \u2264 12");
+    EXPECT_EQ(ConstraintEquation(two, 3), "x1 + x2 \u2264 10");
+    EXPECT_EQ(ConstraintLatex(two, 2), "3x_{1} + 2x_{2} \\leq 18");
+    const ExactProblem five = ThreeByFive();
+    EXPECT_EQ(ConstraintEquation(five, 4), "x1 + x2 + x3 \u2264 4");
+}
+
+// Two variables are the plane whatever the rows; three are space unless x3 is nowhere.
+TEST(Region, PlaneOrSpaceBySize) {
+    const struct {
+        const char* name;
+        ExactProblem problem;
+        bool plane;
+    } cases[] = {
+        {"two variables", Typed({0, 0}, {{{0, 0}, kLe, 1}}), true},
+        {"three, x3 nowhere", Typed({1, 1, 0}, {{{1, 0, 0}, kLe, 1}, {{0, 1, 0}, kLe, 1}}), true},
+        {"three, x3 in the objective", Typed({1, 1, 1}, {{{1, 0, 0}, kLe, 1}}), false},
+        {"three, x3 in the fifth row", [] {
+             ExactProblem p = ThreeByFive();
+             for (auto& row : p.a) {
+                 row[2] = 0;
+             }
+             p.c[2] = 0;
+             p.a[4][2] = 1;
+             return p;
+         }(),
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(IsPlaneProblem(c.problem), c.plane);
+        EXPECT_EQ(BuildRegion(c.problem, std::span<const Point>{}).plane, c.plane);
+    }
+}
+
+// More than three variables cannot be drawn: the region says so instead of failing.
+TEST(Region, MoreThanThreeVariablesAreRefused) {
+    const ExactProblem four =
+        Typed({1, 1, 1, 1}, {{{1, 1, 1, 1}, kLe, 4}, {{1, 0, 0, 2}, kLe, 3}});
+    EXPECT_FALSE(RegionDrawable(four));
+    EXPECT_TRUE(RegionDrawable(TwoByFour()));
+    EXPECT_TRUE(RegionDrawable(ThreeByFive()));
+    const std::vector<Point> path{P(0, 0, 0), P(1, 1, 1)};
+    const Region region = BuildRegion(four, path);
+    EXPECT_FALSE(region.drawable);
+    EXPECT_TRUE(region.vertices.empty());
+    EXPECT_TRUE(region.corners.empty());
+    EXPECT_TRUE(region.path.empty());
+    EXPECT_EQ(RegionDescription(region), kNotDrawable);
+    EXPECT_EQ(ConstraintEquation(four, 1), "x1 + 2x4 \u2264 3");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -58,6 +59,14 @@ std::vector<Case> Cases() {
          Lp({1, 1, 1}, {{{{1, -1, 0}, kLe, 1}, {{0, 0, 1}, kLe, 2}, kNone}}),
          {P(0, 0, 0), P(1, 0, 0)},
          {Swatch, Swatch, Cut}},
+        {"TwoByFour",
+         TwoByFour(),
+         {P(0, 0), P(0, 6), P(2, 6)},
+         {Swatch, Swatch, Swatch, Swatch, Level}},
+        {"ThreeByFive",
+         ThreeByFive(),
+         {P(0, 0, 0), P(2, 0, 0)},
+         {Swatch, Swatch, Swatch, Swatch, Swatch}},
     };
 }
 
@@ -174,6 +183,16 @@ TEST(RegionTikz, LabelsStandWhereThePlacementPutsThemAndTheLegendShowsItsMarks) 
             }
         }
         ASSERT_EQ(figure.legend.size(), c.marks.size());
+        // Four rows or more share the legend's lines two by two; fewer stand one under the other.
+        std::set<std::string> columns;
+        static const std::regex entry(R"(^\\node\[anchor=west,font=\\small\] at \(([-0-9.]+),)");
+        for (const std::string& s : lines) {
+            if (std::smatch x; std::regex_search(s, x, entry)) {
+                columns.insert(x[1]);
+            }
+        }
+        EXPECT_EQ(columns.size(),
+                  std::count(c.marks.begin(), c.marks.end(), LegendMark::Swatch) > 3 ? 2u : 1u);
         ASSERT_GT(marks.size(), c.marks.size());
         for (std::size_t i = 0; i < c.marks.size(); ++i) {
             const LegendEntry& e = figure.legend[i];
@@ -229,6 +248,12 @@ TEST(RegionTikz, CompilesWithPdflatex) {
     std::string body;
     body += RegionTikz(BuildRegion(WorkedExample(), path), {}, false) + "\n\n";
     body += RegionTikz(BuildRegion(unbounded, std::vector<Point>{P(0, 0), P(1, 0)}), {}, true);
+    // Rows past the third name colours of their own, which must be defined.
+    body += "\n\n" + RegionTikz(BuildRegion(ThreeByFive(), path), {}, false);
+    body += "\n\n" + RegionTikz(BuildRegion(TwoByFour(), std::vector<Point>{P(0, 6)}), {}, false);
+    const Region four = BuildRegion(Typed({1, 1, 1, 1}, {{{1, 1, 1, 1}, kLe, 1}}), path);
+    body += "\n\n" + RegionTikz(four, {}, false);
+    EXPECT_NE(body.find(kNotDrawable), std::string::npos);
     // Each picture draws its path: one arrow per step that moves.
     EXPECT_NE(body.find("->,red"), std::string::npos);
 

@@ -52,6 +52,38 @@ TEST(RegionWindow, DescribesTheWorkedExampleAsThePathChanges) {
     EXPECT_EQ(AccessibleDescription(drawing), "Nessun problema impostato.");
 }
 
+// A problem typed with two variables is drawn in the plane and read with two coordinates; one
+// with four cannot be drawn, and the window says so rather than drawing anything.
+TEST(RegionWindow, DescribesTwoVariablesAndRefusesFour) {
+    RegionWindow window;
+    window.show();
+    ExactProblem two(2, 4);
+    two.c = {3, 5};
+    two.a = {{1, 0}, {0, 2}, {3, 2}, {1, 1}};
+    two.b = {4, 12, 18, 10};
+    ExactProblem four(4, 2);
+    four.c = {1, 1, 1, 1};
+    four.a = {{1, 1, 1, 1}, {1, 0, 2, 0}};
+    four.b = {4, 3};
+    const struct {
+        const char* name;
+        ExactProblem problem;
+        QString description;
+    } cases[] = {
+        {"two", two,
+         "Vertici: (0; 0), (0; 6), (2; 6), (4; 0), (4; 3). Percorso: (0; 0), (0; 6). Punto "
+         "attuale: (0; 6)."},
+        {"four", four, QString::fromUtf8(kNotDrawable)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        window.ShowLesson(c.problem, {{0, 0, 0}, {0, 6, 0}}, false);
+        EXPECT_EQ(AccessibleDescription(window.Drawing()), c.description);
+        // Painted without fault either way.
+        EXPECT_FALSE(window.Drawing()->grab().isNull());
+    }
+}
+
 TEST(RegionWindow, TurnsZoomsAndGoesBackToTheInitialView) {
     RegionWindow window;
     window.ShowLesson(WorkedExample(), {{0, 0, 0}}, false);
