@@ -55,8 +55,10 @@ struct Line {
 // press to the next; narrowed in proportion only if the page is too narrow for them.
 struct TableLayout {
     std::vector<int> widths;  // as many as the widest tableau has columns
+    int natural = 0;          // the width every text would need
     int rowHeight = 0;
     int padding = Mm(1.5);
+    double points = 9;        // the cells' face
 
     int Left(int col) const {
         int x = 0;
@@ -70,12 +72,11 @@ struct TableLayout {
     }
 };
 
-QFont CellFont(bool bold) {
-    return TextFont(9, bold);
-}
-
-TableLayout MeasureTables(const LessonDocument& document, QPaintDevice* device, int pageWidth) {
+TableLayout MeasureTables(const LessonDocument& document, QPaintDevice* device, int pageWidth,
+                          double points) {
     TableLayout layout;
+    layout.points = points;
+    const auto CellFont = [points](bool bold) { return TextFont(points, bold); };
     std::size_t cols = Grid::kCols;
     for (const LessonSection& section : document.sections) {
         cols = std::max(cols, section.tableau.cells[0].size());
@@ -97,8 +98,8 @@ TableLayout MeasureTables(const LessonDocument& document, QPaintDevice* device, 
     std::fill(layout.widths.begin() + Grid::kFixedCols, layout.widths.end(), numbers);
     // Too wide for the page: the number columns share what the labels leave, and a number that
     // then does not fit is shortened as on screen. The labels are never cut.
-    const int total = layout.Left(static_cast<int>(cols));
-    if (total > pageWidth) {
+    layout.natural = layout.Left(static_cast<int>(cols));
+    if (layout.natural > pageWidth) {
         const int labels = layout.Left(Grid::kFixedCols);
         const int each = (pageWidth - labels) / static_cast<int>(cols - Grid::kFixedCols);
         std::fill(layout.widths.begin() + Grid::kFixedCols, layout.widths.end(), each);
@@ -172,7 +173,7 @@ class Pages {
                 painter_.setPen(QPen(kRule, Mm(0.15)));
                 painter_.drawRect(box);
                 painter_.setPen(Qt::black);
-                painter_.setFont(CellFont(bold));
+                painter_.setFont(TextFont(table_.points, bold));
                 const QRect inside = box.adjusted(table_.padding, 0, -table_.padding, 0);
                 painter_.drawText(
                     inside, Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter),
@@ -248,7 +249,7 @@ class Pages {
         painter_.setPen(QPen(kRule, Mm(0.15)));
         painter_.drawRect(box);
         painter_.setPen(Qt::black);
-        painter_.setFont(CellFont(cell.bold));
+        painter_.setFont(TextFont(table_.points, cell.bold));
         const QRect inside = box.adjusted(table_.padding, 0, -table_.padding, 0);
         painter_.drawText(inside, AlignmentOf(cell.alignment),
                           FittedText(Q(cell.text), painter_.fontMetrics(), inside.width()));
@@ -352,12 +353,22 @@ bool WriteLessonPdf(const LessonDocument& document, QIODevice& out) {
     writer.setResolution(kResolution);
     writer.setTitle(Q(document.title));
     writer.setCreator(QStringLiteral("Simplesso didattico"));
+    // A tableau wider than a portrait page turns the pages to landscape; one wider still sets
+    // its cells in a smaller face, down to 6.5 points; past that its numbers are shortened.
+    const auto width = [&] { return writer.pageLayout().paintRectPixels(kResolution).width(); };
+    TableLayout table = MeasureTables(document, &writer, width(), 9);
+    if (table.natural > width()) {
+        writer.setPageOrientation(QPageLayout::Landscape);
+        table = MeasureTables(document, &writer, width(), 9);
+    }
+    if (table.natural > width()) {
+        table = MeasureTables(document, &writer, width(),
+                              std::max(6.5, 9.0 * width() / table.natural));
+    }
     QPainter painter;
     if (!painter.begin(&writer)) {
         return false;
     }
-    const int width = writer.pageLayout().paintRectPixels(kResolution).width();
-    const TableLayout table = MeasureTables(document, &writer, width);
     Pages pages(writer, painter, table);
     WriteProblem(pages, document);
     WriteRegion(pages, document);

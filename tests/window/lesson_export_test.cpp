@@ -82,7 +82,7 @@ TEST(SaveLesson, KeepsEveryHeadingWithWhatFollowsAndNeverCutsALabel) {
     for (const auto& [problem, headings] : lessons) {
         const LessonDocument played = LessonPlayer(problem, "- - - - - - - -").lesson.Document();
         // The first tableau said again and again moves the later headings down every page.
-        for (std::size_t again = 0; again < 8; ++again) {
+        for (std::size_t again = 0; again < 3; ++again) {
             LessonDocument document = played;
             document.sections.clear();
             for (std::size_t i = 0; i <= again; ++i) {
@@ -105,6 +105,26 @@ TEST(SaveLesson, KeepsEveryHeadingWithWhatFollowsAndNeverCutsALabel) {
             }
             EXPECT_FALSE(text.contains(QRegularExpression(R"((DE|So|Cr|Z)\S*…)"))) << problem;
         }
+    }
+}
+
+// A tableau too wide for a portrait page turns the pages to landscape, its labels whole; today's
+// tableau stays on a portrait page.
+TEST(SaveLesson, AWideTableauTurnsThePage) {
+    const std::pair<const char*, const char*> lessons[] = {
+        {"4 6 2 0 / 2 1 3 18 / 1 2 4 8 / 3 1 1 15", R"(/MediaBox \[0 0 595[.0-9]* 84[12][.0-9]*\])"},
+        {"min 1 2 3 4 5 6 7 8 0 / 1 1 1 1 1 1 1 1 > 8 / 1 0 1 0 1 0 1 0 = 4 / "
+         "0 1 0 1 0 1 0 1 > 3 / 1 2 0 0 0 0 0 0 < 9 / 0 0 1 2 0 0 0 0 < 9 / "
+         "0 0 0 0 1 2 0 0 < 9 / 0 0 0 0 0 0 1 2 < 9 / 1 1 0 0 0 0 0 0 > 1",
+         R"(/MediaBox \[0 0 84[12][.0-9]* 595[.0-9]*\])"}};
+    for (const auto& [problem, mediaBox] : lessons) {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("lezione.pdf");
+        ASSERT_FALSE(SaveLesson(pdf, LessonPlayer(problem, "- - -").lesson.Document())) << problem;
+        EXPECT_TRUE(QString::fromLatin1(Contents(pdf)).contains(QRegularExpression(mediaBox)))
+            << problem;
+        const QString text = PdfText(pdf);
+        EXPECT_TRUE(text.contains("DELTA r:") && text.contains("Soluzione:")) << problem;
     }
 }
 
