@@ -375,7 +375,8 @@ std::string Lesson::AnalysisUnavailableReason() const {
 
 LessonDocument Lesson::Document() const {
     LessonDocument document = BuildLessonDocument(record_);
-    if (const auto problem = ExactProblemTyped()) {
+    // A problem of more than three variables has no picture: the document leaves it out.
+    if (const auto problem = ExactProblemTyped(); problem && RegionDrawable(*problem)) {
         const auto path = Path();
         document.region = BuildRegion(*problem, path);
         document.pathApproximate = PathApproximate();
