@@ -45,21 +45,12 @@ std::optional<Shadow> Shadow::Build(const ProblemTexts& typed, char separator) {
     }
     for (std::size_t i = 0; i < s.shape_.columns.size(); ++i) {
         const TableauColumn& column = s.shape_.columns[i];
+        const int col = 2 + static_cast<int>(i);
         if (column.kind != ColumnKind::Decision) {
-            s.At(s.rows_.Constraint(column.row), 2 + static_cast<int>(i)) =
-                column.kind == ColumnKind::Surplus ? -1 : 1;
+            s.At(s.rows_.Constraint(column.row), col) = IdentityEntry(column, column.row);
         }
-    }
-    for (std::size_t i = 0; i < s.shape_.columns.size(); ++i) {
-        const TableauColumn& column = s.shape_.columns[i];
-        const bool firstPhase = s.shape_.phase == Phase::First;
-        mpq_class cost = 0;
-        if (firstPhase) {
-            cost = column.kind == ColumnKind::Artificial ? 1 : 0;
-        } else if (column.kind == ColumnKind::Decision) {
-            cost = s.objective_[column.variable];
-        }
-        s.At(s.rows_.Costs(), 2 + static_cast<int>(i)) = cost;
+        const std::optional<int> fixed = FixedCost(column, s.shape_.phase);
+        s.At(s.rows_.Costs(), col) = fixed ? mpq_class(*fixed) : s.objective_[column.variable];
     }
     for (int r = 1; r <= m; ++r) {
         s.At(r, 0) = s.Get(s.rows_.Costs(), *s.basic_[r - 1]);

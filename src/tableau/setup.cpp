@@ -12,13 +12,6 @@ void Format(Grid& grid, int row, int col) {
     grid.SetCol(col);
 }
 
-// The coefficient of a slack, surplus or artificial column in a constraint row.
-std::string IdentityText(const TableauColumn& column, int row) {
-    if (column.row != row) {
-        return "0";
-    }
-    return column.kind == ColumnKind::Surplus ? "-1" : "1";
-}
 
 }  // namespace
 
@@ -83,7 +76,7 @@ SetUpReport ImpostaTabella(Grid& grid, FormState& state, const ProblemTexts& typ
             grid.SetTextMatrix(rows.Constraint(r), first + static_cast<int>(i),
                                column.kind == ColumnKind::Decision
                                    ? fields.constraint[r][column.variable]
-                                   : IdentityText(column, r));
+                                   : std::to_string(IdentityEntry(column, r)));
         }
         grid.SetTextMatrix(rows.Constraint(r), known, fields.known[r]);
     }
@@ -96,13 +89,9 @@ SetUpReport ImpostaTabella(Grid& grid, FormState& state, const ProblemTexts& typ
     for (int row : {rows.Costs(), rows.Reduced()}) {
         for (std::size_t i = 0; i < shape.columns.size(); ++i) {
             const TableauColumn& column = shape.columns[i];
-            std::string cost = "0";
-            if (firstPhase) {
-                cost = column.kind == ColumnKind::Artificial ? "1" : "0";
-            } else if (column.kind == ColumnKind::Decision) {
-                cost = fields.objective[column.variable];
-            }
-            grid.SetTextMatrix(row, first + static_cast<int>(i), cost);
+            const std::optional<int> fixed = FixedCost(column, shape.phase);
+            grid.SetTextMatrix(row, first + static_cast<int>(i),
+                               fixed ? std::to_string(*fixed) : fields.objective[column.variable]);
         }
     }
     for (int c = first; c < known; ++c) {

@@ -99,6 +99,23 @@ TableauShape InitialShape(const ProblemTexts& turned) {
     return shape;
 }
 
+int IdentityEntry(const TableauColumn& column, int row) {
+    if (column.row != row) {
+        return 0;
+    }
+    return column.kind == ColumnKind::Surplus ? -1 : 1;
+}
+
+std::optional<int> FixedCost(const TableauColumn& column, Phase phase) {
+    if (phase == Phase::First) {
+        return column.kind == ColumnKind::Artificial ? 1 : 0;
+    }
+    if (column.kind == ColumnKind::Decision) {
+        return std::nullopt;
+    }
+    return 0;
+}
+
 TableauShape WithoutArtificials(const TableauShape& shape) {
     TableauShape second{Phase::Second, shape.variables, {}, shape.basis};
     for (const TableauColumn& column : shape.columns) {

@@ -86,6 +86,15 @@ inline bool IsArtificialName(std::string_view name) {
     return name.starts_with('a');
 }
 
+// What the first tableau holds in a column, for the set-up and the exact side alike. A column
+// that is not a decision variable's is an identity column: +1 (slack, artificial) or -1
+// (surplus) in its own row, 0 elsewhere.
+int IdentityEntry(const TableauColumn& column, int row);
+// Its cost in "Cr:": the first phase's W counts the artificial variables (1) and nothing else;
+// otherwise a decision variable costs the objective's coefficient (empty here: the caller has
+// it) and every other 0.
+std::optional<int> FixedCost(const TableauColumn& column, Phase phase);
+
 // The same columns without the artificial ones, for the second phase.
 TableauShape WithoutArtificials(const TableauShape& shape);
 
