@@ -22,8 +22,6 @@ struct FormState {
     // rows, the phase of the two-phase method the tableau is in.
     Direction Verso = Direction::Maximise;
     Phase Fase = Phase::Single;
-    // The number of decision variables, x1 ... x<n>: the columns that Z counts.
-    int Variabili = 3;
     // The method came back to a basis it had shown: from then on the smallest index chooses.
     bool MinimoIndice = false;
     // The lesson ended because the first phase found no feasible solution.

@@ -33,7 +33,6 @@ SetUpReport ImpostaTabella(Grid& grid, FormState& state, const ProblemTexts& typ
     const int first = TableauRows::kFirstVariableColumn;
     state.Verso = typed.direction;
     state.Fase = shape.phase;
-    state.Variabili = shape.variables;
     state.MinimoIndice = false;
     state.Inammissibile = false;
 
@@ -101,7 +100,7 @@ SetUpReport ImpostaTabella(Grid& grid, FormState& state, const ProblemTexts& typ
         grid.SetTextMatrix(rows.Solution(), first + shape.basis[r], fields.known[r]);
     }
     if (firstPhase) {
-        RecomputeCostRows(grid, state, separator);
+        RecomputeCostRows(grid, state, typed, separator);
     }
     window.EnableStepButton();
     return {turned, shape};

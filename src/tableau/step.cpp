@@ -1,6 +1,5 @@
 #include "step.h"
 
-#include <cctype>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -14,25 +13,28 @@ namespace {
 // A cell that cannot be read, or a value that cannot be written so that it reads back.
 struct StepFailure {};
 
-// The number in a variable's name: 4 for "x4".
-int NameNumber(const std::string& name) {
-    int number = 0;
-    for (std::size_t i = 1; i < name.size() && std::isdigit(static_cast<unsigned char>(name[i]));
-         ++i) {
-        number = number * 10 + (name[i] - '0');
-    }
-    return number;
+// The shape of the tableau a problem's lesson shows in a phase: which variable, of which kind,
+// stands in each column.
+TableauShape ShapeIn(const ProblemTexts& problem, Phase phase, char separator) {
+    const TableauShape shape = InitialShape(TurnNegativeRows(problem, separator).texts);
+    return phase == Phase::Second ? WithoutArtificials(shape) : shape;
 }
 
 // Works on a copy of the grid and of the form state, so that a failure half-way leaves the
 // window's own untouched. Every column from 2 up to the known term's is a variable, named in
-// row 0; a constraint row whose basis cell is empty was dropped as redundant.
+// row 0, whose kind the problem's shape gives; a constraint row whose basis cell is empty was
+// dropped as redundant.
 class Step {
   public:
-    Step(const Grid& grid, const FormState& state, char separator)
-        : work_(grid), state_(state), separator_(separator), rows_(TableauRows::Of(grid.Rows())) {}
+    Step(const Grid& grid, const FormState& state, const ProblemTexts& problem, char separator)
+        : work_(grid),
+          state_(state),
+          separator_(separator),
+          rows_(TableauRows::Of(grid.Rows())),
+          shape_(ShapeIn(problem, state.Fase, separator)),
+          problem_(problem) {}
 
-    StepReport Run(const ProblemTexts& problem);
+    StepReport Run();
     void RecomputeCostRows();
     const Grid& Result() const { return work_; }
     const FormState& State() const { return state_; }
@@ -44,9 +46,15 @@ class Step {
     int Solution() const { return rows_.Solution(); }
     int Objective() const { return rows_.Objective(); }
     int LastRow() const { return rows_.LastConstraint(); }
-    bool IsDecision(const std::string& name) const {
-        return name.starts_with('x') && NameNumber(name) >= 1 && NameNumber(name) <= state_.Variabili;
+    // A grid that does not hold the shape's columns was not set up from this problem.
+    const TableauColumn& Column(int col) const {
+        if (work_.Cols() != shape_.GridCols() || col < 2 || col >= Known()) {
+            throw StepFailure{};
+        }
+        return shape_.columns[col - 2];
     }
+    bool IsDecision(int col) const { return Column(col).kind == ColumnKind::Decision; }
+    bool IsArtificial(int col) const { return Column(col).kind == ColumnKind::Artificial; }
     const std::string& Header(int col) const { return work_.TextMatrix(0, col); }
     bool Active(int row) const { return !work_.TextMatrix(row, 1).empty(); }
 
@@ -104,7 +112,7 @@ class Step {
         return false;
     }
 
-    bool CanEnter(int col) const { return !IsBasic(col) && !IsArtificialName(Header(col)); }
+    bool CanEnter(int col) const { return !IsBasic(col) && !IsArtificial(col); }
 
     // The first phase minimises W; otherwise the objective goes the problem's way.
     bool Minimising() const {
@@ -129,12 +137,14 @@ class Step {
     void RewriteObjective();
     bool AnyImproving() const;
     void DropRow(int row);
-    void SwitchPhase(const ProblemTexts& problem);
+    void SwitchPhase();
 
     Grid work_;
     FormState state_;
     char separator_;
     TableauRows rows_;
+    TableauShape shape_;
+    const ProblemTexts& problem_;
     int p_ = 0;
     int q_ = 0;
 };
@@ -158,7 +168,7 @@ std::optional<int> Step::EnteringColumn(std::vector<EnteringCandidate>* weighed)
         const float gain = Minimising() ? -*reduced : *reduced;
         if (weighed) {
             weighed->push_back(
-                {c, *reduced, gain > kResidue, IsBasic(c), IsArtificialName(Header(c))});
+                {c, *reduced, gain > kResidue, IsBasic(c), IsArtificial(c)});
         }
         if (!chosen && gain > best && gain > kResidue && CanEnter(c)) {
             best = gain;
@@ -206,7 +216,7 @@ std::optional<int> Step::PivotRow(int col, std::vector<RowQuotient>* weighed) co
 // The first row whose basic variable is still artificial.
 std::optional<int> Step::ArtificialRow() const {
     for (int r = 1; r <= LastRow(); ++r) {
-        if (Active(r) && IsArtificialName(work_.TextMatrix(r, 1))) {
+        if (Active(r) && IsArtificial(BasicColumn(r))) {
             return r;
         }
     }
@@ -285,7 +295,7 @@ void Step::RewriteObjective() {
     std::optional<float> z;
     for (int c = 2; c < Known(); ++c) {
         const bool counts =
-            state_.Fase == Phase::First ? IsArtificialName(Header(c)) : IsDecision(Header(c));
+            state_.Fase == Phase::First ? IsArtificial(c) : IsDecision(c);
         if (counts) {
             const float term = Read(Costs(), c) * Read(Solution(), c);
             z = z ? *z + term : term;
@@ -315,9 +325,9 @@ void Step::DropRow(int row) {
 // The artificial columns go (they are the last ones, so every other column keeps its place and
 // the known terms move left), "Cr:" and column 0 take the objective's coefficients, and DELTA r
 // and Z are computed again.
-void Step::SwitchPhase(const ProblemTexts& problem) {
+void Step::SwitchPhase() {
     int kept = 2;
-    while (kept < Known() && !IsArtificialName(Header(kept))) {
+    while (kept < Known() && !IsArtificial(kept)) {
         ++kept;
     }
     const int known = Known();
@@ -334,16 +344,19 @@ void Step::SwitchPhase(const ProblemTexts& problem) {
     work_.SetCols(kept + 1);
     state_.Fase = Phase::Second;
     state_.ColonnaPivot = static_cast<std::int16_t>(std::min<int>(state_.ColonnaPivot, kept));
+    shape_ = WithoutArtificials(shape_);
 
-    const auto cost = [&](const std::string& name) {
-        return IsDecision(name) ? problem.objective[NameNumber(name) - 1] : std::string("0");
+    const auto cost = [&](int col) {
+        const TableauColumn& column = Column(col);
+        const std::optional<int> fixed = FixedCost(column, Phase::Second);
+        return fixed ? std::to_string(*fixed) : problem_.objective[column.variable];
     };
     for (int c = 2; c < Known(); ++c) {
-        work_.SetTextMatrix(Costs(), c, cost(Header(c)));
+        work_.SetTextMatrix(Costs(), c, cost(c));
     }
     for (int r = 1; r <= LastRow(); ++r) {
         if (Active(r)) {
-            work_.SetTextMatrix(r, 0, cost(work_.TextMatrix(r, 1)));
+            work_.SetTextMatrix(r, 0, cost(BasicColumn(r)));
         }
     }
     work_.SetTextMatrix(Objective(), 1, "Z =");
@@ -366,7 +379,7 @@ void Step::RecomputeCostRows() {
     RewriteObjective();
 }
 
-StepReport Step::Run(const ProblemTexts& problem) {
+StepReport Step::Run() {
     using Kind = StepReport::Kind;
     using End = StepReport::End;
     StepReport report;
@@ -403,7 +416,7 @@ StepReport Step::Run(const ProblemTexts& problem) {
         report.row = *row;
         report.leaving = work_.TextMatrix(*row, 1);
         for (int c = 2; c < Known(); ++c) {
-            if (!IsArtificialName(Header(c)) && std::fabs(Read(*row, c)) > kResidue) {
+            if (!IsArtificial(c) && std::fabs(Read(*row, c)) > kResidue) {
                 report.kind = Kind::ArtificialOut;
                 report.col = c;
                 report.entering = Header(c);
@@ -416,7 +429,7 @@ StepReport Step::Run(const ProblemTexts& problem) {
         return report;
     }
     report.kind = Kind::PhaseSwitch;
-    SwitchPhase(problem);
+    SwitchPhase();
     if (!AnyImproving()) {
         report.end = End::Optimal;
     }
@@ -467,8 +480,9 @@ Message StepFailedMessage() {
             MessageIcon::Warning};
 }
 
-bool RecomputeCostRows(Grid& grid, const FormState& state, char separator) {
-    Step step(grid, state, separator);
+bool RecomputeCostRows(Grid& grid, const FormState& state, const ProblemTexts& problem,
+                       char separator) {
+    Step step(grid, state, problem, separator);
     try {
         step.RecomputeCostRows();
     } catch (const StepFailure&) {
@@ -488,16 +502,16 @@ StepReport Simplesso(Grid& grid, FormState& state, const ProblemTexts& problem, 
         window.ShowMessage(MessagesOf(repeated).front());
         return repeated;
     }
-    Step step(grid, state, separator);
     StepReport report;
     try {
-        report = step.Run(problem);
+        Step step(grid, state, problem, separator);
+        report = step.Run();
+        if (report.ChangesTableau()) {
+            grid.TakeContentOf(step.Result());
+            state = step.State();
+        }
     } catch (const StepFailure&) {
         report = StepReport{};
-    }
-    if (report.ChangesTableau()) {
-        grid.TakeContentOf(step.Result());
-        state = step.State();
     }
     if (report.end == End::Optimal || report.end == End::Infeasible) {
         state.PrimoPasso = false;

@@ -81,7 +81,8 @@ StepReport Simplesso(Grid& grid, FormState& state, const ProblemTexts& problem, 
 // DELTA r of every variable from "Cr:" and the costs of the basis in column 0, and the
 // objective's value from "Cr:" and "Soluzione:", as a first or second phase starts. False when a
 // value cannot be read or written; the grid then holds what could be written.
-bool RecomputeCostRows(Grid& grid, const FormState& state, char separator);
+bool RecomputeCostRows(Grid& grid, const FormState& state, const ProblemTexts& problem,
+                       char separator);
 
 // The message boxes a press shows, made from what it did: the end message of a press that ended
 // the lesson or repeated its end, the unbounded one, or the warning of a step that could not be
