@@ -18,8 +18,8 @@ bool OutOfRange(const std::string& text, char separator) {
 
 }  // namespace
 
-std::optional<int> FirstOutOfRangeField(const std::array<std::string, 15>& texts, char separator) {
-    for (int i = 0; i < 15; ++i) {
+std::optional<int> FirstOutOfRangeField(std::span<const std::string> texts, char separator) {
+    for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
         if (OutOfRange(texts[i], separator)) {
             return i;
         }

@@ -11,7 +11,7 @@ Message Warning(std::string text) {
 
 }  // namespace
 
-RowFault CheckRow(const RowTexts& texts, char separator) {
+RowFault CheckRow(std::span<const std::string> texts, char separator) {
     if (FirstEmptyField(texts)) {
         return RowFault::Empty;
     }
@@ -29,8 +29,8 @@ Message RowFaultMessage(RowKind kind, RowFault fault) {
     return Warning("I campi non devono contenere caratteri!");
 }
 
-std::optional<int> FirstEmptyField(const RowTexts& texts) {
-    for (int i = 0; i < 4; ++i) {
+std::optional<int> FirstEmptyField(std::span<const std::string> texts) {
+    for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
         if (texts[i].empty()) {
             return i;
         }
@@ -38,8 +38,8 @@ std::optional<int> FirstEmptyField(const RowTexts& texts) {
     return std::nullopt;
 }
 
-std::optional<int> FirstNonNumericField(const RowTexts& texts, char separator) {
-    for (int i = 0; i < 4; ++i) {
+std::optional<int> FirstNonNumericField(std::span<const std::string> texts, char separator) {
+    for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
         if (!IsNumber(texts[i], separator)) {
             return i;
         }

@@ -1,17 +1,18 @@
-// The checks of an input row (three coefficients and a known term, in that order) and the
+// The checks of an input row (a coefficient for each variable, then the known term) and the
 // messages that report a failed one. Plain text in, verdicts out: the window shows the message
 // and moves the focus.
 #pragma once
 
-#include <array>
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "form_state.h"
 
 namespace simplesso {
 
-using RowTexts = std::array<std::string, 4>;
+using RowTexts = std::vector<std::string>;
 
 enum class RowKind { Objective, Constraint };
 
@@ -22,13 +23,13 @@ enum class RowFault {
 };
 
 // An empty field is reported before a field that is not a number, whichever comes first.
-RowFault CheckRow(const RowTexts& texts, char separator);
+RowFault CheckRow(std::span<const std::string> texts, char separator);
 
 // The message for a failed row, titled "Attenzione!" with the warning icon.
 Message RowFaultMessage(RowKind kind, RowFault fault);
 
 // The field to correct: the first one, in reading order, that fails the test again.
-std::optional<int> FirstEmptyField(const RowTexts& texts);
-std::optional<int> FirstNonNumericField(const RowTexts& texts, char separator);
+std::optional<int> FirstEmptyField(std::span<const std::string> texts);
+std::optional<int> FirstNonNumericField(std::span<const std::string> texts, char separator);
 
 }  // namespace simplesso

@@ -9,8 +9,14 @@ namespace simplesso {
 CaptionFrame::CaptionFrame(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
 
 void CaptionFrame::AddDecoration(const QString& text, QRect rect, const QFont& font,
-                                 const QColor& colour) {
-    decorations_.push_back({text, rect, font, colour});
+                                 const QColor& colour, int stretch) {
+    decorations_.push_back({text, rect, font, colour, stretch});
+    update(rect);
+}
+
+void CaptionFrame::ClearDecorations() {
+    decorations_.clear();
+    update();
 }
 
 // Each patch is painted as an opaque label of its size would be: the window colour first, then
@@ -28,8 +34,17 @@ void CaptionFrame::paintEvent(QPaintEvent* event) {
         painter.fillRect(d.rect, background);
         painter.setFont(d.font);
         painter.setPen(d.colour);
-        painter.drawText(QPointF(d.rect.left(), d.rect.top() + QFontMetricsF(d.font).ascent()),
-                         d.text);
+        const QFontMetricsF metrics(d.font);
+        if (d.stretch == 0) {
+            painter.drawText(QPointF(d.rect.left(), d.rect.top() + metrics.ascent()), d.text);
+            continue;
+        }
+        const QRectF ink = metrics.tightBoundingRect(d.text);
+        painter.save();
+        painter.translate(d.rect.left(), d.rect.top() + metrics.ascent() + ink.top());
+        painter.scale(1.0, (ink.height() + d.stretch) / ink.height());
+        painter.drawText(QPointF(0, -ink.top()), d.text);
+        painter.restore();
     }
 }
 

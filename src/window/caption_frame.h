@@ -17,7 +17,12 @@ class CaptionFrame : public QGroupBox {
     CaptionFrame(const QString& title, QWidget* parent);
 
     // Draws one line of text from the top left corner of rect, clipped to it; later ones lie above.
-    void AddDecoration(const QString& text, QRect rect, const QFont& font, const QColor& colour);
+    // A stretch draws the text's ink that many pixels taller (or shorter) at the same width, its
+    // top where it stands: a brace over more rows or fewer.
+    void AddDecoration(const QString& text, QRect rect, const QFont& font, const QColor& colour,
+                       int stretch = 0);
+    // Forgets every decoration: the equations are drawn anew for another size.
+    void ClearDecorations();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,6 +33,7 @@ class CaptionFrame : public QGroupBox {
         QRect rect;
         QFont font;
         QColor colour;
+        int stretch;
     };
     std::vector<Decoration> decorations_;
 };

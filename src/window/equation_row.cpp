@@ -15,7 +15,7 @@ EquationRow::EquationRow(Kind kind, const QString& title, QRect bounds, QWidget*
 void EquationRow::AddField(QLineEdit* field, QRect inParent) {
     field->setParent(this);
     field->setGeometry(inParent.translated(-pos()));
-    fields_.at(count_++) = field;
+    fields_.push_back(field);
     connect(field, &QLineEdit::textChanged, this, [this] { Rename(); });
     Rename();
 }
@@ -30,22 +30,27 @@ void EquationRow::AddSense(SenseButton* sense, QRect inParent) {
 }
 
 QString EquationRow::Equation(Kind kind, const QString& title,
-                              const std::array<QString, 4>& terms, const QString& relation) {
-    std::array<QString, 4> t;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        t[i] = terms[i].trimmed().isEmpty() ? QStringLiteral("…") : terms[i].trimmed();
+                              const std::vector<QString>& terms, const QString& relation) {
+    const auto shown = [](const QString& term) {
+        return term.trimmed().isEmpty() ? QStringLiteral("…") : term.trimmed();
+    };
+    QStringList sides;
+    for (std::size_t i = 0; i + 1 < terms.size(); ++i) {
+        sides << QStringLiteral("%1 x%2").arg(shown(terms[i])).arg(i + 1);
     }
-    const QString sides = QStringLiteral("%1 x1 più %2 x2 più %3 x3").arg(t[0], t[1], t[2]);
+    const QString known = shown(terms.empty() ? QString() : terms.back());
     if (kind == Kind::Objective) {
-        return QStringLiteral("%1: Z uguale a %2 più %3").arg(title, sides, t[3]);
+        return QStringLiteral("%1: Z uguale a %2 più %3")
+            .arg(title, sides.join(QStringLiteral(" più ")), known);
     }
-    return QStringLiteral("%1: %2 %3 %4").arg(title, sides, relation, t[3]);
+    return QStringLiteral("%1: %2 %3 %4")
+        .arg(title, sides.join(QStringLiteral(" più ")), relation, known);
 }
 
 void EquationRow::Rename() {
-    std::array<QString, 4> terms;
-    for (std::size_t i = 0; i < terms.size(); ++i) {
-        terms[i] = fields_[i] ? fields_[i]->text() : QString();
+    std::vector<QString> terms;
+    for (QLineEdit* field : fields_) {
+        terms.push_back(field->text());
     }
     const Sense sense = sense_ ? sense_->Value() : Sense::LessEqual;
     const QString relation = sense == Sense::GreaterEqual ? QStringLiteral("maggiore di")

@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QFontMetrics>
 #include <QString>
+#include <algorithm>
 
 #include "appearance.h"
 #include "layout.h"
@@ -93,7 +94,26 @@ QString GridModel::Elided(int row, int col) const {
     // The item delegate keeps this margin on each side of a cell's text.
     const int margin = QApplication::style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
     const QFontMetrics metrics(grid_.At(row, col).bold ? boldFont_ : font_);
-    return FittedText(whole, metrics, layout::Px(grid_.ColWidth(col)) - 2 * margin);
+    return FittedText(whole, metrics, ColumnPixels(col) - 2 * margin);
+}
+
+void GridModel::SetExtraWidth(int twips) {
+    if (twips == extraWidth_) {
+        return;
+    }
+    extraWidth_ = twips;
+    emit widthsChanged();
+    emit dataChanged(index(0, 0), index(grid_.Rows() - 1, grid_.Cols() - 1));
+}
+
+int GridModel::ColumnPixels(int col) const {
+    const int own = grid_.ColWidth(col);
+    const int numberColumns = grid_.Cols() - Grid::kFixedCols;
+    if (col < Grid::kFixedCols || extraWidth_ <= 0) {
+        return layout::Px(own);
+    }
+    const int shared = (Grid::kNumberArea + extraWidth_) / numberColumns;
+    return layout::Px(std::max(own, std::min(Grid::kDefaultColWidth, shared)));
 }
 
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {

@@ -30,6 +30,12 @@ class GridModel : public QAbstractTableModel, private GridListener {
     // The whole text a cell shows, before any eliding to its column's width.
     QString ShownText(int row, int col) const;
 
+    // The grid stands that many twips wider than today's: its number columns share the room,
+    // none wider than a column of today's tableau nor narrower than the grid makes it.
+    void SetExtraWidth(int twips);
+    // A column's width on the screen, in logical pixels.
+    int ColumnPixels(int col) const;
+
     static Qt::Alignment Alignment(int code);
     static QColor ToQColor(Colour colour);
 
@@ -37,6 +43,8 @@ class GridModel : public QAbstractTableModel, private GridListener {
     void columnWidthChanged(int col);
     void currentCellChanged(int row, int col);
     void sizeChanged();
+    // Every column may have another width.
+    void widthsChanged();
 
   private:
     void CellChanged(int row, int col) override;
@@ -50,6 +58,7 @@ class GridModel : public QAbstractTableModel, private GridListener {
     QFont boldFont_;
     QColor headerColour_;
     Overlay overlay_;
+    int extraWidth_ = 0;
 };
 
 }  // namespace simplesso

@@ -9,6 +9,10 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QStyle>
 
 #include "accessibility.h"
 #include "analysis_window.h"
@@ -24,6 +28,7 @@
 #include "lesson_file.h"
 #include "range_checks.h"
 #include "sense_button.h"
+#include "shape.h"
 #include "tableau_view.h"
 
 namespace simplesso {
@@ -31,35 +36,6 @@ namespace {
 
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
-
-QRect FieldRect(const layout::FieldSpec& place) {
-    return layout::Rect(place.left, place.top, place.width, place.height);
-}
-
-// Where constraint r (1-3) has always shown its "<": its sense stands there now.
-QRect SenseRect(int r) {
-    int seen = 0;
-    for (const layout::LabelSpec& place : layout::Labels()) {
-        if (place.face == layout::Face::LessThan && ++seen == r) {
-            return layout::Rect(place.left, place.top, place.width, place.height);
-        }
-    }
-    return {};
-}
-
-// Row 0 is the objective, rows 1-3 the constraints; each holds four fields of layout::Fields(),
-// and a constraint its sense.
-EquationRow* Row(int r, QWidget* frame) {
-    QRect bounds = r > 0 ? SenseRect(r) : QRect();
-    for (int v = 0; v < 4; ++v) {
-        bounds |= FieldRect(layout::Fields()[4 * r + v]);
-    }
-    if (r == 0) {
-        return new EquationRow(EquationRow::Kind::Objective, "Funzione economica", bounds, frame);
-    }
-    return new EquationRow(EquationRow::Kind::Constraint, QStringLiteral("Vincolo %1").arg(r),
-                           bounds, frame);
-}
 
 // A QLineEdit lays out its empty text in the application's font while it is being built, before
 // it takes the font of its window. Lending it the window's font while the fields are built spares
@@ -91,92 +67,58 @@ Inserisci::Inserisci(MessagePresenter presenter, QWidget* parent)
     InstallAccessibleClasses();
     setObjectName("Inserisci");
     setWindowTitle("Metodo del simplesso, Simplesso didattico");
-    setFixedSize(layout::Px(layout::kClientWidth), layout::Px(layout::kWindowHeight));
     setFont(SansSerif(8.25, true));
     CreateControls();
     CreateLessonControls();
     CreateCourseControls();
+    CreateSizeControls();
+    OrdineTab();
     Form_Load();
+    Disponi();
+    connect(TabellaPivot->Model(), &GridModel::sizeChanged, this, [this] { Disponi(); });
     objective_[0]->setFocus();
 }
 
 Inserisci::~Inserisci() = default;
 
 void Inserisci::CreateControls() {
-    const auto frame = [this](const char* name, const char* caption, const QColor& colour,
-                              QRect rect) {
+    const auto frame = [this](const char* name, const char* caption, const QColor& colour) {
         auto* box = new CaptionFrame(caption, this);
         box->setObjectName(name);
-        box->setGeometry(rect);
         box->setFocusPolicy(Qt::NoFocus);
         SetTextColour(box, QPalette::WindowText, colour);
+        controlli_.push_back(box);
         return box;
     };
-    auto* objectiveFrame =
-        frame("Frame1", "Funzione economica", kRed, layout::Rect(45, 0, 4965, 1065));
-    auto* constraintsFrame = frame("Frame2", "Vincoli", kRed, layout::Rect(5040, 0, 4965, 1800));
-    Frame1 = objectiveFrame;
-    Frame2 = constraintsFrame;
-    const auto frameOf = [&](layout::Frame f) {
-        return f == layout::Frame::Objective ? objectiveFrame : constraintsFrame;
-    };
+    Frame1 = frame("Frame1", "Funzione economica", kRed);
+    Frame2 = frame("Frame2", "Vincoli", kRed);
 
-    for (const layout::LabelSpec& place : layout::Labels()) {
-        const QRect rect = layout::Rect(place.left, place.top, place.width, place.height);
-        if (place.face == layout::Face::LessThan) {
-            continue;  // the constraints' senses, which the rows hold
-        }
+    // The instructions above the fields are the same at every size.
+    for (const layout::Patch& place : layout::EquationsOf(3, 3).patches) {
         if (place.decorative) {
-            frameOf(place.frame)
-                ->AddDecoration(place.caption, rect, CaptionFont(place.face), kBlue);
             continue;
         }
-        auto* label = new QLabel(place.caption, frameOf(place.frame));
+        auto* label =
+            new QLabel(place.caption, place.frame == layout::Frame::Objective ? Frame1 : Frame2);
         label->setObjectName(place.name);
-        label->setGeometry(rect);
+        label->setGeometry(place.place);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setAutoFillBackground(true);  // opaque, as the stacking relies on
         SetTextColour(label, QPalette::WindowText, kBlue);
     }
-
-    std::array<QLineEdit*, 16> fields{};
-    const LentApplicationFont lent(font());
-    for (int r = 0; r < 4; ++r) {
-        EquationRow* row = Row(r, frameOf(layout::Fields()[4 * r].frame));
-        if (r > 0) {
-            versi_[r - 1] = new SenseButton(r, CaptionFont(layout::Face::LessThan), kBlue, row);
-            row->AddSense(versi_[r - 1], SenseRect(r));
-        }
-        for (int v = 0; v < 4; ++v) {
-            const layout::FieldSpec& place = layout::Fields()[4 * r + v];
-            auto* field = new InputField(row);
-            field->setObjectName(place.name);
-            field->setAccessibleName(place.accessibleName);
-            SetTextColour(field, QPalette::Text, kBlue);
-            row->AddField(field, FieldRect(place));
-            fields[4 * r + v] = field;
-        }
-    }
-    for (int v = 0; v < 4; ++v) {
-        objective_[v] = fields[v];
-        for (int r = 0; r < 3; ++r) {
-            constraints_[r][v] = fields[4 + 4 * r + v];
-        }
-    }
+    CostruisciEquazioni();
 
     calcola = new QPushButton("Calcola il simplesso", this);
     calcola->setObjectName("calcola");
-    calcola->setGeometry(layout::Rect(3195, 1125, 1755, 615));
+    controlli_.push_back(calcola);
 
-    Frame3 = frame("Frame3", "Tabella del Pivot", kBlue, layout::Rect(45, 1800, 9960, 3465));
+    Frame3 = frame("Frame3", "Tabella del Pivot", kBlue);
     TabellaPivot = new TableauView(grid_, Frame3);
     TabellaPivot->setObjectName("TabellaPivot");
     TabellaPivot->setAccessibleName("Tabella del Pivot");
-    TabellaPivot->setGeometry(layout::Rect(540, 360, 8850, 2595));
 
     cmdPassoS = new QPushButton("Passo successivo", Frame3);
     cmdPassoS->setObjectName("cmdPassoS");
-    cmdPassoS->setGeometry(layout::Rect(7425, 3015, 1935, 330));
 
     for (QPushButton* button : {calcola, cmdPassoS}) {
         button->setAutoDefault(false);
@@ -184,53 +126,242 @@ void Inserisci::CreateControls() {
     }
     connect(calcola, &QPushButton::clicked, this, [this] { calcola_Click(); });
     connect(cmdPassoS, &QPushButton::clicked, this, [this] { cmdPassoS_Click(); });
+}
 
-    QWidget* previous = fields[0];
-    for (QWidget* next : {static_cast<QWidget*>(fields[1]), static_cast<QWidget*>(fields[2])}) {
-        setTabOrder(previous, next);
-        previous = next;
+int Inserisci::Variabili() const {
+    return spnVariabili ? spnVariabili->value() : 3;
+}
+
+int Inserisci::Vincoli() const {
+    return spnVincoli ? spnVincoli->value() : 3;
+}
+
+void Inserisci::CostruisciEquazioni() {
+    const int n = Variabili(), m = Vincoli();
+    const layout::Equations equations = layout::EquationsOf(n, m);
+    const QWidget* focus = QApplication::focusWidget();
+    const bool typing = focus && (Frame1->isAncestorOf(focus) || Frame2->isAncestorOf(focus));
+    const QString focusName = typing ? focus->objectName() : QString();
+
+    for (EquationRow* row : righe_) {
+        delete row;  // with its fields and sense
     }
-    for (std::size_t i = 3; i < fields.size(); ++i) {
-        setTabOrder(previous, fields[i]);
-        previous = fields[i];
+    righe_.clear();
+    objective_.clear();
+    constraints_.assign(static_cast<std::size_t>(m), {});
+    versi_.clear();
+    const auto frameOf = [this](layout::Frame f) {
+        return f == layout::Frame::Objective ? Frame1 : Frame2;
+    };
+    Frame1->ClearDecorations();
+    Frame2->ClearDecorations();
+    for (const layout::Patch& place : equations.patches) {
+        if (place.decorative) {
+            frameOf(place.frame)
+                ->AddDecoration(place.caption, place.place, CaptionFont(place.face), kBlue,
+                                place.stretch);
+        }
     }
-    for (QWidget* next : {static_cast<QWidget*>(calcola), static_cast<QWidget*>(TabellaPivot),
-                          static_cast<QWidget*>(cmdPassoS)}) {
-        setTabOrder(previous, next);
-        previous = next;
+
+    const LentApplicationFont lent(font());
+    for (int r = 0; r <= m; ++r) {
+        // A row spans its fields and, for a constraint, its sense.
+        QRect bounds = r > 0 ? equations.senses[static_cast<std::size_t>(r - 1)] : QRect();
+        for (int v = 0; v <= n; ++v) {
+            bounds |= equations.Field(r, v).place;
+        }
+        CaptionFrame* frame = frameOf(equations.Field(r, 0).frame);
+        auto* row = r == 0 ? new EquationRow(EquationRow::Kind::Objective, "Funzione economica",
+                                             bounds, frame)
+                           : new EquationRow(EquationRow::Kind::Constraint,
+                                             QStringLiteral("Vincolo %1").arg(r), bounds, frame);
+        righe_.push_back(row);
+        if (r > 0) {
+            auto* sense = new SenseButton(r, CaptionFont(layout::Face::LessThan), kBlue, row);
+            sense->SetValue(sensi_[r]);
+            connect(sense, &SenseButton::senseChanged, this,
+                    [this, r](Sense value) { sensi_[r] = value; });
+            row->AddSense(sense, equations.senses[static_cast<std::size_t>(r - 1)]);
+            versi_.push_back(sense);
+        }
+        for (int v = 0; v <= n; ++v) {
+            const layout::FieldPlace& place = equations.Field(r, v);
+            auto* field = new InputField(row);
+            field->setObjectName(place.name);
+            field->setAccessibleName(place.accessibleName);
+            SetTextColour(field, QPalette::Text, kBlue);
+            field->setText(scritti_[place.name]);
+            connect(field, &QLineEdit::textChanged, this,
+                    [this, name = place.name](const QString& text) { scritti_[name] = text; });
+            row->AddField(field, place.place);
+            (r == 0 ? objective_ : constraints_[static_cast<std::size_t>(r - 1)]).push_back(field);
+        }
+        row->show();
+    }
+    if (typing) {
+        auto* again = findChild<QLineEdit*>(focusName);
+        (again ? again : objective_.front())->setFocus(Qt::OtherFocusReason);
     }
 }
 
-// The lesson's controls join the tab order after the ones every lesson has had.
+void Inserisci::CambiaDimensioni() {
+    CostruisciEquazioni();
+    OrdineTab();
+    // Before any lesson the empty grid takes the size of the first tableau of this problem; a
+    // tableau shown stays until the next "Calcola il simplesso".
+    if (!lesson_.Started()) {
+        grid_.SetSize(TableauRows{Vincoli()}.GridRows(),
+                      TableauRows::kFirstVariableColumn + Variabili() + Vincoli() + 1);
+    }
+    Disponi();
+    MostraLezione();
+}
+
+void Inserisci::Disponi() {
+    const layout::WindowPlan plan =
+        layout::PlanOf(Variabili(), Vincoli(), grid_.Rows(), grid_.Cols());
+    const std::pair<QWidget*, QRect> places[] = {
+        {Frame1, plan.objectiveFrame},
+        {Frame2, plan.constraintsFrame},
+        {calcola, plan.calcola},
+        {Frame3, plan.tableauFrame},
+        {TabellaPivot, plan.tableau},
+        {cmdPassoS, plan.passoSuccessivo},
+        {cmdPassoP, plan.passoPrecedente},
+        {chkFrazioni, plan.frazioni},
+        {chkEsercitati, plan.esercitati},
+        {cmdSalva, plan.salva},
+        {lblSpiegazione, plan.spiegazione},
+        {chkMinimizza, plan.minimizza},
+        {cmdRegione, plan.regione},
+        {cmdAnalisi, plan.analisi},
+        {lblVariabili, plan.variabiliLabel},
+        {spnVariabili, plan.variabili},
+        {lblVincoli, plan.vincoliLabel},
+        {spnVincoli, plan.vincoli}};
+    for (const auto& [widget, place] : places) {
+        widget->setGeometry(place);
+    }
+    TabellaPivot->Model()->SetExtraWidth(plan.tableauExtraWidth);
+    AdattaSchermo(plan.size);
+}
+
+void Inserisci::AdattaSchermo(QSize needed) {
+    const QRect available = screen()->availableGeometry();
+    // The window manager's frame, once it is known.
+    const QRect outer = frameGeometry(), inner = geometry();
+    const QMargins frame = isVisible() ? QMargins(inner.left() - outer.left(),
+                                                  inner.top() - outer.top(),
+                                                  outer.right() - inner.right(),
+                                                  outer.bottom() - inner.bottom())
+                                       : QMargins();
+    const QSize room = available.size().shrunkBy(frame);
+    const bool wide = needed.width() > room.width(), tall = needed.height() > room.height();
+    if ((wide || tall) != (scorrimento_ != nullptr)) {
+        Riponi(wide || tall);
+    }
+    QSize size = needed;
+    if (scorrimento_) {
+        pagina_->setFixedSize(needed);
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        size = QSize(needed.width() + (tall ? bar : 0), needed.height() + (wide ? bar : 0))
+                   .boundedTo(room);
+        scorrimento_->setGeometry(0, 0, size.width(), size.height());
+    }
+    setFixedSize(size);
+    // A window grown past the screen's edge comes back onto it.
+    if (isVisible()) {
+        QRect placed(outer.topLeft(), size.grownBy(frame));
+        placed.moveRight(std::min(placed.right(), available.right()));
+        placed.moveLeft(std::max(placed.left(), available.left()));
+        placed.moveBottom(std::min(placed.bottom(), available.bottom()));
+        placed.moveTop(std::max(placed.top(), available.top()));
+        if (placed.topLeft() != outer.topLeft()) {
+            move(placed.topLeft());
+        }
+    }
+}
+
+void Inserisci::Riponi(bool scrolling) {
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* host = this;
+    if (scrolling) {
+        scorrimento_ = new QScrollArea(this);
+        scorrimento_->setObjectName("scorrimento");
+        scorrimento_->setFrameShape(QFrame::NoFrame);
+        scorrimento_->setFocusPolicy(Qt::NoFocus);
+        pagina_ = new QWidget;
+        pagina_->setObjectName("pagina");
+        host = pagina_;
+    }
+    for (QWidget* control : controlli_) {
+        control->setParent(host);
+        control->show();
+    }
+    if (scrolling) {
+        scorrimento_->setWidget(pagina_);
+        scorrimento_->show();
+    } else {
+        delete scorrimento_;
+        scorrimento_ = nullptr;
+        pagina_ = nullptr;
+    }
+    OrdineTab();
+    if (focus) {
+        focus->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// The fields row by row, the button and the grid as always, then the controls that came later,
+// each after the ones before it.
+void Inserisci::OrdineTab() {
+    std::vector<QWidget*> order;
+    for (QLineEdit* field : objective_) {
+        order.push_back(field);
+    }
+    for (const RowFields& row : constraints_) {
+        order.insert(order.end(), row.begin(), row.end());
+    }
+    order.insert(order.end(), {calcola, TabellaPivot, cmdPassoS, cmdPassoP, chkFrazioni,
+                               chkEsercitati, cmdSalva});
+    order.insert(order.end(), versi_.begin(), versi_.end());
+    order.insert(order.end(), {chkMinimizza, cmdRegione, cmdAnalisi, spnVariabili, spnVincoli});
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+// The lesson's controls, after the ones every lesson has had.
 void Inserisci::CreateLessonControls() {
-    const auto button = [](const char* name, const QString& caption, QWidget* parent,
-                           const QRect& place) {
+    const auto button = [this](const char* name, const QString& caption, QWidget* parent) {
         auto* b = new QPushButton(caption, parent);
         b->setObjectName(name);
-        b->setGeometry(place);
         b->setAutoDefault(false);
+        if (parent == this) {
+            controlli_.push_back(b);
+        }
         return b;
     };
-    const auto check = [this](const char* name, const QString& caption, const QRect& place) {
+    const auto check = [this](const char* name, const QString& caption) {
         auto* box = new QCheckBox(caption, this);
         box->setObjectName(name);
         box->setAccessibleName(caption);
-        box->setGeometry(place);
+        controlli_.push_back(box);
         return box;
     };
-    cmdPassoP = button("cmdPassoP", "Passo precedente", Frame3, layout::kPassoPrecedente);
-    chkFrazioni = check("chkFrazioni", "Frazioni", layout::kFrazioni);
-    chkEsercitati = check("chkEsercitati", "Esercitati", layout::kEsercitati);
-    cmdSalva = button("cmdSalva", "Salva la lezione…", this, layout::kSalva);
+    cmdPassoP = button("cmdPassoP", "Passo precedente", Frame3);
+    chkFrazioni = check("chkFrazioni", "Frazioni");
+    chkEsercitati = check("chkEsercitati", "Esercitati");
+    cmdSalva = button("cmdSalva", "Salva la lezione…", this);
 
     lblSpiegazione = new QLabel(this);
     lblSpiegazione->setObjectName("lblSpiegazione");
     lblSpiegazione->setAccessibleName("Spiegazione");
-    lblSpiegazione->setGeometry(layout::kSpiegazione);
     lblSpiegazione->setWordWrap(true);
     lblSpiegazione->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblSpiegazione->setFont(SansSerif(8.25, false));
     SetTextColour(lblSpiegazione, QPalette::WindowText, kBlue);
+    controlli_.push_back(lblSpiegazione);
 
     connect(cmdPassoP, &QPushButton::clicked, this, [this] { cmdPassoP_Click(); });
     connect(cmdSalva, &QPushButton::clicked, this, [this] { cmdSalva_Click(); });
@@ -240,42 +371,55 @@ void Inserisci::CreateLessonControls() {
             [this](bool on) { lesson_.SetPractising(on); });
     connect(TabellaPivot, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& cell) { lesson_.Choose(cell.row(), cell.column()); });
-
-    QWidget* previous = cmdPassoS;
-    for (QWidget* next :
-         std::initializer_list<QWidget*>{cmdPassoP, chkFrazioni, chkEsercitati, cmdSalva}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
 }
 
 // The direction of the objective and the windows that follow the lesson, after the lesson's
-// controls in the tab order.
+// controls.
 void Inserisci::CreateCourseControls() {
     chkMinimizza = new QCheckBox("Minimizza", this);
     chkMinimizza->setObjectName("chkMinimizza");
     chkMinimizza->setAccessibleName("Minimizza");
-    chkMinimizza->setGeometry(layout::kMinimizza);
-    const auto button = [this](const char* name, const QString& caption, const QRect& place) {
+    controlli_.push_back(chkMinimizza);
+    const auto button = [this](const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(name);
         b->setAccessibleName(caption);
-        b->setGeometry(place);
         b->setAutoDefault(false);
+        controlli_.push_back(b);
         return b;
     };
-    cmdRegione = button("cmdRegione", TableauView::kRegionCaption, layout::kRegione);
-    cmdAnalisi = button("cmdAnalisi", TableauView::kAnalysisCaption, layout::kAnalisi);
+    cmdRegione = button("cmdRegione", TableauView::kRegionCaption);
+    cmdAnalisi = button("cmdAnalisi", TableauView::kAnalysisCaption);
     connect(cmdRegione, &QPushButton::clicked, this, [this] { cmdRegione_Click(); });
     connect(cmdAnalisi, &QPushButton::clicked, this, [this] { cmdAnalisi_Click(); });
     connect(TabellaPivot, &TableauView::regionRequested, this, [this] { cmdRegione_Click(); });
     connect(TabellaPivot, &TableauView::analysisRequested, this, [this] { cmdAnalisi_Click(); });
-    QWidget* previous = cmdSalva;
-    for (QWidget* next : std::initializer_list<QWidget*>{versi_[0], versi_[1], versi_[2],
-                                                         chkMinimizza, cmdRegione, cmdAnalisi}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+}
+
+// The problem's size, last in the tab order: each change shows the equations of the new size at
+// once.
+void Inserisci::CreateSizeControls() {
+    const auto size = [this](const char* name, const char* labelName, const QString& caption,
+                             int lowest, int highest, QLabel*& label) {
+        label = new QLabel(caption, this);
+        label->setObjectName(labelName);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        controlli_.push_back(label);
+        auto* box = new QSpinBox(this);
+        box->setObjectName(name);
+        box->setAccessibleName(caption);
+        box->setRange(lowest, highest);
+        box->setValue(3);
+        label->setBuddy(box);
+        controlli_.push_back(box);
+        connect(box, &QSpinBox::valueChanged, this, [this] { CambiaDimensioni(); });
+        return box;
+    };
+    spnVariabili = size("spnVariabili", "lblVariabili", "Numero di variabili", kMinVariables,
+                        kMaxVariables, lblVariabili);
+    spnVincoli = size("spnVincoli", "lblVincoli", "Numero di vincoli", kMinRows, kMaxRows,
+                      lblVincoli);
 }
 
 void Inserisci::MostraLezione() {
@@ -300,12 +444,19 @@ void Inserisci::MostraLezione() {
     cmdSalva->setEnabled(lesson_.Started());
     if (cmdRegione) {
         const bool analysis = lesson_.PostOptimal().has_value();
-        cmdRegione->setEnabled(lesson_.Started());
+        const bool region = RegioneDisegnabile();
+        cmdRegione->setEnabled(lesson_.Started() && region);
+        cmdRegione->setToolTip(region ? QString() : kRegioneTroppeVariabili);
         cmdAnalisi->setEnabled(analysis);
         cmdAnalisi->setToolTip(QString::fromStdString(lesson_.AnalysisUnavailableReason()));
-        TabellaPivot->SetOffered(lesson_.Started(), analysis);
+        TabellaPivot->SetOffered(lesson_.Started() && region, analysis);
         MostraFinestre();
     }
+}
+
+bool Inserisci::RegioneDisegnabile() const {
+    const int variables = lesson_.Started() ? lesson_.Problem().Variables() : Variabili();
+    return variables <= 3;
 }
 
 void Inserisci::MostraFinestre() {
@@ -319,7 +470,9 @@ void Inserisci::MostraFinestre() {
 // Shows the lesson's present state in a window that follows it.
 void Inserisci::Riempi(QWidget* window) {
     if (window == regione_) {
-        if (lesson_.Started()) {
+        if (!RegioneDisegnabile()) {
+            regione_->Clear(kRegioneTroppeVariabili);
+        } else if (lesson_.Started()) {
             regione_->ShowLesson(lesson_.ExactProblemTyped(), lesson_.Path(),
                                  lesson_.PathApproximate());
         } else {
@@ -353,7 +506,7 @@ void Inserisci::OpenBeside(QWidget* window, bool& placed) {
 }
 
 void Inserisci::cmdRegione_Click() {
-    if (!lesson_.Started()) {
+    if (!lesson_.Started() || !RegioneDisegnabile()) {
         return;
     }
     if (!regione_) {
@@ -442,16 +595,18 @@ QString Inserisci::ChooseLessonFile(QWidget* parent) {
 
 // The problem as typed: every field's text, the rows' senses and the direction.
 void Inserisci::ImpostaTabella() {
-    ProblemTexts typed(3, 3);
-    for (int v = 0; v < 3; ++v) {
+    const int n = static_cast<int>(objective_.size()) - 1;
+    const int m = static_cast<int>(constraints_.size());
+    ProblemTexts typed(n, m);
+    for (int v = 0; v < n; ++v) {
         typed.objective[v] = objective_[v]->text().toStdString();
-        for (int r = 0; r < 3; ++r) {
+    }
+    typed.objectiveKnown = objective_.back()->text().toStdString();
+    for (int r = 0; r < m; ++r) {
+        for (int v = 0; v < n; ++v) {
             typed.constraint[r][v] = constraints_[r][v]->text().toStdString();
         }
-    }
-    typed.objectiveKnown = objective_[3]->text().toStdString();
-    for (int r = 0; r < 3; ++r) {
-        typed.known[r] = constraints_[r][3]->text().toStdString();
+        typed.known[r] = constraints_[r].back()->text().toStdString();
         typed.sense[r] = versi_[r]->Value();
     }
     typed.direction = chkMinimizza->isChecked() ? Direction::Minimise : Direction::Maximise;
@@ -487,23 +642,21 @@ void Inserisci::ControllaRiga(RowKind kind, const RowFields& row) {
 
 // The tableau holds single-precision numbers: a value beyond their range could never be pivoted.
 bool Inserisci::ControllaIntervallo() {
-    std::array<QLineEdit*, 15> fields{};
-    std::array<std::string, 15> texts;
-    for (int v = 0; v < 3; ++v) {
-        fields[v] = objective_[v];
+    // The objective's coefficients, then every constraint's fields: what enters the tableau.
+    std::vector<QLineEdit*> fields(objective_.begin(), objective_.end() - 1);
+    for (const RowFields& row : constraints_) {
+        fields.insert(fields.end(), row.begin(), row.end());
     }
-    for (int i = 0; i < 12; ++i) {
-        fields[3 + i] = constraints_[i / 4][i % 4];
-    }
-    for (int i = 0; i < 15; ++i) {
-        texts[i] = fields[i]->text().toStdString();
+    std::vector<std::string> texts;
+    for (QLineEdit* field : fields) {
+        texts.push_back(field->text().toStdString());
     }
     const auto outside = FirstOutOfRangeField(texts, Separator());
     if (!outside) {
         return true;
     }
     ShowMessage(OutOfRangeMessage(Separator()));
-    fields[*outside]->setFocus(Qt::OtherFocusReason);
+    fields[static_cast<std::size_t>(*outside)]->setFocus(Qt::OtherFocusReason);
     return false;
 }
 
@@ -525,15 +678,15 @@ void Inserisci::VincoloAzzera(const RowFields& row) {
 
 RowTexts Inserisci::Texts(const RowFields& row) {
     RowTexts texts;
-    for (int i = 0; i < 4; ++i) {
-        texts[i] = row[i]->text().toStdString();
+    for (QLineEdit* field : row) {
+        texts.push_back(field->text().toStdString());
     }
     return texts;
 }
 
 void Inserisci::FocusField(const RowFields& row, std::optional<int> index) {
     if (index) {
-        row[*index]->setFocus(Qt::OtherFocusReason);
+        row[static_cast<std::size_t>(*index)]->setFocus(Qt::OtherFocusReason);
     }
 }
 

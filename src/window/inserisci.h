@@ -4,9 +4,10 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <functional>
+#include <map>
 #include <memory>
+#include <vector>
 
 #include "form_state.h"
 #include "grid.h"
@@ -19,10 +20,14 @@ class QLabel;
 class QLineEdit;
 class QMessageBox;
 class QPushButton;
+class QScrollArea;
+class QSpinBox;
 
 namespace simplesso {
 
 class TableauView;
+class CaptionFrame;
+class EquationRow;
 class SenseButton;
 class RegionWindow;
 class AnalysisWindow;
@@ -52,8 +57,11 @@ class Inserisci : public QWidget, private WindowHooks {
     RegionWindow* Regione() const { return regione_; }
     AnalysisWindow* Analisi() const { return analisi_; }
 
+    static inline const QString kRegioneTroppeVariabili =
+        QStringLiteral("La regione si disegna con 2 o 3 variabili.");
+
   private:
-    using RowFields = std::array<QLineEdit*, 4>;
+    using RowFields = std::vector<QLineEdit*>;
 
     void ImpostaTabella();
     void Simplesso();
@@ -80,6 +88,22 @@ class Inserisci : public QWidget, private WindowHooks {
     void CreateControls();
     void CreateLessonControls();
     void CreateCourseControls();
+    void CreateSizeControls();
+    int Variabili() const;
+    int Vincoli() const;
+    // The equations' rows, fields and senses for the size chosen, with the texts and the senses
+    // each place had last.
+    void CostruisciEquazioni();
+    // Another size chosen: the equations again, the empty grid of that size before any lesson.
+    void CambiaDimensioni();
+    // Every control where the size of the problem and of the grid shown put it.
+    void Disponi();
+    // The window at the size its content needs, scrolling it where the screen is smaller.
+    void AdattaSchermo(QSize needed);
+    void Riponi(bool scrolling);
+    void OrdineTab();
+    // Whether the region can be drawn for the lesson shown, or for the size chosen before one.
+    bool RegioneDisegnabile() const;
     // Shows what the lesson holds now: explanation, fractions, the buttons' states.
     void MostraLezione();
     void ControllaRiga(RowKind kind, const RowFields& row);
@@ -97,11 +121,16 @@ class Inserisci : public QWidget, private WindowHooks {
     Grid grid_;
     Lesson lesson_{grid_, state_, *this};
 
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
+    CaptionFrame* Frame1 = nullptr;
+    CaptionFrame* Frame2 = nullptr;
     QGroupBox* Frame3 = nullptr;
-    RowFields objective_{};
-    std::array<RowFields, 3> constraints_{};
+    RowFields objective_;
+    std::vector<RowFields> constraints_;
+    std::vector<EquationRow*> righe_;
+    // What every field ever shown held last, by its name, and every row's sense: a smaller
+    // problem hides them, a larger one shows them again.
+    std::map<QString, QString> scritti_;
+    std::map<int, Sense> sensi_;
     QPushButton* calcola = nullptr;
     QPushButton* cmdPassoS = nullptr;
     TableauView* TabellaPivot = nullptr;
@@ -110,10 +139,19 @@ class Inserisci : public QWidget, private WindowHooks {
     QCheckBox* chkEsercitati = nullptr;
     QPushButton* cmdSalva = nullptr;
     QLabel* lblSpiegazione = nullptr;
-    std::array<SenseButton*, 3> versi_{};
+    std::vector<SenseButton*> versi_;
     QCheckBox* chkMinimizza = nullptr;
     QPushButton* cmdRegione = nullptr;
     QPushButton* cmdAnalisi = nullptr;
+    QLabel* lblVariabili = nullptr;
+    QSpinBox* spnVariabili = nullptr;
+    QLabel* lblVincoli = nullptr;
+    QSpinBox* spnVincoli = nullptr;
+    // The window's own controls, in the order they were made; they move into a scrolling page
+    // when the screen is too small for them, and back.
+    std::vector<QWidget*> controlli_;
+    QScrollArea* scorrimento_ = nullptr;
+    QWidget* pagina_ = nullptr;
     // Built when first opened, as windows of this one (they close with it); closing them only
     // hides them.
     RegionWindow* regione_ = nullptr;

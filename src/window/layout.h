@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
+#include <QString>
 #include <span>
+#include <vector>
 
 namespace simplesso::layout {
 
@@ -64,5 +67,68 @@ struct FieldSpec {
 // The sixteen text fields in tab order: objective row, then constraint rows 1-3, each in
 // reading order (x1, x2, x3, known term).
 std::span<const FieldSpec> Fields();
+
+// The equations of a problem of any size, in logical pixels relative to their frame. Three
+// variables and three constraints give exactly Labels() and Fields(); other sizes repeat their
+// columns and rows at the same steps, so that the window reads the same at every size.
+struct Patch {
+    QString name;
+    Frame frame;
+    QString caption;
+    QRect place;
+    Face face;
+    bool decorative = true;
+    // How many pixels taller than its face the text's ink is drawn, its top where it stands: the
+    // brace spans every constraint row.
+    int stretch = 0;
+};
+
+struct FieldPlace {
+    QString name;
+    QString accessibleName;
+    Frame frame;
+    QRect place;
+    int row;  // 0 the objective, r the constraint r
+};
+
+struct Equations {
+    int variables = 3;
+    int rows = 3;
+    std::vector<Patch> patches;       // stacking order, bottom first
+    std::vector<FieldPlace> fields;   // tab order: row by row, the known term last in each
+    std::vector<QRect> senses;        // per constraint, where its sign stands
+    // The frames' sizes in twips: wide enough for every column, tall enough for every row.
+    int objectiveWidth = 4965;
+    int constraintsWidth = 4965;
+    int constraintsHeight = 1800;
+
+    // The place of the field of a row (0 the objective) and term (variables: the known term).
+    const FieldPlace& Field(int row, int term) const {
+        return fields[static_cast<std::size_t>(row * (variables + 1) + term)];
+    }
+};
+
+Equations EquationsOf(int variables, int rows);
+
+// Where every control of the window stands for a problem of a size and a tableau grid of a size,
+// in logical pixels: the equations' frames side by side as always while they fit a laptop's
+// screen, else the constraints under the objective, with the buttons beside it; the grid as wide
+// as the window and as tall as its rows. Three and three with today's grid give today's window.
+struct WindowPlan {
+    QSize size;
+    QRect objectiveFrame, constraintsFrame;
+    QRect calcola, frazioni, esercitati, salva;
+    QRect tableauFrame;
+    QRect tableau, passoSuccessivo, passoPrecedente;  // in the tableau's frame
+    QRect spiegazione, minimizza, regione, analisi;
+    QRect variabiliLabel, variabili, vincoliLabel, vincoli;
+    // How much wider than today's the grid is, in twips: its number columns share that too.
+    int tableauExtraWidth = 0;
+};
+
+WindowPlan PlanOf(int variables, int rows, int gridRows, int gridCols);
+
+// The narrowest a number column of the grid is made where the window has to make room for many.
+inline constexpr int kNarrowestNumberColumn = 630;
 
 }  // namespace simplesso::layout

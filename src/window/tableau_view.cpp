@@ -64,7 +64,8 @@ TableauView::TableauView(Grid& grid, QWidget* parent) : QTableView(parent), grid
     setTextElideMode(Qt::ElideNone);
     ApplyColumnWidths();
     connect(model_, &GridModel::columnWidthChanged, this,
-            [this](int c) { setColumnWidth(c, layout::Px(grid_.ColWidth(c))); });
+            [this](int c) { setColumnWidth(c, model_->ColumnPixels(c)); });
+    connect(model_, &GridModel::widthsChanged, this, [this] { ApplyColumnWidths(); });
     // A tableau of another size: every width and the current cell again.
     connect(model_, &GridModel::sizeChanged, this, [this] {
         ApplyColumnWidths();
@@ -81,7 +82,7 @@ TableauView::TableauView(Grid& grid, QWidget* parent) : QTableView(parent), grid
 
 void TableauView::ApplyColumnWidths() {
     for (int c = 0; c < grid_.Cols(); ++c) {
-        setColumnWidth(c, layout::Px(grid_.ColWidth(c)));
+        setColumnWidth(c, model_->ColumnPixels(c));
     }
 }
 

@@ -8,7 +8,7 @@ namespace simplesso {
 namespace {
 
 // An empty field is reported before one that is not a number (a blank is not empty), and the
-// focus goes to the first field that fails the check reported.
+// focus goes to the first field that fails the check reported, in a row of any length.
 TEST(RowCheck, ReportsTheFaultAndTheFirstFieldToCorrect) {
     using enum RowFault;
     const std::tuple<RowTexts, char, RowFault, std::optional<int>> cases[] = {
@@ -18,7 +18,7 @@ TEST(RowCheck, ReportsTheFaultAndTheFirstFieldToCorrect) {
         {{"1", "1.5", "3", "4"}, ',', NotNumber, 1}, {{"-2", "1E3", " 0", "+4."}, '.', None, {}},
         {{"1,5", "-2", "0", "4"}, ',', None, {}}};
     for (const auto& [texts, separator, fault, focus] : cases) {
-        EXPECT_EQ(CheckRow(texts, separator), fault) << texts[0] << texts[1] << texts[2];
+        EXPECT_EQ(CheckRow(texts, separator), fault) << texts[0] << texts[1] << texts.back();
         EXPECT_EQ(fault == Empty ? FirstEmptyField(texts) : FirstNonNumericField(texts, separator),
                   focus);
     }

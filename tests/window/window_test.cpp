@@ -78,7 +78,8 @@ TEST(StartUp, EmptyFieldsALockedStepButtonAndEveryControlInPlace) {
 }
 
 // Tab runs through the fields, the button and the grid both ways, and through the step button
-// once it is enabled. Fields hold five characters; Enter and Escape press nothing.
+// once it is enabled; the problem's size comes last. Fields hold five characters; Enter and
+// Escape press nothing.
 TEST(Keyboard, TabOrderFiveCharactersAndNoDefaultButton) {
     WindowHarness h;
     const auto cycle = [&h](Qt::KeyboardModifiers modifiers) {
@@ -92,7 +93,8 @@ TEST(Keyboard, TabOrderFiveCharactersAndNoDefaultButton) {
     };
     Texts forwards(std::begin(kFieldNames), std::end(kFieldNames));
     forwards.insert(forwards.end(), {"calcola", "TabellaPivot", "chkEsercitati", "cmdVerso1",
-                                     "cmdVerso2", "cmdVerso3", "chkMinimizza", "txtx1"});
+                                     "cmdVerso2", "cmdVerso3", "chkMinimizza", "spnVariabili",
+                                     "spnVincoli", "txtx1"});
     // The region opens once a tableau is shown, the analysis once the lesson ends on an optimum.
     EXPECT_EQ(cycle(Qt::NoModifier), forwards);
     EXPECT_EQ(cycle(Qt::ShiftModifier), Texts(forwards.rbegin(), forwards.rend()));
@@ -105,9 +107,9 @@ TEST(Keyboard, TabOrderFiveCharactersAndNoDefaultButton) {
     EXPECT_TRUE(h.messages.empty() && h.Window().isVisible() && !h.PassoSuccessivo()->isEnabled());
     h.PressCalcola();
     // The lesson's controls come last; going back is not possible at the initial tableau.
-    forwards.insert(forwards.end() - 6, {"cmdPassoS", "chkFrazioni"});
-    forwards.insert(forwards.end() - 5, "cmdSalva");
-    forwards.insert(forwards.end() - 1, "cmdRegione");
+    forwards.insert(forwards.end() - 8, {"cmdPassoS", "chkFrazioni"});
+    forwards.insert(forwards.end() - 7, "cmdSalva");
+    forwards.insert(forwards.end() - 3, "cmdRegione");
     EXPECT_EQ(cycle(Qt::NoModifier), forwards);
     EXPECT_EQ(cycle(Qt::ShiftModifier), Texts(forwards.rbegin(), forwards.rend()));
 }

@@ -20,6 +20,8 @@ NEXT_STEP = "Passo successivo"
 PREVIOUS_STEP = "Passo precedente"
 EXPLANATION = "Spiegazione"
 GRID = "Tabella del Pivot"
+VARIABLES = "Numero di variabili"
+CONSTRAINTS_COUNT = "Numero di vincoli"
 ROWS, COLS = 10, 9
 COLUMN_WIDTHS = {0: 700 // 15, 1: 1200 // 15}  # logical pixels, grid line included
 
@@ -75,6 +77,10 @@ def expected_shape(typed):
         ("check box", "Minimizza", []),
         ("push button", "Regione ammissibile", []),
         ("push button", "Analisi di sensitività", []),
+        ("label", VARIABLES, []),
+        ("spin button", VARIABLES, []),
+        ("label", CONSTRAINTS_COUNT, []),
+        ("spin button", CONSTRAINTS_COUNT, []),
     ])
 
 
@@ -345,6 +351,20 @@ def run(pid):
     wait_for_cell(table, 9, 1, "Z =", "after setting up the example again")
     check_cells(table, first_tableau, "after the grid narrowed again")
     print("ok - back to today's width, the first tableau reads out cell by cell again")
+
+    # The problem's size set through the spin buttons' values: the equations follow at once.
+    for name, value in ((VARIABLES, 2), (CONSTRAINTS_COUNT, 4)):
+        only(named_descendants(window), name, pyatspi.ROLE_SPIN_BUTTON).queryValue() \
+            .currentValue = value
+
+    def resized():
+        found = named_descendants(window)
+        present = [n for n in ("Vincolo 4, termine noto", "Vincolo 4, coefficiente di x2",
+                               "Funzione economica, coefficiente di x3") if n in found]
+        return present == ["Vincolo 4, termine noto", "Vincolo 4, coefficiente di x2"], present
+
+    wait_for("the fields of two variables and four constraints", resized)
+    print("ok - two variables and four constraints set by value, their fields found by name")
 
 
 def main():
