@@ -14,6 +14,7 @@
 #include <numeric>
 #include <random>
 
+#include "random_share.h"
 #include "sensitivity.h"
 
 namespace simplesso::sensitivity {
@@ -286,7 +287,7 @@ void CheckInterval(const Bound& from, const Bound& to, const Q& at,
 }
 
 TEST(RandomProblems, RangesPricesAndTheDualHoldExactlyAndAgreeWithGlpk) {
-    constexpr int kProblems = 3000;
+    const int kProblems = testing_support::RandomCount(3000);
     std::mt19937 engine(20261207);
     const auto below = [&](int k) { return static_cast<int>(engine() % static_cast<unsigned>(k)); };
     int drawn = 0, analysed = 0, degenerate = 0, multiple = 0, refused = 0;

@@ -12,6 +12,7 @@
 #include "lesson.h"
 #include "play_lesson.h"
 #include "random_problems.h"
+#include "random_share.h"
 #include "recording_window.h"
 
 namespace simplesso {
@@ -79,7 +80,8 @@ void PlayRandomLessons(bool anySize) {
     int problems = 0, wrong = 0, notices = 0, pivotNotices = 0;
     std::array<int, 3> outcomes{};
     std::map<std::pair<int, int>, std::array<int, 3>> bySize;  // problems, wrong, notices
-    for (; problems < 20000; ++problems) {
+    const int count = testing_support::RandomCount(20000);
+    for (; problems < count; ++problems) {
         const RandomProblem p =
             anySize ? generator.NextOfAnySize() : generator.NextOfTheCourse();
         std::array<int, 3>& size = bySize[{p.texts.Variables(), p.texts.Rows()}];

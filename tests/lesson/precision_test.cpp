@@ -6,6 +6,7 @@
 #include <cmath>
 #include <iostream>
 
+#include "random_share.h"
 #include "exact_number.h"
 #include "exact_simplex.h"
 #include "glpk_oracle.h"
@@ -169,7 +170,8 @@ TEST(Precision, RandomLessonsNoticeEveryWrongEndAndTheExactOptimumIsGlpks) {
     TypedProblems generator(20240611);
     int problems = 0, ended = 0, wrong = 0, endNotices = 0, pivotNotices = 0, agreements = 0,
         rounded = 0;
-    for (; problems < 20000; ++problems) {
+    const int count = testing_support::RandomCount(20000);
+    for (; problems < count; ++problems) {
         const FieldTexts f = generator.Next();
         SCOPED_TRACE(testing::Message() << "problem " << problems);
         const auto exact = *SolveExactly(TableauTexts(f), '.');

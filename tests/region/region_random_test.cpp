@@ -12,6 +12,7 @@
 #include <set>
 #include <vector>
 
+#include "random_share.h"
 #include "region.h"
 #include "region_problems.h"
 
@@ -166,7 +167,8 @@ ExactProblem RandomProblem(std::mt19937& random) {
 TEST(Region, RandomProblemsAgainstBruteForce) {
     std::mt19937 random(20240615);
     int empty = 0, unbounded = 0, planar = 0, manyRows = 0;
-    for (int i = 0; i < 10000; ++i) {
+    const int count = testing_support::RandomCount(10000);
+    for (int i = 0; i < count; ++i) {
         const ExactProblem p = RandomProblem(random);
         const Region region = BuildRegion(p, {});
         const int n = region.plane ? 2 : 3;
