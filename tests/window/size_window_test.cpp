@@ -16,31 +16,48 @@ namespace {
 
 using namespace testing_support;
 
-struct Size {
-    int n, m;
-};
-const Size kSizes[] = {{2, 1}, {2, 4}, {3, 3}, {5, 2}, {8, 8}};
+// The sizes in turn, back at last to three by three, the size at start.
+const std::pair<int, int> kSizes[] = {{2, 1}, {2, 4}, {5, 2}, {8, 8}, {3, 3}};
+// The controls a user meets, whose places must not overlap; labels count outside a group box.
+const char* const kControls[] = {"QAbstractButton", "QLineEdit", "QAbstractSpinBox", "QTableView",
+                                 "QGroupBox"};
 
-QSpinBox* Spin(Inserisci& w, const char* name) {
-    return w.findChild<QSpinBox*>(name);
+template <typename T = QLineEdit>
+T* Find(WindowHarness& h, const QString& name) {
+    return h.Window().findChild<T*>(name);
 }
 
-void SetSize(Inserisci& w, Size size) {
-    Spin(w, "spnVariabili")->setValue(size.n);
-    Spin(w, "spnVincoli")->setValue(size.m);
+void SetSize(WindowHarness& h, int n, int m) {
+    Find<QSpinBox>(h, "spnVariabili")->setValue(n);
+    Find<QSpinBox>(h, "spnVincoli")->setValue(m);
 }
 
-// The fields' names and accessible names in tab order: row by row, each known term last.
-std::vector<std::pair<QString, QString>> ExpectedFields(Size size) {
-    std::vector<std::pair<QString, QString>> fields;
-    for (int r = 0; r <= size.m; ++r) {
+// The fields in tab order, row by row, each known term last: their names, accessible names,
+// texts and the equation their row's group reads. The texts are those typed at three by three,
+// "1 2 3 4 / 5 6 7 8 / ...": row r's coefficient of xv was 4r + v, its known term 4r + 4; they
+// stay in their places, empty where nothing was typed, and the third constraint is an equality.
+std::vector<std::array<QString, 4>> ExpectedFields(int n, int m) {
+    std::vector<std::array<QString, 4>> fields;
+    for (int r = 0; r <= m; ++r) {
         const QString row = r ? QString("Vincolo %1").arg(r) : QString("Funzione economica");
-        for (int v = 1; v <= size.n; ++v) {
-            fields.emplace_back(r ? QString("txtv%1x%2").arg(r).arg(v) : QString("txtx%1").arg(v),
-                                QString("%1, coefficiente di x%2").arg(row).arg(v));
+        QStringList terms;
+        for (int v = 1; v <= n + 1; ++v) {
+            const bool noto = v > n;
+            const QString typed =
+                r > 3 || (!noto && v > 3) ? "" : QString::number(4 * r + (noto ? 4 : v));
+            terms << (typed.isEmpty() ? "…" : typed) + (noto ? "" : QString(" x%1").arg(v));
+            fields.push_back(
+                {(r ? QString("txtv%1").arg(r) : QString("txt")) +
+                     (noto ? (r ? "Noto" : "noto") : QString("x%1").arg(v)),
+                 row + (noto ? ", termine noto" : QString(", coefficiente di x%1").arg(v)), typed});
         }
-        fields.emplace_back(r ? QString("txtv%1Noto").arg(r) : QString("txtnoto"),
-                            row + ", termine noto");
+        const QString known = terms.takeLast(), sides = terms.join(" più ");
+        for (int v = 0; v <= n; ++v) {
+            fields.rbegin()[v][3] =
+                r ? QString("%1: %2 %3 %4")
+                        .arg(row, sides, r == 3 ? "uguale a" : "minore di", known)
+                  : QString("%1: Z uguale a %2 più %3").arg(row, sides, known);
+        }
     }
     return fields;
 }
@@ -49,68 +66,59 @@ QRect InWindow(QWidget* w) {
     return QRect(w->mapTo(w->window(), QPoint()), w->size());
 }
 
-TEST(Size, SpinBoxesNameTheSizeWithinItsRangeBesideTheirLabels) {
+// The size's spin boxes, beside their labels and last in the tab order. Then every size, after
+// texts typed at three by three: the fields' names, tab order row by row, texts kept with their
+// place (a smaller problem hides them, a larger one shows them again with every sense; a place
+// never shown starts empty) and row groups, the senses, the empty grid of the size, the whole
+// window on the screen (a laptop's holds even eight by eight; on a smaller one the page scrolls),
+// and nothing outside its parent or over another control. Back at three and three, every control
+// stands where it stood at start.
+TEST(Size, EverySizeIsNamedOrderedKeptAndLaidOutClear) {
     WindowHarness h;
     const std::tuple<const char*, const char*, int, int> spins[] = {
         {"spnVariabili", "Numero di variabili", 2, 8}, {"spnVincoli", "Numero di vincoli", 1, 8}};
     for (const auto& [name, caption, lowest, highest] : spins) {
-        QSpinBox* spin = Spin(h.Window(), name);
-        ASSERT_TRUE(spin) << name;
-        EXPECT_EQ(spin->accessibleName(), caption);
-        EXPECT_EQ(std::tuple(spin->minimum(), spin->maximum(), spin->value()),
-                  std::tuple(lowest, highest, 3));
+        QSpinBox* box = Find<QSpinBox>(h, name);
+        ASSERT_TRUE(box) << name;
+        EXPECT_EQ(std::tuple(box->accessibleName(), box->minimum(), box->maximum(), box->value()),
+                  std::tuple(QString(caption), lowest, highest, 3));
         QLabel* label = nullptr;
         for (QLabel* l : h.Window().findChildren<QLabel*>()) {
-            label = l->buddy() == spin ? l : label;
+            label = l->buddy() == box && l->text() == caption ? l : label;
         }
         ASSERT_TRUE(label) << name;
-        EXPECT_EQ(label->text(), caption);
         // The caption shows whole on the lines it wraps to, at the left of its spin box.
         EXPECT_LE(label->heightForWidth(label->width()), label->height()) << caption;
-        EXPECT_LE(InWindow(label).right(), InWindow(spin).left());
-        EXPECT_TRUE(InWindow(label).intersects(InWindow(spin).adjusted(-100, 0, 0, 0)));
+        EXPECT_LE(InWindow(label).right(), InWindow(box).left());
+        EXPECT_TRUE(InWindow(label).intersects(InWindow(box).adjusted(-100, 0, 0, 0)));
     }
-}
-
-// Every size: the fields' names and the row groups, the senses, the tab order row by row, the
-// empty grid of the size, and nothing outside its parent or over another control.
-TEST(Size, EquationsOfEverySizeAreNamedOrderedAndLaidOutClear) {
-    WindowHarness h;
-    for (const Size size : kSizes) {
-        SetSize(h.Window(), size);
-        const std::string at = std::to_string(size.n) + "x" + std::to_string(size.m);
-        const auto expected = ExpectedFields(size);
-        EXPECT_EQ(h.Window().findChildren<InputField*>().size(), qsizetype(expected.size())) << at;
-        Texts order, names;
-        for (const auto& [name, accessible] : expected) {
-            QLineEdit* field = h.Window().findChild<QLineEdit*>(name);
+    std::map<QString, QRect> start;
+    for (QWidget* w : h.Window().findChildren<QWidget*>(QRegularExpression("^[^q]"))) {
+        start[w->objectName()] = w->geometry();
+    }
+    h.TypeAll(Fields("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 16"));
+    Find<SenseButton>(h, "cmdVerso3")->SetValue(Sense::Equal);
+    const QRect screen = h.Window().screen()->availableGeometry();
+    for (const auto& [n, m] : kSizes) {
+        SetSize(h, n, m);
+        SCOPED_TRACE(std::to_string(n) + "x" + std::to_string(m));
+        const auto expected = ExpectedFields(n, m);
+        EXPECT_EQ(h.Window().findChildren<InputField*>().size(), qsizetype(expected.size()));
+        Find<QWidget>(h, "spnVincoli")->setFocus();  // the last control: Tab goes round to x1
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        for (const auto& [name, accessible, text, group] : expected) {
+            QLineEdit* field = Find(h, name);
             ASSERT_TRUE(field) << name.toStdString();
-            EXPECT_EQ(field->accessibleName(), accessible);
-            EXPECT_EQ(field->maxLength(), InputField::kMaxCharacters);
-            names.push_back(name.toStdString());
-        }
-        h.Window().findChild<QLineEdit*>("txtx1")->setFocus();
-        for (std::size_t i = 0; i <= expected.size(); ++i) {
-            order.push_back(h.FocusName());
+            EXPECT_EQ(std::tuple(field->accessibleName(), field->maxLength(), field->text(),
+                                 field->parentWidget()->accessibleName()),
+                      std::tuple(accessible, InputField::kMaxCharacters, text, group));
+            EXPECT_EQ(h.FocusName(), name.toStdString());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        names.push_back("calcola");
-        EXPECT_EQ(order, names) << at;
-        const auto senses = h.Window().findChildren<SenseButton*>();
-        EXPECT_EQ(senses.size(), size.m) << at;
-        for (SenseButton* sense : senses) {
-            const QString row = sense->accessibleName().section(' ', -1);
-            EXPECT_TRUE(
-                sense->parentWidget()->accessibleName().startsWith("Vincolo " + row + ": "));
-        }
-        QStringList terms;
-        for (int v = 1; v <= size.n; ++v) {
-            terms << QString("… x%1").arg(v);
-        }
-        EXPECT_EQ(h.Window().findChild<QLineEdit*>("txtnoto")->parentWidget()->accessibleName(),
-                  "Funzione economica: Z uguale a " + terms.join(" più ") + " più …")
-            << at;
-        EXPECT_EQ(h.Window().Tableau().Rows(), size.m + 7) << at;
+        EXPECT_EQ(h.FocusName(), "calcola");
+        EXPECT_EQ(h.Window().findChildren<SenseButton*>().size(), m);
+        EXPECT_EQ(h.Window().Tableau().Rows(), m + 7);
+        EXPECT_TRUE(screen.contains(h.Window().frameGeometry()));  // or it scrolls
 
         // Every widget of the window's own inside its parent, and the controls a user meets clear
         // of each other; a sense lies under the fields on purpose, an instruction over the brace.
@@ -118,93 +126,30 @@ TEST(Size, EquationsOfEverySizeAreNamedOrderedAndLaidOutClear) {
         for (QWidget* w : h.Window().findChildren<QWidget*>()) {
             QWidget* parent = w->parentWidget();
             if (!w->isVisible() || qobject_cast<QAbstractScrollArea*>(parent->parentWidget()) ||
-                qobject_cast<QAbstractSpinBox*>(parent) || w->inherits("QScrollBar")) {
+                parent->inherits("QAbstractSpinBox") || w->inherits("QScrollBar")) {
                 continue;  // a part of Qt's own compound controls
             }
-            EXPECT_TRUE(parent->rect().contains(w->geometry()))
-                << w->objectName().toStdString() << " " << at;
-            if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
-                qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QTableView*>(w) ||
-                qobject_cast<QGroupBox*>(w) ||
-                (qobject_cast<QLabel*>(w) && !qobject_cast<QGroupBox*>(parent))) {
+            EXPECT_TRUE(parent->rect().contains(w->geometry())) << w->objectName().toStdString();
+            if (std::any_of(std::begin(kControls), std::end(kControls),
+                            [w](const char* type) { return w->inherits(type); }) ||
+                (w->inherits("QLabel") && !parent->inherits("QGroupBox"))) {
                 controls.push_back(w);
             }
         }
         for (QWidget* w : controls) {
-            const std::string name = w->objectName().toStdString();
             for (QWidget* other : controls) {
-                const bool nested = w->isAncestorOf(other) || other->isAncestorOf(w);
-                const bool underField =
-                    qobject_cast<SenseButton*>(w) && qobject_cast<QLineEdit*>(other);
-                if (w < other && !nested && !underField && !qobject_cast<SenseButton*>(other)) {
-                    EXPECT_FALSE(InWindow(w).intersects(InWindow(other)))
-                        << name << " over " << other->objectName().toStdString() << " " << at;
-                }
+                EXPECT_TRUE(w >= other || w->isAncestorOf(other) || other->isAncestorOf(w) ||
+                            qobject_cast<SenseButton*>(other) ||
+                            (qobject_cast<SenseButton*>(w) && qobject_cast<QLineEdit*>(other)) ||
+                            !InWindow(w).intersects(InWindow(other)))
+                    << qPrintable(w->objectName()) << " over " << qPrintable(other->objectName());
             }
         }
     }
-}
-
-// The whole window on the screen: a laptop's holds even eight by eight; a smaller one scrolls.
-TEST(Size, TheWindowFitsTheScreenOrScrolls) {
-    WindowHarness h;
-    const QRect screen = h.Window().screen()->availableGeometry();
-    SetSize(h.Window(), {8, 8});
-    auto* page = h.Window().findChild<QWidget*>("pagina");
-    EXPECT_TRUE(screen.contains(h.Window().frameGeometry()));
-    if (screen.width() >= 1366 && screen.height() >= 768) {
-        EXPECT_FALSE(page);
-    } else {
-        ASSERT_TRUE(page);
-        EXPECT_TRUE(page->rect().contains(InWindow(h.Window().findChild<QWidget*>("spnVincoli"))
-                                              .translated(-page->mapTo(&h.Window(), QPoint()))));
+    for (QWidget* w : h.Window().findChildren<QWidget*>(QRegularExpression("^[^q]"))) {
+        EXPECT_EQ(w->geometry(), start[w->objectName()]) << w->objectName().toStdString();
     }
-    SetSize(h.Window(), {3, 3});
-    EXPECT_FALSE(h.Window().findChild<QWidget*>("pagina"));
     EXPECT_EQ(h.Window().size(), QSize(669, 443));
-}
-
-// Texts typed stay with their place: a smaller problem hides them, a larger one shows them again
-// with every sense; a place never shown starts empty. Back at three and three, every control
-// stands where it stood at start.
-TEST(Size, TextsAndSensesComeBackWhenTheSizeGrowsAgain) {
-    WindowHarness h;
-    std::map<QString, QRect> start;
-    for (QWidget* w : h.Window().findChildren<QWidget*>(QRegularExpression("^[^q]"))) {
-        start[w->objectName()] = w->geometry();
-    }
-    EXPECT_GE(start.size(), 30u);
-    h.TypeAll(Fields("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 16"));
-    h.Window().findChild<SenseButton*>("cmdVerso3")->SetValue(Sense::Equal);
-    const auto text = [&h](const char* name) {
-        QLineEdit* field = h.Window().findChild<QLineEdit*>(name);
-        return field ? field->text().toStdString() : "(none)";
-    };
-    SetSize(h.Window(), {2, 2});
-    EXPECT_EQ(text("txtx3") + text("txtv3Noto") + text("txtnoto") + text("txtv2x2"),
-              "(none)(none)410");
-    SetSize(h.Window(), {4, 4});
-    EXPECT_EQ(text("txtx3") + "|" + text("txtv3Noto") + "|" + text("txtv3x3") + "|" +
-                  text("txtx4") + "|" + text("txtv4x1") + "|" + text("txtv1x4"),
-              "3|16|15|||");
-    EXPECT_EQ(h.Window().findChild<SenseButton*>("cmdVerso3")->Value(), Sense::Equal);
-    SetSize(h.Window(), {3, 3});
-    EXPECT_EQ(h.AllFieldTexts(), Fields("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 16"));
-    for (QWidget* w : h.Window().findChildren<QWidget*>(QRegularExpression("^[^q]"))) {
-        if (start.count(w->objectName())) {
-            EXPECT_EQ(w->geometry(), start[w->objectName()]) << w->objectName().toStdString();
-        }
-    }
-}
-
-void TypeLine(WindowHarness& h, const std::string& line) {
-    std::istringstream words(line);
-    for (const auto& [name, accessible] : ExpectedFields({2, 4})) {
-        std::string word;
-        words >> word;
-        QLineEdit* field = h.Window().findChild<QLineEdit*>(name);
-        field->setText(QString::fromStdString(word == "_" ? "" : word));
-    }
 }
 
 // Two variables and four constraints through the real window: the rows' checks, then a lesson
@@ -212,30 +157,31 @@ void TypeLine(WindowHarness& h, const std::string& line) {
 // have none.
 TEST(Size, ALessonOfTwoVariablesAndFourConstraintsRunsToItsEnd) {
     WindowHarness h;
-    SetSize(h.Window(), {2, 4});
+    SetSize(h, 2, 4);
+    const auto type = [&h](int n, int m, const QString& line) {
+        const auto fields = ExpectedFields(n, m);
+        for (int i = 0; i < int(fields.size()); ++i) {
+            Find(h, fields[i][0])->setText(line.section(' ', i, i).replace("_", ""));
+        }
+        h.messages.clear();
+    };
     const std::tuple<const char*, const char*, const char*> faults[] = {
         {"3 5 0 1 0 4 0 2 12 3 2 18 1 1 _", "Compilare prima tutti i campi dei vincoli!",
          "txtv4Noto"},
         {"3 5 0 1 0 4 0 2 12 3 x 18 1 1 9", "I campi non devono contenere caratteri!", "txtv3x2"},
         {"3 5 0 1 0 4 0 2 12 3 2 18 1 1E39 9",
-         "I numeri devono essere compresi tra -3.4E+38 e "
-         "3.4E+38.",
-         "txtv4x2"}};
+         "I numeri devono essere compresi tra -3.4E+38 e 3.4E+38.", "txtv4x2"}};
     for (const auto& [line, message, focus] : faults) {
-        TypeLine(h, line);
-        h.messages.clear();
+        type(2, 4, line);
         h.Calcola()->click();
         ASSERT_EQ(h.messages.size(), 1u) << line;
-        EXPECT_EQ(h.messages[0].text, message);
-        EXPECT_EQ(h.FocusName(), focus);
+        EXPECT_EQ(h.messages[0].text + " @ " + h.FocusName(), message + std::string(" @ ") + focus);
     }
-    TypeLine(h, "3 5 0 1 0 4 0 2 12 3 2 18 1 1 9");
-    h.messages.clear();
+    type(2, 4, "3 5 0 1 0 4 0 2 12 3 2 18 1 1 9");
     h.PressCalcola();
     Session core(Typed("3 5 0 / 1 0 4 / 0 2 12 / 3 2 18 / 1 1 9"));
     EXPECT_EQ(h.Shown(), JoinedRows(core.grid));
-    EXPECT_EQ(h.Window().Tableau().Rows(), 11);
-    auto* region = h.Window().findChild<QPushButton*>("cmdRegione");
+    auto* region = Find<QPushButton>(h, "cmdRegione");
     EXPECT_TRUE(region->isEnabled() && region->toolTip().isEmpty());
     for (int press = 0; press < 10 && h.messages.empty(); ++press) {
         h.PressPasso();
@@ -244,16 +190,12 @@ TEST(Size, ALessonOfTwoVariablesAndFourConstraintsRunsToItsEnd) {
     }
     EXPECT_EQ(h.messages, Messages{EndMessage()});
     EXPECT_EQ(h.Window().Tableau().TextMatrix(TableauRows{4}.Objective(), 2), " 36");
-
-    SetSize(h.Window(), {5, 2});
+    SetSize(h, 5, 2);
     EXPECT_EQ(h.Window().Tableau().Rows(), 11);  // the tableau shown stays
-    for (QLineEdit* field : h.Window().findChildren<QLineEdit*>(QRegularExpression("^txt"))) {
-        field->setText("1");
-    }
+    type(5, 2, QString("1 ").repeated(18).trimmed());
     h.PressCalcola();
-    EXPECT_EQ(h.Window().Tableau().Rows(), 9);
-    EXPECT_FALSE(region->isEnabled());
-    EXPECT_EQ(region->toolTip(), "La regione si disegna con 2 o 3 variabili.");
+    EXPECT_EQ(std::pair(region->isEnabled(), region->toolTip()),
+              std::pair(false, QString("La regione si disegna con 2 o 3 variabili.")));
 }
 
 }  // namespace
