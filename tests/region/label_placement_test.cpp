@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ranges>
 #include <string>
 #include <vector>
 
@@ -78,11 +77,14 @@ std::vector<Case> Cases() {
 // Whether the stroke, sampled every 0.2 units of its length, passes strictly inside the box.
 bool UnderStroke(const XY& from, const XY& to, const Box& b) {
     const int n = std::max(2, static_cast<int>(std::hypot(to.x - from.x, to.y - from.y) / 0.2));
-    return std::ranges::any_of(std::views::iota(0, n + 1), [&](int i) {
+    for (int i = 0; i <= n; ++i) {
         const double t = static_cast<double>(i) / n, e = 1e-6;
         const double x = from.x + (to.x - from.x) * t, y = from.y + (to.y - from.y) * t;
-        return x > b.left + e && x < b.Right() - e && y > b.top + e && y < b.Bottom() - e;
-    });
+        if (x > b.left + e && x < b.Right() - e && y > b.top + e && y < b.Bottom() - e) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // How far the box stands from the point, across and along (for `most`) or straight.
@@ -95,9 +97,13 @@ double Gap(const XY& p, const Box& b, bool most = false) {
 // The rows of the items of the given kind, in the figure's order.
 template <class T, class K>
 std::vector<int> Rows(const std::vector<T>& items, K T::*field, K kind) {
-    auto rows = items | std::views::filter([&](const T& t) { return t.*field == kind; }) |
-                std::views::transform(&T::row);
-    return {rows.begin(), rows.end()};
+    std::vector<int> rows;
+    for (const T& t : items) {
+        if (t.*field == kind) {
+            rows.push_back(t.row);
+        }
+    }
+    return rows;
 }
 
 TEST(LabelPlacement, LabelsStandClearAndTheRowsAndTheLegendShowWhatApplies) {
