@@ -46,7 +46,6 @@ TEST(ScreenReader, ReadsEveryCellAfterEachChangeOfTheGridsSize) {
     auto* view = h.Window().findChild<TableauView*>("TabellaPivot");
     const char* const problems[] = {kExample, "1 2 3 0 / 1 1 1 5 / 1 1 1 -5 / 1 1 1 5",
                                     "2 3 0 0 / 1 1 0 4 / 1 -1 0 1 / 1 0 0 6", kExample};
-    EXPECT_EQ(CellsReadWrong(view), 0) << "before any set-up";
     for (const char* problem : problems) {
         h.TypeAll(Fields(problem));
         h.PressCalcola();
