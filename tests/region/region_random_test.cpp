@@ -200,10 +200,9 @@ TEST(Region, RandomProblemsAgainstBruteForce) {
         }
     }
     // The draw must reach every kind of region, or the comparison proves little.
-    EXPECT_GT(empty, 500);
-    EXPECT_GT(unbounded, 500);
-    EXPECT_GT(planar, 500);
-    EXPECT_GT(manyRows, 500);
+    for (int kind : {empty, unbounded, planar, manyRows}) {
+        EXPECT_GT(kind * 40, count);
+    }
 }
 
 }  // namespace
