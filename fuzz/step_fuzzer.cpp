@@ -246,7 +246,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                           : Sense::LessEqual;
     }
     NextLine(rest, line);
-    problem.objective = Fields<3>(line);
+    const auto objective = Fields<3>(line);
+    problem.objective.assign(objective.begin(), objective.end());
     for (int r = 0; r < 3; ++r) {
         line = {};
         NextLine(rest, line);
