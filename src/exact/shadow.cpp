@@ -153,7 +153,8 @@ void Shadow::SwitchPhase() {
     cells_ = std::move(cells);
     for (int c = 2; c < known; ++c) {
         const TableauColumn& column = shape_.columns[c - 2];
-        At(rows_.Costs(), c) = column.kind == ColumnKind::Decision ? objective_[column.variable] : 0;
+        const std::optional<int> fixed = FixedCost(column, Phase::Second);
+        At(rows_.Costs(), c) = fixed ? mpq_class(*fixed) : objective_[column.variable];
     }
     for (int r = 1; r <= rows_.LastConstraint(); ++r) {
         if (basic_[r - 1]) {

@@ -1,5 +1,7 @@
 #include "layout.h"
 
+#include "grid.h"
+
 #include <algorithm>
 #include <array>
 
@@ -172,8 +174,6 @@ constexpr int kTableauFrameWidth = 9960;
 constexpr int kTableauFrameHeight = 3465;
 constexpr int kTableauWidth = 8850;
 constexpr int kTableauHeight = 2595;
-constexpr int kTodaysGridRows = 10;
-constexpr int kRowHeight = 240;
 // Around the grid's number columns: the window's and the frame's margins, the fixed columns and
 // the grid's own border.
 constexpr int kBesideNumberColumns = (kClientWidth - kTableauWidth) + 700 + 1200 + 60;
@@ -222,7 +222,7 @@ WindowPlan PlanOf(int variables, int rows, int gridRows, int gridCols) {
     // The constraints' frame reaches the window's right margin, as the tableau's does.
     p.constraintsFrame.setRight(Px(width - 30 - 15));
     const int extra = width - kClientWidth;
-    const int taller = kRowHeight * (gridRows - kTodaysGridRows);
+    const int taller = Grid::kRowHeight * (gridRows - Grid::kRows);
     p.tableauExtraWidth = extra;
     p.tableauFrame = Rect(45, top, kTableauFrameWidth + extra, kTableauFrameHeight + taller);
     p.tableau = Rect(540, 360, kTableauWidth + extra, kTableauHeight + taller);
