@@ -47,16 +47,17 @@ const std::string kCycling =
 
 void Lesson::SetUp(const ProblemTexts& typed, char separator) {
     problem_ = typed;
-    const SetUpReport setUp = ImpostaTabella(grid_, state_, problem_, separator, window_);
+    HeldMessages none;  // the set-up shows nothing; the window enables the step button itself
+    const SetUpReport setUp = ImpostaTabella(grid_, state_, problem_, separator, none);
     record_ = LessonRecord{typed, separator, {}};
-    frames_.clear();
     optimum_ = SolveExactly(problem_, separator);
     choice_.reset();
-    std::string explanation = PhasePrefix(state_);
-    Append(explanation, ExplainTurnedRows(setUp.problem, separator));
-    Append(explanation, ExplainNext(grid_, state_, problem_, separator));
-    Remember(std::nullopt, explanation, {},
-             Frame{Shadow::Build(problem_, separator), PracticeTally{}, {}, false});
+    Snapshot first(grid_, state_);
+    first.explanation = PhasePrefix(state_);
+    Append(first.explanation, ExplainTurnedRows(setUp.problem, separator));
+    Append(first.explanation, ExplainNext(grid_, state_, problem_, separator));
+    first.shadow = Shadow::Build(problem_, separator);
+    record_.snapshots.push_back(std::move(first));
 }
 
 bool Lesson::WouldCycle(char separator) const {
@@ -76,10 +77,11 @@ bool Lesson::WouldCycle(char separator) const {
     return false;
 }
 
-void Lesson::Press() {
+std::vector<Message> Lesson::Press() {
     if (!Started()) {
-        Simplesso(grid_, state_, problem_, '.', window_);
-        return;
+        HeldMessages held;
+        Simplesso(grid_, state_, problem_, '.', held);
+        return held.messages;
     }
     const char separator = record_.separator;
     std::string explanation;
@@ -106,28 +108,31 @@ void Lesson::Press() {
     }
     const bool changed = !(grid_ == before) || !(state_ == stateBefore);
     const bool repeated = !stateBefore.PrimoPasso ||
-                          (!changed && (!ended || record_.snapshots.back().messages == shown));
+                          (!changed && (!ended || Shown().messages == shown));
     if (repeated) {
         // The end said again, or a step that could not be made: nothing new to keep.
-        Show(std::move(shown));
-        return;
+        return shown;
     }
 
-    Frame frame = frames_.back();
-    frame.falsified = !falsified.empty();
-    std::optional<PivotCell> pivot;
+    // The shadow and the practice score go on from the tableau before; the rest is this press's.
+    Snapshot next(grid_, state_);
+    next.shadow = Shown().shadow;
+    next.tally = Shown().tally;
+    next.quotients = Shown().quotients;
+    next.endFalsified = !falsified.empty();
+    next.press = press;
     const bool pivoted =
         press.kind == StepReport::Kind::Pivot || press.kind == StepReport::Kind::ArtificialOut;
     if (pivoted) {
-        pivot = PivotCell{press.row, press.col};
-        frame.quotients = Joined(Quotients(before, press, separator));
+        next.pivot = PivotCell{press.row, press.col};
+        next.quotients = Joined(Quotients(before, press, separator));
     }
-    if (frame.shadow && !frame.shadow->Lost()) {
-        Replay(*frame.shadow, press, stateBefore, shown);
+    if (next.shadow && !next.shadow->Lost()) {
+        Replay(*next.shadow, press, stateBefore, shown);
     }
     std::string line = ExplainPress(before, stateBefore, grid_, press, separator);
     if (practising_ && guess) {
-        frame.tally.Count(pivot && *guess == *pivot);
+        next.tally.Count(next.pivot && *guess == *next.pivot);
         std::string verdict = Verdict(before, stateBefore, *guess, press, separator);
         if (!verdict.ends_with('!') && !verdict.ends_with('.')) {
             verdict += '.';
@@ -151,14 +156,15 @@ void Lesson::Press() {
                 Append(explanation, analysis->lessonSentence);
             }
         }
-        if (frame.tally.made > 0) {
-            Append(explanation, frame.tally.Text());
+        if (next.tally.made > 0) {
+            Append(explanation, next.tally.Text());
         }
     }
-    std::string prefixed = PhasePrefix(state_);
-    Append(prefixed, explanation);
-    Remember(pivot, prefixed, shown, std::move(frame), press);
-    Show(std::move(shown));
+    next.explanation = PhasePrefix(state_);
+    Append(next.explanation, explanation);
+    next.messages = shown;
+    record_.snapshots.push_back(std::move(next));
+    return shown;
 }
 
 // The shadow makes the move the grid made; a pivot that exact arithmetic would not make is said
@@ -196,10 +202,8 @@ void Lesson::GoBack() {
         return;
     }
     record_.snapshots.pop_back();
-    frames_.pop_back();
-    const Snapshot& back = record_.snapshots.back();
-    grid_.TakeContentOf(back.grid);
-    state_ = back.state;
+    grid_.TakeContentOf(Shown().grid);
+    state_ = Shown().state;
     choice_.reset();
 }
 
@@ -216,34 +220,34 @@ void Lesson::Choose(int row, int col) {
 
 const std::string& Lesson::Explanation() const {
     static const std::string kNone;
-    return Started() ? record_.snapshots.back().explanation : kNone;
+    return Started() ? Shown().explanation : kNone;
 }
 
 const std::string& Lesson::QuotientsText() const {
     static const std::string kNone;
-    return Started() ? frames_.back().quotients : kNone;
+    return Started() ? Shown().quotients : kNone;
 }
 
 std::optional<std::string> Lesson::Fraction(int row, int col) const {
     if (!FractionsAvailable()) {
         return std::nullopt;
     }
-    const auto value = frames_.back().shadow->Value(row, col);
+    const auto value = Shown().shadow->Value(row, col);
     return value ? std::optional(FractionText(*value)) : std::nullopt;
 }
 
 bool Lesson::FractionsAvailable() const {
-    return Started() && frames_.back().shadow && !frames_.back().shadow->Lost();
+    return Started() && Shown().shadow && !Shown().shadow->Lost();
 }
 
 std::string Lesson::FractionsUnavailableReason() const {
     if (!Started()) {
         return "Le frazioni si vedono dopo \"Calcola il simplesso\".";
     }
-    if (!frames_.back().shadow) {
+    if (!Shown().shadow) {
         return "Un numero dei campi non si può leggere in modo esatto.";
     }
-    if (frames_.back().shadow->Lost()) {
+    if (Shown().shadow->Lost()) {
         return "Un pivot vale esattamente 0: da quel passo l'aritmetica esatta non può seguire "
                "la lezione.";
     }
@@ -254,24 +258,23 @@ std::optional<StepReport> Lesson::EndPress() const {
     if (!Started()) {
         return std::nullopt;
     }
-    const Snapshot& last = record_.snapshots.back();
-    if (last.press && last.press->end != StepReport::End::None) {
-        return last.press;
+    if (Shown().press && Shown().press->end != StepReport::End::None) {
+        return Shown().press;
     }
     return std::nullopt;
 }
 
 bool Lesson::EndFalsified() const {
-    return Started() && frames_.back().falsified;
+    return Started() && Shown().endFalsified;
 }
 
 const Shadow* Lesson::ExactTableau() const {
-    return FractionsAvailable() ? &*frames_.back().shadow : nullptr;
+    return FractionsAvailable() ? &*Shown().shadow : nullptr;
 }
 
 std::vector<std::array<mpq_class, 3>> Lesson::Path() const {
     std::vector<std::array<mpq_class, 3>> path;
-    for (std::size_t i = 0; i < frames_.size(); ++i) {
+    for (std::size_t i = 0; i < record_.snapshots.size(); ++i) {
         const Snapshot& snapshot = record_.snapshots[i];
         if (snapshot.press && !snapshot.pivot && i > 0) {
             continue;  // the same point again: no pivot was made
@@ -279,7 +282,7 @@ std::vector<std::array<mpq_class, 3>> Lesson::Path() const {
         // The region draws at most three coordinates; a missing third is zero.
         std::array<mpq_class, 3> point{};
         const int shown = std::min(problem_.Variables(), 3);
-        const auto& shadow = frames_[i].shadow;
+        const auto& shadow = snapshot.shadow;
         if (shadow && !shadow->Lost()) {
             const std::vector<mpq_class> exact = shadow->Point();
             std::copy_n(exact.begin(), shown, point.begin());
@@ -385,12 +388,6 @@ LessonDocument Lesson::Document() const {
     return document;
 }
 
-void Lesson::Show(std::vector<Message> messages) const {
-    for (const Message& message : messages) {
-        window_.ShowMessage(message);
-    }
-}
-
 // The end as shown, checked against the exact outcome of the problem.
 Message Lesson::Checked(const Message& message, StepReport::End end) const {
     if (end == StepReport::End::None || !optimum_) {
@@ -398,14 +395,6 @@ Message Lesson::Checked(const Message& message, StepReport::End end) const {
     }
     return CheckedEnd(message, end, grid_.TextMatrix(TableauRows::Of(grid_.Rows()).Objective(), 2),
                       *optimum_, record_.separator);
-}
-
-void Lesson::Remember(std::optional<PivotCell> pivot, std::string explanation,
-                      std::vector<Message> messages, Frame frame,
-                      std::optional<StepReport> press) {
-    record_.snapshots.push_back(Snapshot{Grid(grid_), state_, pivot, std::move(explanation),
-                                         std::move(messages), std::move(press), frame.falsified});
-    frames_.push_back(std::move(frame));
 }
 
 }  // namespace simplesso

@@ -1,6 +1,7 @@
-// A lesson: the problem as typed and every tableau shown since the last set-up, with the exact
-// shadow beside the grid. It is the one place the window asks what to show, what to export and
-// where to go back to; the grid and the form state stay the window's own.
+// A lesson: the problem as typed, the grid and the form state shown, and every tableau shown since
+// the last set-up with the exact shadow beside it, as one list. It is the one place the window
+// asks what to show, what to export and where to go back to: the window binds its view to the
+// grid for reading and shows a press's messages after the press.
 #pragma once
 
 #include <array>
@@ -22,16 +23,22 @@ namespace simplesso {
 
 class Lesson {
   public:
-    Lesson(Grid& grid, FormState& state, WindowHooks& window)
-        : grid_(grid), state_(state), window_(window) {}
+    // The tableau shown and the state between two presses. The window writes only what its own
+    // checks decide before a set-up (the validity of the fields, the start of a computation) and
+    // the grid's column widths; everything else changes through the lesson.
+    Grid& Tableau() { return grid_; }
+    const Grid& Tableau() const { return grid_; }
+    FormState& State() { return state_; }
+    const FormState& State() const { return state_; }
 
     // Builds the initial tableau from the problem as typed, of any size, and starts a new
     // lesson from it.
     void SetUp(const ProblemTexts& typed, char separator);
 
     // One press of "Passo successivo": the step as always, then the precision notices, the
-    // explanation and, when practising, the verdict on the chosen cell.
-    void Press();
+    // explanation and, when practising, the verdict on the chosen cell. Returns the press's
+    // messages, in order, for the window to show once the tableau is shown.
+    [[nodiscard]] std::vector<Message> Press();
 
     bool CanGoBack() const { return record_.snapshots.size() > 1; }
     // Shows the tableau before the last press again, exactly as it was shown.
@@ -79,16 +86,7 @@ class Lesson {
     LessonDocument Document() const;
 
   private:
-    // What the lesson keeps beside each snapshot: the exact shadow as it stood and the practice
-    // score so far.
-    struct Frame {
-        std::optional<Shadow> shadow;
-        PracticeTally tally;
-        std::string quotients;
-        bool falsified = false;
-    };
-
-    void Show(std::vector<Message> messages) const;
+    const Snapshot& Shown() const { return record_.snapshots.back(); }
     Message Checked(const Message& message, StepReport::End end) const;
     // Whether the press the state is about to make would bring back a basis already shown in
     // the same phase.
@@ -96,16 +94,10 @@ class Lesson {
     std::optional<sensitivity::Analysis> AnalyseBasis() const;
     void Replay(Shadow& shadow, const StepReport& press, const FormState& stateBefore,
                 std::vector<Message>& shown) const;
-    void Remember(std::optional<PivotCell> pivot, std::string explanation,
-                  std::vector<Message> messages, Frame frame,
-                  std::optional<StepReport> press = std::nullopt);
-
-    Grid& grid_;
-    FormState& state_;
-    WindowHooks& window_;
+    Grid grid_;
+    FormState state_{.RigaPivot = 8, .ColonnaPivot = 8};
     LessonRecord record_;
     ProblemTexts problem_;
-    std::vector<Frame> frames_;
     std::optional<ExactOptimum> optimum_;
     std::optional<PivotCell> choice_;
     bool practising_ = false;

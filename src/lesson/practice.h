@@ -1,5 +1,5 @@
-// Practising the pivot: which clicked cells count as a choice, the verdict on a choice against the
-// pivot the press made, and the count of right choices.
+// Practising the pivot: which clicked cells count as a choice, and the verdict on a choice against
+// the pivot the press made. The count of right choices is kept with every snapshot.
 #pragma once
 
 #include <optional>
@@ -19,17 +19,5 @@ std::optional<PivotCell> AsChoice(const Grid& grid, int row, int col);
 // the numbers of the tableau as shown before the press (and the rule of the phase it was in).
 std::string Verdict(const Grid& before, const FormState& stateBefore, PivotCell chosen,
                     const StepReport& press, char separator);
-
-struct PracticeTally {
-    int right = 0;
-    int made = 0;
-
-    void Count(bool wasRight) {
-        ++made;
-        right += wasRight ? 1 : 0;
-    }
-    // "Pivot indovinati: 1 su 2"
-    std::string Text() const;
-};
 
 }  // namespace simplesso

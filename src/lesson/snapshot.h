@@ -1,5 +1,5 @@
 // What the lesson keeps of every press: the tableau exactly as it was shown, with its form state,
-// pivot, explanation and messages, and the problem as it was typed.
+// pivot, explanation and messages, the exact shadow beside it, and the problem as it was typed.
 #pragma once
 
 #include <optional>
@@ -9,6 +9,7 @@
 #include "form_state.h"
 #include "grid.h"
 #include "problem.h"
+#include "shadow.h"
 #include "step.h"
 
 namespace simplesso {
@@ -19,9 +20,24 @@ struct PivotCell {
     bool operator==(const PivotCell&) const = default;
 };
 
+// How many pivots the student guessed while practising, of how many tried.
+struct PracticeTally {
+    int right = 0;
+    int made = 0;
+
+    void Count(bool wasRight) {
+        ++made;
+        right += wasRight ? 1 : 0;
+    }
+    // "Pivot indovinati: 1 su 2"
+    std::string Text() const;
+};
+
 // One tableau as it was shown: after the set-up (the first) or after one press of "Passo
 // successivo".
 struct Snapshot {
+    Snapshot(const Grid& shown, const FormState& shownState) : grid(shown), state(shownState) {}
+
     Grid grid;  // texts, bold, alignment, colours, current cell
     FormState state;
     std::optional<PivotCell> pivot;  // the pivot this press made, if it made one
@@ -30,6 +46,11 @@ struct Snapshot {
     std::optional<StepReport> press;  // what the press did; empty for the set-up
     // The end this press showed disagrees with the exact outcome: its message, the last, says so.
     bool endFalsified = false;
+    // The exact tableau beside this one, while exact arithmetic can follow; empty when a text
+    // of the problem does not read exactly.
+    std::optional<Shadow> shadow;
+    PracticeTally tally;    // the practice score so far
+    std::string quotients;  // every row's quotient at this press's pivot, one line each
 };
 
 // Everything an export needs.

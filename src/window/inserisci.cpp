@@ -611,10 +611,13 @@ void Inserisci::ImpostaTabella() {
     }
     typed.direction = chkMinimizza->isChecked() ? Direction::Minimise : Direction::Maximise;
     lesson_.SetUp(typed, Separator());
+    cmdPassoS->setEnabled(true);
 }
 
 void Inserisci::Simplesso() {
-    lesson_.Press();
+    for (const Message& message : lesson_.Press()) {
+        ShowMessage(message);
+    }
 }
 
 void Inserisci::ControllaFunzioneEconomica() {
@@ -699,10 +702,6 @@ char Inserisci::Separator() const {
 void Inserisci::ShowMessage(const Message& message) {
     MostraLezione();
     presenter_(this, message);
-}
-
-void Inserisci::EnableStepButton() {
-    cmdPassoS->setEnabled(true);
 }
 
 // A carriage return after a line feed would show as a blank at the start of the next line.

@@ -32,7 +32,7 @@ class SenseButton;
 class RegionWindow;
 class AnalysisWindow;
 
-class Inserisci : public QWidget, private WindowHooks {
+class Inserisci : public QWidget {
     Q_OBJECT
   public:
     // Shows one modal message. The program uses QMessageBox; tests record instead.
@@ -111,15 +111,15 @@ class Inserisci : public QWidget, private WindowHooks {
     static void FocusField(const RowFields& row, std::optional<int> index);
     char Separator() const;
 
-    // WindowHooks
-    void ShowMessage(const Message& message) override;
-    void EnableStepButton() override;
+    // A message of a press or of the window's own checks, once the lesson is shown.
+    void ShowMessage(const Message& message);
 
     MessagePresenter presenter_;
     FileChooser chooser_ = ChooseLessonFile;
-    FormState state_;
-    Grid grid_;
-    Lesson lesson_{grid_, state_, *this};
+    // The lesson owns the tableau and the form state; the window reads them through these.
+    Lesson lesson_;
+    Grid& grid_ = lesson_.Tableau();
+    FormState& state_ = lesson_.State();
 
     CaptionFrame* Frame1 = nullptr;
     CaptionFrame* Frame2 = nullptr;

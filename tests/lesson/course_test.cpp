@@ -34,17 +34,16 @@ struct Ending {
 };
 
 Ending PlayToTheEnd(const RandomProblem& p) {
-    Grid grid;
-    FormState state{.CampiValidi = true, .PrimoPasso = true, .RigaPivot = 8, .ColonnaPivot = 8};
-    testing_support::RecordingWindow window;
-    Lesson lesson(grid, state, window);
+    Lesson lesson;
+    lesson.State().PrimoPasso = true;
     lesson.SetUp(p.texts, '.');
     Ending e;
     for (; e.presses < kMostPresses && !lesson.EndPress(); ++e.presses) {
-        lesson.Press();
+        const std::vector<Message> shown = lesson.Press();
+        e.messages.insert(e.messages.end(), shown.begin(), shown.end());
     }
     e.end = lesson.EndPress();
-    e.messages = window.messages;
+    const Grid& grid = lesson.Tableau();
     e.shownZ = grid.TextMatrix(TableauRows::Of(grid.Rows()).Objective(), 2);
     return e;
 }

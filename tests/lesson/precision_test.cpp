@@ -39,19 +39,20 @@ struct Played {
 
 // Presses until the lesson ends or a press changes nothing (the unbounded message, a failed step).
 Played Play(const FieldTexts& fields, char separator = '.') {
-    Grid grid;
-    FormState state{.CampiValidi = true, .PrimoPasso = true, .RigaPivot = 8, .ColonnaPivot = 8};
-    testing_support::RecordingWindow window;
-    Lesson lesson(grid, state, window);
+    Lesson lesson;
+    lesson.State().PrimoPasso = true;
     lesson.SetUp(TableauTexts(fields), separator);
+    Played played;
     for (int presses = 0; presses < 50; ++presses) {
-        const Grid before(grid);
-        lesson.Press();
-        if (!state.PrimoPasso || grid == before) {
+        const Grid before(lesson.Tableau());
+        const std::vector<Message> shown = lesson.Press();
+        played.messages.insert(played.messages.end(), shown.begin(), shown.end());
+        if (!lesson.State().PrimoPasso || lesson.Tableau() == before) {
             break;
         }
     }
-    return {window.messages, grid.TextMatrix(9, 2)};
+    played.shownZ = lesson.Tableau().TextMatrix(9, 2);
+    return played;
 }
 
 const std::string kStep = "Con l'aritmetica esatta questo passo non si farebbe: ";

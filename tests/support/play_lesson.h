@@ -50,15 +50,17 @@ struct LessonPlayer {
                 lesson.Choose(word[0] - '0', word[1] - '0');
             }
             window.messages.clear();
-            lesson.Press();
+            for (const Message& message : lesson.Press()) {
+                window.ShowMessage(message);
+            }
         }
     }
 
-    Grid grid;
-    FormState state{.RigaPivot = 8, .ColonnaPivot = 8};
-    RecordingWindow window;
     // The controller itself, not the exact side's test helper of the same name.
-    simplesso::Lesson lesson{grid, state, window};
+    simplesso::Lesson lesson;
+    Grid& grid = lesson.Tableau();
+    FormState& state = lesson.State();
+    RecordingWindow window;  // the messages of the last press
 };
 
 // A row of a table of lessons: the fields, the presses made and the text expected of them.
