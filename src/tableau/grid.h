@@ -95,8 +95,8 @@ class Grid {
     void TakeContentOf(const Grid& other);
 
     bool operator==(const Grid& other) const {
-        return rows_ == other.rows_ && cols_ == other.cols_ && cells_ == other.cells_ && widths_ == other.widths_ &&
-               row_ == other.row_ && col_ == other.col_;
+        return rows_ == other.rows_ && cols_ == other.cols_ && cells_ == other.cells_ &&
+               widths_ == other.widths_ && row_ == other.row_ && col_ == other.col_;
     }
 
   private:

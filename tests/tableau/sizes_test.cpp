@@ -55,9 +55,17 @@ TEST(Sizes, SetUpLaysOutTheNamedRowsAndColumnsForAnySize) {
         const TableauRows rows{m};
         ASSERT_EQ(s.grid.Rows(), m + 7) << line;
         std::string header, basis;
+        const TableauShape shape = InitialShape(TurnNegativeRows(Typed(line), '.').texts);
         for (int col = 2; col < s.grid.Cols() - 1; ++col) {
             header += (col > 2 ? "|" : "") + s.grid.TextMatrix(0, col);
+            EXPECT_EQ(shape.GridColumn(s.grid.TextMatrix(0, col)), col) << line;
+            // Its index among all the variables: x<k> the k-th, a<r> after the n + m others.
+            const TableauColumn& column = shape.columns[col - 2];
+            const int k = std::stoi(column.name.substr(1));
+            EXPECT_EQ(column.variable, column.name[0] == 'x' ? k - 1 : c.n + m + k - 1) << line;
         }
+        EXPECT_EQ(shape.GridCols(), s.grid.Cols()) << line;
+        EXPECT_EQ(shape.GridColumn("x99"), std::nullopt);
         for (int r = 0; r < m; ++r) {
             basis += (r ? "|" : "") + s.grid.TextMatrix(rows.Constraint(r), 1);
             EXPECT_EQ(s.grid.TextMatrix(rows.Constraint(r), s.grid.Cols() - 1),
