@@ -334,4 +334,15 @@ std::string ExplainTurnedRows(const TurnedProblem& problem, char separator) {
     return text;
 }
 
+std::string ExplainNames(const std::vector<std::string>& names) {
+    std::string text;
+    bool renamed = false;
+    for (std::size_t v = 0; v < names.size(); ++v) {
+        const std::string x = "x" + std::to_string(v + 1);
+        renamed = renamed || names[v] != x;
+        text += (v == 0 ? "" : ", ") + x + " = " + names[v];
+    }
+    return renamed ? text + "." : std::string();
+}
+
 }  // namespace simplesso

@@ -68,4 +68,8 @@ std::string ExplainEnd(const Grid& grid, const FormState& state, const StepRepor
 // rows the set-up turned; empty when none was.
 std::string ExplainTurnedRows(const TurnedProblem& problem, char separator);
 
+// "x1 = sedie, x2 = tavoli." for the names an exercise file gave the variables; empty when it
+// gave none, or each name already is its xj.
+std::string ExplainNames(const std::vector<std::string>& names);
+
 }  // namespace simplesso

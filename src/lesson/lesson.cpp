@@ -53,7 +53,8 @@ void Lesson::SetUp(const ProblemTexts& typed, char separator) {
     optimum_ = SolveExactly(problem_, separator);
     choice_.reset();
     Snapshot first(grid_, state_);
-    first.explanation = PhasePrefix(state_);
+    first.explanation = ExplainNames(problem_.names);
+    Append(first.explanation, PhasePrefix(state_));
     Append(first.explanation, ExplainTurnedRows(setUp.problem, separator));
     Append(first.explanation, ExplainNext(grid_, state_, problem_, separator));
     first.shadow = Shadow::Build(problem_, separator);

@@ -21,6 +21,8 @@ struct ProblemTexts {
     std::vector<Sense> sense;                           // one per row
     Direction direction = Direction::Maximise;
     std::string objectiveKnown;  // the objective's known term as typed: only the statement shows it
+    // What an exercise file called x1 ... xn, in order; empty for a problem typed here.
+    std::vector<std::string> names;
 
     // Empty texts, every row "≤", maximising.
     explicit ProblemTexts(int variables = 3, int rows = 3)

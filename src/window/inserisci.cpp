@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +23,8 @@
 #include "appearance.h"
 #include "caption_frame.h"
 #include "equation_row.h"
+#include "exercise.h"
+#include "explanation.h"
 #include "grid_model.h"
 #include "input_field.h"
 #include "layout.h"
@@ -72,6 +76,7 @@ Inserisci::Inserisci(MessagePresenter presenter, QWidget* parent)
     CreateLessonControls();
     CreateCourseControls();
     CreateSizeControls();
+    CreateFileControls();
     OrdineTab();
     Form_Load();
     Disponi();
@@ -205,6 +210,9 @@ void Inserisci::CostruisciEquazioni() {
 }
 
 void Inserisci::CambiaDimensioni() {
+    if (nomi_.size() != static_cast<std::size_t>(Variabili())) {
+        nomi_.clear();  // the names were of another problem's variables
+    }
     CostruisciEquazioni();
     OrdineTab();
     // Before any lesson the empty grid takes the size of the first tableau of this problem; a
@@ -238,7 +246,9 @@ void Inserisci::Disponi() {
         {lblVariabili, plan.variabiliLabel},
         {spnVariabili, plan.variabili},
         {lblVincoli, plan.vincoliLabel},
-        {spnVincoli, plan.vincoli}};
+        {spnVincoli, plan.vincoli},
+        {cmdApri, plan.apriEsercizio},
+        {cmdSalvaEsercizio, plan.salvaEsercizio}};
     for (const auto& [widget, place] : places) {
         widget->setGeometry(place);
     }
@@ -325,7 +335,8 @@ void Inserisci::OrdineTab() {
     order.insert(order.end(), {calcola, TabellaPivot, cmdPassoS, cmdPassoP, chkFrazioni,
                                chkEsercitati, cmdSalva});
     order.insert(order.end(), versi_.begin(), versi_.end());
-    order.insert(order.end(), {chkMinimizza, cmdRegione, cmdAnalisi, spnVariabili, spnVincoli});
+    order.insert(order.end(), {chkMinimizza, cmdRegione, cmdAnalisi, spnVariabili, spnVincoli,
+                               cmdApri, cmdSalvaEsercizio});
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -422,8 +433,26 @@ void Inserisci::CreateSizeControls() {
                       lblVincoli);
 }
 
+// Opening and saving an exercise, last in the tab order.
+void Inserisci::CreateFileControls() {
+    const auto button = [this](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setAccessibleName(caption);
+        b->setAutoDefault(false);
+        controlli_.push_back(b);
+        return b;
+    };
+    cmdApri = button("cmdApri", "Apri esercizio…");
+    cmdSalvaEsercizio = button("cmdSalvaEsercizio", "Salva esercizio…");
+    connect(cmdApri, &QPushButton::clicked, this, [this] { cmdApri_Click(); });
+    connect(cmdSalvaEsercizio, &QPushButton::clicked, this, [this] { cmdSalvaEsercizio_Click(); });
+}
+
 void Inserisci::MostraLezione() {
-    const QString explanation = QString::fromStdString(lesson_.Explanation());
+    // Before a lesson, the line says what an exercise opened called its variables.
+    const QString explanation = QString::fromStdString(
+        lesson_.Started() ? lesson_.Explanation() : ExplainNames(nomi_));
     lblSpiegazione->setText(explanation);
     lblSpiegazione->setAccessibleDescription(explanation);
     lblSpiegazione->setToolTip(QString::fromStdString(lesson_.QuotientsText()));
@@ -535,25 +564,32 @@ void Inserisci::Form_Load() {
 }
 
 void Inserisci::calcola_Click() {
-    state_.CampiValidi = false;
-    ControllaFunzioneEconomica();
-    if (!state_.CampiValidi) {
-        return;
-    }
-    for (const RowFields& row : constraints_) {
-        state_.CampiValidi = false;
-        ControllaVincoli(row);
-        if (!state_.CampiValidi) {
-            return;
-        }
-    }
-    if (!ControllaIntervallo()) {
-        state_.CampiValidi = false;
+    if (!CampiControllati()) {
         return;
     }
     state_.PrimoPasso = true;
     ImpostaTabella();
     MostraLezione();
+}
+
+bool Inserisci::CampiControllati() {
+    state_.CampiValidi = false;
+    ControllaFunzioneEconomica();
+    if (!state_.CampiValidi) {
+        return false;
+    }
+    for (const RowFields& row : constraints_) {
+        state_.CampiValidi = false;
+        ControllaVincoli(row);
+        if (!state_.CampiValidi) {
+            return false;
+        }
+    }
+    if (!ControllaIntervallo()) {
+        state_.CampiValidi = false;
+        return false;
+    }
+    return true;
 }
 
 void Inserisci::cmdPassoS_Click() {
@@ -579,6 +615,69 @@ void Inserisci::cmdSalva_Click() {
     }
 }
 
+void Inserisci::cmdApri_Click() {
+    const QString path = esercizi_(this, false);
+    if (!path.isEmpty()) {
+        ApriEsercizio(path);
+    }
+}
+
+bool Inserisci::ApriEsercizio(const QString& path) {
+    const auto opened = OpenExercise(QFile::encodeName(path).toStdString(), Separator());
+    if (const auto* reason = std::get_if<std::string>(&opened)) {
+        ShowMessage({"Attenzione!", *reason, MessageIcon::Warning});
+        return false;
+    }
+    const ProblemTexts& problem = std::get<Exercise>(opened).problem;
+    spnVariabili->setValue(problem.Variables());
+    spnVincoli->setValue(problem.Rows());
+    const int n = problem.Variables();
+    for (int v = 0; v < n; ++v) {
+        objective_[v]->setText(QString::fromStdString(problem.objective[v]));
+    }
+    objective_.back()->setText(QString::fromStdString(problem.objectiveKnown));
+    for (int r = 0; r < problem.Rows(); ++r) {
+        for (int v = 0; v < n; ++v) {
+            constraints_[r][v]->setText(QString::fromStdString(problem.constraint[r][v]));
+        }
+        constraints_[r].back()->setText(QString::fromStdString(problem.known[r]));
+        versi_[r]->SetValue(problem.sense[r]);
+        sensi_[r + 1] = problem.sense[r];
+    }
+    chkMinimizza->setChecked(problem.direction == Direction::Minimise);
+    nomi_ = std::get<Exercise>(opened).names;
+    MostraLezione();
+    return true;
+}
+
+// Saved as typed, once every field has passed the checks that "Calcola il simplesso" makes.
+void Inserisci::cmdSalvaEsercizio_Click() {
+    if (!CampiControllati()) {
+        return;
+    }
+    QString path = esercizi_(this, true);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const auto failure =
+            SaveExercise(QFile::encodeName(path).toStdString(), Scritto(), Separator())) {
+        ShowMessage({"Attenzione!", *failure, MessageIcon::Warning});
+    }
+}
+
+QString Inserisci::ChooseExerciseFile(QWidget* parent, bool saving) {
+    const QString filter = QStringLiteral("Esercizi LP (*.lp);;Tutti i file (*)");
+    if (!saving) {
+        return QFileDialog::getOpenFileName(parent, "Apri esercizio", QString(), filter);
+    }
+    QString path =
+        QFileDialog::getSaveFileName(parent, "Salva esercizio", "esercizio.lp", filter);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
+        path += ".lp";
+    }
+    return path;
+}
+
 QString Inserisci::ChooseLessonFile(QWidget* parent) {
     const QString pdf = QStringLiteral("PDF (*.pdf)");
     const QString tex = QStringLiteral("LaTeX (*.tex)");
@@ -593,8 +692,7 @@ QString Inserisci::ChooseLessonFile(QWidget* parent) {
     return path;
 }
 
-// The problem as typed: every field's text, the rows' senses and the direction.
-void Inserisci::ImpostaTabella() {
+ProblemTexts Inserisci::Scritto() const {
     const int n = static_cast<int>(objective_.size()) - 1;
     const int m = static_cast<int>(constraints_.size());
     ProblemTexts typed(n, m);
@@ -610,7 +708,12 @@ void Inserisci::ImpostaTabella() {
         typed.sense[r] = versi_[r]->Value();
     }
     typed.direction = chkMinimizza->isChecked() ? Direction::Minimise : Direction::Maximise;
-    lesson_.SetUp(typed, Separator());
+    typed.names = nomi_;
+    return typed;
+}
+
+void Inserisci::ImpostaTabella() {
+    lesson_.SetUp(Scritto(), Separator());
     cmdPassoS->setEnabled(true);
 }
 

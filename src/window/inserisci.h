@@ -47,6 +47,14 @@ class Inserisci : public QWidget {
     static void ShowMessageBox(QWidget* parent, const Message& message);
     static QString ChooseLessonFile(QWidget* parent);
     void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    // Asks which exercise file to open, or where to save one; empty when the user cancelled.
+    using ExerciseChooser = std::function<QString(QWidget* parent, bool saving)>;
+    static QString ChooseExerciseFile(QWidget* parent, bool saving);
+    void SetExerciseChooser(ExerciseChooser chooser) { esercizi_ = std::move(chooser); }
+    // Fills the fields, the size, the senses and "Minimizza" from an exercise file, as a student
+    // would type them; a file that cannot be shown so is refused with a message and changes
+    // nothing. Returns whether it was opened.
+    bool ApriEsercizio(const QString& path);
     // The modal box ShowMessageBox runs: the title, the text and one OK button.
     static std::unique_ptr<QMessageBox> MessageBox(QWidget* parent, const Message& message);
 
@@ -78,6 +86,14 @@ class Inserisci : public QWidget {
     void cmdSalva_Click();
     void cmdRegione_Click();
     void cmdAnalisi_Click();
+    void cmdApri_Click();
+    void cmdSalvaEsercizio_Click();
+    // The problem as typed: every field's text, the rows' senses, the direction and the names
+    // an exercise file gave the variables.
+    ProblemTexts Scritto() const;
+    // The checks of "Calcola il simplesso" on every row and on the numbers' range, each failure
+    // said and its field focused; whether every one passed.
+    bool CampiControllati();
     // Brings the lesson into the region's and the analysis' windows, where they are open.
     void MostraFinestre();
     // Shows a window that follows the lesson beside this one the first time, where it was after.
@@ -89,6 +105,7 @@ class Inserisci : public QWidget {
     void CreateLessonControls();
     void CreateCourseControls();
     void CreateSizeControls();
+    void CreateFileControls();
     int Variabili() const;
     int Vincoli() const;
     // The equations' rows, fields and senses for the size chosen, with the texts and the senses
@@ -116,6 +133,7 @@ class Inserisci : public QWidget {
 
     MessagePresenter presenter_;
     FileChooser chooser_ = ChooseLessonFile;
+    ExerciseChooser esercizi_ = ChooseExerciseFile;
     // The lesson owns the tableau and the form state; the window reads them through these.
     Lesson lesson_;
     Grid& grid_ = lesson_.Tableau();
@@ -147,6 +165,11 @@ class Inserisci : public QWidget {
     QSpinBox* spnVariabili = nullptr;
     QLabel* lblVincoli = nullptr;
     QSpinBox* spnVincoli = nullptr;
+    QPushButton* cmdApri = nullptr;
+    QPushButton* cmdSalvaEsercizio = nullptr;
+    // The names the exercise opened last gave x1 ... xn; dropped when the number of variables
+    // changes.
+    std::vector<std::string> nomi_;
     // The window's own controls, in the order they were made; they move into a scrolling page
     // when the screen is too small for them, and back.
     std::vector<QWidget*> controlli_;

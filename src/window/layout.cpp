@@ -241,7 +241,11 @@ WindowPlan PlanOf(int variables, int rows, int gridRows, int gridCols) {
     p.variabili = Rect(2700, strip + 45, 525, 330);
     p.vincoliLabel = Rect(3495, strip + 15, 900, 390);
     p.vincoli = Rect(4440, strip + 45, 525, 330);
-    p.size = QSize(Px(width), Px(strip + kCourseStripHeight));
+    // The exercise files under the problem's direction, at the course buttons' size.
+    const int files = strip + kCourseStripHeight;
+    p.apriEsercizio = Rect(120, files + 45, 2190, 330);
+    p.salvaEsercizio = Rect(2415, files + 45, 2190, 330);
+    p.size = QSize(Px(width), Px(files + kFileStripHeight));
     return p;
 }
 

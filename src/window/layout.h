@@ -35,7 +35,10 @@ inline const QRect kPassoPrecedente = Rect(5430, 3015, 1935, 330);
 // The course's controls: a second strip under the explanation, with the objective's direction
 // and the two windows that follow the lesson.
 inline constexpr int kCourseStripHeight = 450;
-inline constexpr int kWindowHeight = kClientHeight + kStripHeight + kCourseStripHeight;
+// The exercise files' strip, last: opening and saving the problem typed.
+inline constexpr int kFileStripHeight = 450;
+inline constexpr int kWindowHeight =
+    kClientHeight + kStripHeight + kCourseStripHeight + kFileStripHeight;
 inline const QRect kMinimizza = Rect(120, kClientHeight + kStripHeight + 90, 1500, 255);
 inline const QRect kRegione = Rect(5430, kClientHeight + kStripHeight + 45, 2190, 330);
 inline const QRect kAnalisi = Rect(7725, kClientHeight + kStripHeight + 45, 2190, 330);
@@ -122,6 +125,7 @@ struct WindowPlan {
     QRect tableau, passoSuccessivo, passoPrecedente;  // in the tableau's frame
     QRect spiegazione, minimizza, regione, analisi;
     QRect variabiliLabel, variabili, vincoliLabel, vincoli;
+    QRect apriEsercizio, salvaEsercizio;
     // How much wider than today's the grid is, in twips: its number columns share that too.
     int tableauExtraWidth = 0;
 };

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The program reads no arguments: even ones Qt itself would act on must not stop it from starting.
+# Qt's own options do not act on the program, and more than one argument opens no exercise: even
+# arguments Qt itself would act on must not stop it from starting.
 # It passes when the program is still running after two seconds (timeout's status 124).
 set -u
 program=$1

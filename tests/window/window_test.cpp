@@ -37,8 +37,8 @@ TEST(StartUp, EmptyFieldsALockedStepButtonAndEveryControlInPlace) {
     const auto at = [&h](const char* name) {
         return h.Window().findChild<QWidget*>(name)->geometry();
     };
-    // The explanation strip below, and under it the course's strip.
-    EXPECT_EQ(h.Window().size(), QSize(669, 353 + 60 + 30));
+    // The explanation strip below, under it the course's strip and the exercise files' strip.
+    EXPECT_EQ(h.Window().size(), QSize(669, 353 + 60 + 30 + 30));
     EXPECT_EQ(at("Frame3"), QRect(3, 120, 664, 231));
     QWidget* frame2 = h.Window().findChild<QWidget*>("Frame2");
     EXPECT_EQ(QRect(h.Field(11)->mapTo(frame2, QPoint()), h.Field(11)->size()),
@@ -78,8 +78,8 @@ TEST(StartUp, EmptyFieldsALockedStepButtonAndEveryControlInPlace) {
 }
 
 // Tab runs through the fields, the button and the grid both ways, and through the step button
-// once it is enabled; the problem's size comes last. Fields hold five characters; Enter and
-// Escape press nothing.
+// once it is enabled; the problem's size and the exercise files come last. Fields hold five
+// characters; Enter and Escape press nothing.
 TEST(Keyboard, TabOrderFiveCharactersAndNoDefaultButton) {
     WindowHarness h;
     const auto cycle = [&h](Qt::KeyboardModifiers modifiers) {
@@ -88,13 +88,13 @@ TEST(Keyboard, TabOrderFiveCharactersAndNoDefaultButton) {
         do {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
             order.push_back(h.FocusName());
-        } while (order.back() != order.front() && order.size() < 30);
+        } while (order.back() != order.front() && order.size() < 40);
         return order;
     };
     Texts forwards(std::begin(kFieldNames), std::end(kFieldNames));
     forwards.insert(forwards.end(), {"calcola", "TabellaPivot", "chkEsercitati", "cmdVerso1",
                                      "cmdVerso2", "cmdVerso3", "chkMinimizza", "spnVariabili",
-                                     "spnVincoli", "txtx1"});
+                                     "spnVincoli", "cmdApri", "cmdSalvaEsercizio", "txtx1"});
     // The region opens once a tableau is shown, the analysis once the lesson ends on an optimum.
     EXPECT_EQ(cycle(Qt::NoModifier), forwards);
     EXPECT_EQ(cycle(Qt::ShiftModifier), Texts(forwards.rbegin(), forwards.rend()));
@@ -107,9 +107,9 @@ TEST(Keyboard, TabOrderFiveCharactersAndNoDefaultButton) {
     EXPECT_TRUE(h.messages.empty() && h.Window().isVisible() && !h.PassoSuccessivo()->isEnabled());
     h.PressCalcola();
     // The lesson's controls come last; going back is not possible at the initial tableau.
-    forwards.insert(forwards.end() - 8, {"cmdPassoS", "chkFrazioni"});
-    forwards.insert(forwards.end() - 7, "cmdSalva");
-    forwards.insert(forwards.end() - 3, "cmdRegione");
+    forwards.insert(forwards.end() - 10, {"cmdPassoS", "chkFrazioni"});
+    forwards.insert(forwards.end() - 9, "cmdSalva");
+    forwards.insert(forwards.end() - 5, "cmdRegione");
     EXPECT_EQ(cycle(Qt::NoModifier), forwards);
     EXPECT_EQ(cycle(Qt::ShiftModifier), Texts(forwards.rbegin(), forwards.rend()));
 }

@@ -81,6 +81,8 @@ def expected_shape(typed):
         ("spin button", VARIABLES, []),
         ("label", CONSTRAINTS_COUNT, []),
         ("spin button", CONSTRAINTS_COUNT, []),
+        ("push button", "Apri esercizio…", []),
+        ("push button", "Salva esercizio…", []),
     ])
 
 
@@ -367,12 +369,27 @@ def run(pid):
     print("ok - two variables and four constraints set by value, their fields found by name")
 
 
+def run_opened(pid):
+    """The program started on an exercise file that holds the worked example, its variables
+    named sedie, tavoli and sgabelli: every field reads as typed, and the line says the names."""
+    app, window = find_window(pid)
+    wait_for("the exercise's fields", lambda: (
+        shape(window) == expected_shape(True), shape(window)))
+    explanation = only(named_descendants(window), EXPLANATION, pyatspi.ROLE_LABEL)
+    names = "x1 = sedie, x2 = tavoli, x3 = sgabelli."
+    if explanation.description != names:
+        raise Failure(f"the explanation reads {explanation.description!r}, not {names!r}")
+    print("ok - the exercise named on the command line fills every field, its names said")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--pid", type=int, required=True, help="process id of the program")
+    parser.add_argument("--exercise", action="store_true",
+                        help="the program was started on the worked example's exercise file")
     args = parser.parse_args()
     try:
-        run(args.pid)
+        run_opened(args.pid) if args.exercise else run(args.pid)
     except (Failure, GLib.GError, NotImplementedError) as error:
         print(f"FAIL: {error}", file=sys.stderr)
         return 1

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Runs the program on a private X display with its own session bus and accessibility bus, then
 # walks its accessibility tree as a screen reader would (check_accessibility.py).
-# Usage: run.sh PATH/TO/simplesso
+# Usage: run.sh PATH/TO/simplesso [EXERCISE.lp]
+# With an exercise file, the program is started on it and the check reads what it opened.
 # Every process started here is ended on the way out, whatever happens.
 set -u
 
-if [ $# -ne 1 ] || [ ! -x "$1" ]; then
-    echo "usage: $0 PATH/TO/simplesso" >&2
+if [ $# -lt 1 ] || [ $# -gt 2 ] || [ ! -x "$1" ]; then
+    echo "usage: $0 PATH/TO/simplesso [EXERCISE.lp]" >&2
     exit 2
 fi
 program=$1
+exercise=("${@:2}")
 here=$(cd "$(dirname "$0")" && pwd)
 python=/usr/bin/python3  # Debian's, which has pyatspi
 launcher=/usr/libexec/at-spi-bus-launcher
@@ -123,11 +125,12 @@ done
 
 # A fixed locale keeps the decimal separator, and so the tableau's texts, the same everywhere.
 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LC_ALL=C.UTF-8 \
-    "$program" >"$work/program.log" 2>&1 &
+    "$program" "${exercise[@]}" >"$work/program.log" 2>&1 &
 app=$!
 pids+=("$app")
 
-timeout -k 2 40 "$python" "$here/check_accessibility.py" --pid "$app"
+timeout -k 2 40 "$python" "$here/check_accessibility.py" --pid "$app" \
+    ${exercise[0]:+--exercise}
 status=$?
 case $status in
     0) ;;

@@ -1,0 +1,267 @@
+// Exercises in LP files: saved and opened back at every size, solved by glpsol as the program
+// solves them, and every file the program cannot show as typed refused with its reason.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "exact_number.h"
+#include "exact_simplex.h"
+#include "exercise.h"
+
+namespace simplesso {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A folder of the test's own, removed with all it holds.
+struct Folder {
+    fs::path path;
+    Folder() {
+        std::string pattern = (fs::temp_directory_path() / "exercise-XXXXXX").string();
+        path = mkdtemp(pattern.data());
+    }
+    ~Folder() { fs::remove_all(path); }
+    std::string Put(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path / name, std::ios::binary) << bytes;
+        return (path / name).string();
+    }
+};
+
+std::string Read(const fs::path& path) {
+    std::stringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
+}
+
+// "max 3 0 +5; 1 2 <= 4; ...": the direction, the objective, its known term, each row.
+std::string Describe(const ProblemTexts& p) {
+    std::string line = p.direction == Direction::Maximise ? "max" : "min";
+    for (const std::string& text : p.objective) {
+        line += " " + text;
+    }
+    line += " +" + p.objectiveKnown;
+    for (int r = 0; r < p.Rows(); ++r) {
+        line += ";";
+        for (const std::string& text : p.constraint[r]) {
+            line += " " + text;
+        }
+        line += (p.sense[r] == Sense::LessEqual      ? " <= "
+                 : p.sense[r] == Sense::GreaterEqual ? " >= "
+                                                     : " = ") +
+                p.known[r];
+    }
+    return line;
+}
+
+// The problem and the names of x1 ... xn, or "! " and the reason.
+std::string Outcome(const std::variant<Exercise, std::string>& opened) {
+    if (const std::string* why = std::get_if<std::string>(&opened)) {
+        return "! " + *why;
+    }
+    std::string names;
+    for (const std::string& name : std::get<Exercise>(opened).names) {
+        names += (names.empty() ? " [" : ", ") + name;
+    }
+    return Describe(std::get<Exercise>(opened).problem) + names + "]";
+}
+
+// Every sense and direction, negative, decimal and exponent texts, each already the shortest.
+ProblemTexts Mixed(int n, int m, char separator) {
+    static const char* const kTexts[] = {"3", "-2", ".5",   "12E-7", "-.25", "1E6", "12.5",
+                                         "0", "-7", "1E-5", "99999", "-1.5", "4",   "2"};
+    std::size_t next = static_cast<std::size_t>(n * 7 + m);
+    const auto text = [&] {
+        std::string t = kTexts[next++ % std::size(kTexts)];
+        std::replace(t.begin(), t.end(), '.', separator);
+        return t;
+    };
+    ProblemTexts p(n, m);
+    for (std::string& t : p.objective) {
+        t = text();
+    }
+    p.objective[0] = "0";  // GLPK's writer then names x2 before x1
+    p.objectiveKnown = text();
+    for (int r = 0; r < m; ++r) {
+        for (std::string& t : p.constraint[r]) {
+            t = text();
+        }
+        p.known[r] = text();
+        p.sense[r] = static_cast<Sense>((r + n) % 3);
+    }
+    p.direction = (n + m) % 2 == 0 ? Direction::Maximise : Direction::Minimise;
+    return p;
+}
+
+TEST(Exercise, EverySizeComesBackAsTyped) {
+    Folder folder;
+    const std::string path = (folder.path / "esercizio.lp").string();
+    for (int n = kMinVariables; n <= kMaxVariables; ++n) {
+        for (int m = kMinRows; m <= kMaxRows; ++m) {
+            const char separator = (n + m) % 3 == 0 ? ',' : '.';
+            const ProblemTexts typed = Mixed(n, m, separator);
+            ASSERT_EQ(SaveExercise(path, typed, separator), std::nullopt);
+            const std::string opened = Outcome(OpenExercise(path, separator));
+            EXPECT_EQ(opened.substr(0, opened.find(" [")), Describe(typed));
+        }
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), 1);  // no temporary left
+    fs::permissions(path, fs::perms::owner_read);  // a new file replaces it, with its permissions
+    ASSERT_EQ(SaveExercise(path, Mixed(2, 1, '.'), '.'), std::nullopt);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read);
+}
+
+TEST(Exercise, GlpsolAgreesWithTheExactOptimum) {
+    if (std::system("command -v glpsol >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "glpsol is not installed";
+    }
+    Folder folder;
+    const std::string path = (folder.path / "esercizio.lp").string();
+    const std::string report = (folder.path / "soluzione.txt").string();
+    int optimal = 0;
+    // Eight sizes whose problems have an optimum, one unbounded, one infeasible.
+    const std::pair<int, int> sizes[] = {{2, 1}, {2, 2}, {3, 3}, {3, 5}, {4, 6},
+                                         {6, 7}, {7, 8}, {8, 7}, {3, 2}, {2, 4}};
+    for (const auto& [n, m] : sizes) {
+        const ProblemTexts typed = Mixed(n, m, '.');
+        const auto exact = SolveExactly(typed, '.');
+        ASSERT_TRUE(exact.has_value());
+        ASSERT_EQ(SaveExercise(path, typed, '.'), std::nullopt);
+        ASSERT_EQ(
+            std::system(
+                ("glpsol --exact --lp '" + path + "' -o '" + report + "' >/dev/null 2>&1").c_str()),
+            0);
+        const std::string solution = Read(report);
+        const std::string status = exact->Unbounded()    ? "Status:     UNBOUNDED"
+                                   : exact->Infeasible() ? "Status:     INFEASIBLE"
+                                                         : "Status:     OPTIMAL";
+        EXPECT_NE(solution.find(status), std::string::npos) << n << "x" << m << "\n" << solution;
+        const std::size_t z = solution.find("Objective:  z = ");
+        if (status.find("OPTIMAL") != std::string::npos && z != std::string::npos) {
+            const double glpsol = std::strtod(solution.c_str() + z + 16, nullptr);
+            EXPECT_NEAR(glpsol, exact->z.get_d(), 1e-9 * std::max(1.0, std::abs(glpsol)));
+            ++optimal;
+        }
+    }
+    EXPECT_EQ(optimal, 8);
+}
+
+TEST(Exercise, OpensWhatCanBeShownAndSaysWhyNot) {
+    const std::string head = "Maximize\n obj: 3 x + 2 y\nSubject To\n c1: x + y <= 4\n";
+    const struct {
+        std::string bytes;
+        char separator;
+        const char* outcome;  // the whole problem, or "! " and a fragment of the reason
+    } cases[] = {
+        {"Minimize\n costo: 0.50 sedie - 0.25 sgabelli\nSubject To\n a: tavoli + 1000000 sedie "
+         ">= -0.25\n b: 2 sgabelli = 12.50\nend \\ fine\n\n",
+         ',',
+         "min ,5 -,25 0 +0; 1E6 0 1 >= -,25; 0 2 0 = 12,5 [sedie, sgabelli, tavoli]"},
+        {"Maximize\n obj: 3 x2 + x3\n\\* constant term = -2.5 *\\\nSubject To\n v1: x1 - x2 "
+         "+ x3 <= 4\nEnd\n",
+         '.', "max 0 3 1 +-2.5; 1 -1 1 <= 4 [x1, x2, x3]"},
+        {"", '.', "è vuoto."},
+        {" \n\t\n", '.', "è vuoto."},
+        {"Maximize\n obj: 3 x + 2 y + 5\n", '.',
+         "alla riga 2 GLPK segnala «missing variable name»"},
+        {"Chapter 1\n", '.', "alla riga 1 GLPK segnala"},
+        {head, '.',
+         "è incompleto: manca la riga «End»"},  // cut after a whole row, which GLPK takes
+        {head + "End\n x\n", '.', "alla riga 6 GLPK segnala"},
+        {"Maximize\n obj: 3 x\nSubject To\n c1: x <= 4\nEnd\n", '.', "ha 1 variabile: "},
+        {"Maximize\n obj: a + b + c + d + e + f + g + h + i\nSubject To\n c1: a <= 1\nEnd\n", '.',
+         "ha 9 variabili: un esercizio ne ha da 2 a 8."},
+        {head + " x<=1\n x<=1\n x<=1\n x<=1\n x<=1\n x<=1\n x<=1\n x<=1\nEnd\n", '.',
+         "ha 9 vincoli: un esercizio ne ha da 1 a 8."},
+        {head + "Bounds\n x <= 3\nEnd\n", '.', "! La variabile «x» ha il limite x ≤ 3: "},
+        {head + "Bounds\n x >= -1\nEnd\n", '.', "«x» ha il limite x ≥ -1: "},
+        {head + "Bounds\n y >= 0.5\nEnd\n", ',', "«y» ha il limite y ≥ 0,5: "},
+        {head + "Bounds\n x = 2\nEnd\n", '.', "«x» è fissata a 2: "},
+        {head + "Bounds\n y free\nEnd\n", '.', "«y» è libera: "},
+        {head + "General\n x\nEnd\n", '.', "«x» è intera: finché"},
+        {head + "Binary\n y\nEnd\n", '.', "«y» è binaria: finché"},
+        {"Maximize\n obj: x\nSubject To\n r: x + y - ~r_1 = -2\nBounds\n 0 <= ~r_1 <= 6\nEnd\n",
+         '.', "! Il vincolo «r» ha due limiti"},
+        {head + " c2: 123456 x <= 1\nEnd\n", '.',
+         "! Il numero 123456 (coefficiente di «x» nel vincolo «c2») non si scrive"},
+        {head + " c2: x <= 0.123456\nEnd\n", ',',
+         "numero 0,123456 (termine noto del vincolo «c2»)"},
+        {"Maximize\n obj: x + y\n\\* constant term = 1.000001 *\\\nSubject To\n c: x <= 1\nEnd\n",
+         '.', "numero 1.000001 (termine noto della funzione obiettivo)"},
+    };
+    Folder folder;
+    for (const auto& c : cases) {
+        const std::string outcome = Outcome(OpenExercise(folder.Put("e.lp", c.bytes), c.separator));
+        if (c.outcome[0] == '!' || std::strchr(c.outcome, ';') == nullptr) {
+            EXPECT_NE(outcome.find(c.outcome), std::string::npos) << c.bytes << "\n" << outcome;
+        } else {
+            EXPECT_EQ(outcome, c.outcome) << c.bytes;
+        }
+    }
+    fs::create_directory(folder.path / "cartella");
+    EXPECT_NE(Outcome(OpenExercise((folder.path / "cartella").string(), '.')).find("cartella"),
+              std::string::npos);
+    EXPECT_NE(Outcome(OpenExercise((folder.path / "manca.lp").string(), '.')).find("non esiste"),
+              std::string::npos);
+}
+
+TEST(Exercise, AFailedSaveLeavesTheOldFile) {
+    const ProblemTexts good = Mixed(2, 1, '.');
+    ProblemTexts bad = good;
+    bad.constraint[0][1] = "abc";
+    const struct {
+        std::string name;
+        const ProblemTexts* problem;
+        bool readOnly;  // a folder root writes into anyway
+        const char* reason;
+    } cases[] = {
+        {"vecchio.lp", &bad, false, "«abc» (coefficiente di x2 nel vincolo 1) non è un numero"},
+        // 255 bytes, as long as a name can be: the temporary name is longer.
+        {std::string(252, 'e') + ".lp", &good, false,
+         "(il nome è troppo lungo). Il file che c'era resta com'era."},
+        {"protetto.lp", &good, true, "(permesso negato)"},
+    };
+    for (const auto& c : cases) {
+        if (c.readOnly && geteuid() == 0) {
+            continue;
+        }
+        Folder folder;
+        const std::string path = folder.Put(c.name, "vecchio");
+        if (c.readOnly) {
+            fs::permissions(folder.path, fs::perms::owner_read | fs::perms::owner_exec);
+        }
+        const auto reason = SaveExercise(path, *c.problem, '.');
+        fs::permissions(folder.path, fs::perms::owner_all);
+        EXPECT_NE(reason.value_or("saved").find(c.reason), std::string::npos) << *reason;
+        EXPECT_EQ(Read(path), "vecchio");
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), 1);
+    }
+}
+
+TEST(FieldText, ShortestExactTextOfAtMostFiveCharacters) {
+    const struct {
+        const char* value;  // a fraction, or a decimal read exactly
+        char separator;
+        const char* text;
+    } cases[] = {{"0.50", '.', ".5"},       {"1000000", '.', "1E6"}, {"-0.25", ',', "-,25"},
+                 {"-0", '.', "0"},          {"12.50", ',', "12,5"},  {"0.0000012", '.', "12E-7"},
+                 {"1E-99", '.', "1E-99"},   {"-1E-5", '.', "-1E-5"}, {"1E999", '.', "1E999"},
+                 {"99999", '.', "99999"},   {"-99999", '.', "none"}, {"123456", '.', "none"},
+                 {"0.123456", '.', "none"}, {"1E-100", '.', "none"}, {"1/3", '.', "none"},
+                 {"150000", '.', "15E4"}};
+    for (const auto& c : cases) {
+        const mpq_class value =
+            std::strchr(c.value, '/') ? mpq_class(c.value) : *ReadExact(c.value, '.');
+        EXPECT_EQ(FieldText(value, c.separator).value_or("none"), c.text) << c.value;
+    }
+}
+
+}  // namespace
+}  // namespace simplesso
