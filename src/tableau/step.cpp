@@ -40,23 +40,28 @@ class Step {
     const FormState& State() const { return state_; }
 
   private:
+    static constexpr int kCost = TableauRows::kCostColumn;
+    static constexpr int kBasis = TableauRows::kBasisColumn;
+    static constexpr int kFirst = TableauRows::kFirstVariableColumn;
+
     int Known() const { return work_.Cols() - 1; }
     int Costs() const { return rows_.Costs(); }
     int Reduced() const { return rows_.Reduced(); }
     int Solution() const { return rows_.Solution(); }
     int Objective() const { return rows_.Objective(); }
+    int FirstRow() const { return rows_.FirstConstraint(); }
     int LastRow() const { return rows_.LastConstraint(); }
     // A grid that does not hold the shape's columns was not set up from this problem.
     const TableauColumn& Column(int col) const {
-        if (work_.Cols() != shape_.GridCols() || col < 2 || col >= Known()) {
+        if (work_.Cols() != shape_.GridCols() || col < kFirst || col >= Known()) {
             throw StepFailure{};
         }
-        return shape_.columns[col - 2];
+        return shape_.columns[col - kFirst];
     }
     bool IsDecision(int col) const { return Column(col).kind == ColumnKind::Decision; }
     bool IsArtificial(int col) const { return Column(col).kind == ColumnKind::Artificial; }
     const std::string& Header(int col) const { return work_.TextMatrix(0, col); }
-    bool Active(int row) const { return !work_.TextMatrix(row, 1).empty(); }
+    bool Active(int row) const { return !work_.TextMatrix(row, kBasis).empty(); }
 
     float Read(int row, int col) const {
         const auto value = ReadSingle(work_.TextMatrix(row, col), separator_);
@@ -94,8 +99,8 @@ class Step {
 
     // The grid column of the variable basic in a constraint row.
     int BasicColumn(int row) const {
-        const std::string& name = work_.TextMatrix(row, 1);
-        for (int c = 2; c < Known(); ++c) {
+        const std::string& name = work_.TextMatrix(row, kBasis);
+        for (int c = kFirst; c < Known(); ++c) {
             if (Header(c) == name) {
                 return c;
             }
@@ -104,8 +109,8 @@ class Step {
     }
 
     bool IsBasic(int col) const {
-        for (int r = 1; r <= LastRow(); ++r) {
-            if (Active(r) && work_.TextMatrix(r, 1) == Header(col)) {
+        for (int r = FirstRow(); r <= LastRow(); ++r) {
+            if (Active(r) && work_.TextMatrix(r, kBasis) == Header(col)) {
                 return true;
             }
         }
@@ -130,10 +135,10 @@ class Step {
     std::optional<int> PivotRow(int col, std::vector<RowQuotient>* weighed = nullptr) const;
     std::optional<int> ArtificialRow() const;
     void Pivot(int col, int row);
-    void Normalise();
-    void Eliminate(int row);
+    void Normalise(int col, int row);
+    void Eliminate(int row, int col, int pivotRow);
     void RewriteSolution();
-    void RewriteReducedCosts();
+    void RewriteReducedCosts(int pivotRow);
     void RewriteObjective();
     bool AnyImproving() const;
     void DropRow(int row);
@@ -145,8 +150,6 @@ class Step {
     TableauRows rows_;
     TableauShape shape_;
     const ProblemTexts& problem_;
-    int p_ = 0;
-    int q_ = 0;
 };
 
 // The largest gain that counts as one enters, the lowest column among equal ones; under the
@@ -156,7 +159,7 @@ class Step {
 std::optional<int> Step::EnteringColumn(std::vector<EnteringCandidate>* weighed) const {
     float best = 0;
     std::optional<int> entering;
-    for (int c = 2; c < Known(); ++c) {
+    for (int c = kFirst; c < Known(); ++c) {
         // Under the smallest-index rule the choice is made at the first column that improves;
         // the others are only weighed, and a value that does not read is left out.
         const bool chosen = entering && state_.MinimoIndice;
@@ -167,8 +170,7 @@ std::optional<int> Step::EnteringColumn(std::vector<EnteringCandidate>* weighed)
         }
         const float gain = Minimising() ? -*reduced : *reduced;
         if (weighed) {
-            weighed->push_back(
-                {c, *reduced, gain > kResidue, IsBasic(c), IsArtificial(c)});
+            weighed->push_back({c, *reduced, gain > kResidue, IsBasic(c), IsArtificial(c)});
         }
         if (!chosen && gain > best && gain > kResidue && CanEnter(c)) {
             best = gain;
@@ -184,7 +186,7 @@ std::optional<int> Step::EnteringColumn(std::vector<EnteringCandidate>* weighed)
 std::optional<int> Step::PivotRow(int col, std::vector<RowQuotient>* weighed) const {
     std::optional<float> smallest;
     std::optional<int> row;
-    for (int r = 1; r <= LastRow(); ++r) {
+    for (int r = FirstRow(); r <= LastRow(); ++r) {
         if (!Active(r)) {
             continue;
         }
@@ -215,7 +217,7 @@ std::optional<int> Step::PivotRow(int col, std::vector<RowQuotient>* weighed) co
 
 // The first row whose basic variable is still artificial.
 std::optional<int> Step::ArtificialRow() const {
-    for (int r = 1; r <= LastRow(); ++r) {
+    for (int r = FirstRow(); r <= LastRow(); ++r) {
         if (Active(r) && IsArtificial(BasicColumn(r))) {
             return r;
         }
@@ -224,44 +226,42 @@ std::optional<int> Step::ArtificialRow() const {
 }
 
 void Step::Pivot(int col, int row) {
-    p_ = col;
-    q_ = row;
-    state_.ColonnaPivot = static_cast<std::int16_t>(p_);
-    state_.RigaPivot = static_cast<std::int16_t>(q_);
-    work_.SetTextMatrix(q_, 1, Header(p_));
-    work_.SetTextMatrix(q_, 0, work_.TextMatrix(Reduced(), p_));
+    state_.ColonnaPivot = static_cast<std::int16_t>(col);
+    state_.RigaPivot = static_cast<std::int16_t>(row);
+    work_.SetTextMatrix(row, kBasis, Header(col));
+    work_.SetTextMatrix(row, kCost, work_.TextMatrix(Reduced(), col));
     Highlight(kCyan);
-    Normalise();
+    Normalise(col, row);
     // The other rows from the last up: the order the values are rounded in stays the lesson's.
-    for (int r = LastRow(); r >= 1; --r) {
-        if (r != q_ && Active(r)) {
-            Eliminate(r);
+    for (int r = LastRow(); r >= FirstRow(); --r) {
+        if (r != row && Active(r)) {
+            Eliminate(r, col, row);
         }
     }
     RewriteSolution();
-    RewriteReducedCosts();
+    RewriteReducedCosts(row);
     RewriteObjective();
 }
 
 // The pivot row is divided in double precision by the pivot read once as a single, so a pivot
 // with no exact binary value (0.2) does not come out as exactly 1. A pivot text of exactly "1"
 // leaves the row as it stands.
-void Step::Normalise() {
-    const float pivot = Read(q_, p_);
-    if (work_.TextMatrix(q_, p_) == "1") {
+void Step::Normalise(int col, int row) {
+    const float pivot = Read(row, col);
+    if (work_.TextMatrix(row, col) == "1") {
         return;
     }
-    for (int c = 2; c <= Known(); ++c) {
-        WriteNumber(q_, c, FifteenDigitText(ReadWide(q_, c) / pivot, separator_));
+    for (int c = kFirst; c <= Known(); ++c) {
+        WriteNumber(row, c, FifteenDigitText(ReadWide(row, c) / pivot, separator_));
     }
 }
 
 // The factor is taken once, before the row's own pivot column is rewritten; every product and
 // sum is rounded to a single.
-void Step::Eliminate(int row) {
-    const float factor = -(Read(row, p_) * Read(q_, p_));
-    for (int c = 2; c <= Known(); ++c) {
-        const float product = Read(q_, c) * factor;
+void Step::Eliminate(int row, int col, int pivotRow) {
+    const float factor = -(Read(row, col) * Read(pivotRow, col));
+    for (int c = kFirst; c <= Known(); ++c) {
+        const float product = Read(pivotRow, c) * factor;
         const float sum = Read(row, c) + product;
         WriteNumber(row, c, SevenDigitText(sum, separator_));
     }
@@ -269,10 +269,10 @@ void Step::Eliminate(int row) {
 
 // Each basic variable shows its row's known term, copied as text, under its own column.
 void Step::RewriteSolution() {
-    for (int c = 2; c < Known(); ++c) {
+    for (int c = kFirst; c < Known(); ++c) {
         work_.SetTextMatrix(Solution(), c, "0");
     }
-    for (int r = 1; r <= LastRow(); ++r) {
+    for (int r = FirstRow(); r <= LastRow(); ++r) {
         if (Active(r)) {
             work_.SetTextMatrix(Solution(), BasicColumn(r), work_.TextMatrix(r, Known()));
         }
@@ -281,10 +281,11 @@ void Step::RewriteSolution() {
 
 // Each reduced cost loses the entering multiplier times the pivot row, in double precision,
 // rounded to a single at the end.
-void Step::RewriteReducedCosts() {
-    for (int c = 2; c < Known(); ++c) {
-        const double updated = static_cast<double>(Read(Reduced(), c)) -
-                               static_cast<double>(Read(q_, 0)) * static_cast<double>(Read(q_, c));
+void Step::RewriteReducedCosts(int pivotRow) {
+    for (int c = kFirst; c < Known(); ++c) {
+        const double updated =
+            static_cast<double>(Read(Reduced(), c)) -
+            static_cast<double>(Read(pivotRow, kCost)) * static_cast<double>(Read(pivotRow, c));
         WriteNumber(Reduced(), c, BlankSignedText(static_cast<float>(updated), separator_));
     }
 }
@@ -293,19 +294,18 @@ void Step::RewriteReducedCosts() {
 // first phase, the artificial ones.
 void Step::RewriteObjective() {
     std::optional<float> z;
-    for (int c = 2; c < Known(); ++c) {
-        const bool counts =
-            state_.Fase == Phase::First ? IsArtificial(c) : IsDecision(c);
+    for (int c = kFirst; c < Known(); ++c) {
+        const bool counts = state_.Fase == Phase::First ? IsArtificial(c) : IsDecision(c);
         if (counts) {
             const float term = Read(Costs(), c) * Read(Solution(), c);
             z = z ? *z + term : term;
         }
     }
-    WriteNumber(Objective(), 2, BlankSignedText(z.value_or(0.0f), separator_));
+    WriteNumber(Objective(), kFirst, BlankSignedText(z.value_or(0.0f), separator_));
 }
 
 bool Step::AnyImproving() const {
-    for (int c = 2; c < Known(); ++c) {
+    for (int c = kFirst; c < Known(); ++c) {
         if (Gain(c) > kResidue && CanEnter(c)) {
             return true;
         }
@@ -315,7 +315,7 @@ bool Step::AnyImproving() const {
 
 // A redundant constraint: its cells are emptied, the grid keeps the row.
 void Step::DropRow(int row) {
-    for (int c = 0; c <= Known(); ++c) {
+    for (int c = kCost; c <= Known(); ++c) {
         work_.SetTextMatrix(row, c, "");
     }
     RewriteSolution();
@@ -326,12 +326,12 @@ void Step::DropRow(int row) {
 // the known terms move left), "Cr:" and column 0 take the objective's coefficients, and DELTA r
 // and Z are computed again.
 void Step::SwitchPhase() {
-    int kept = 2;
+    int kept = kFirst;
     while (kept < Known() && !IsArtificial(kept)) {
         ++kept;
     }
     const int known = Known();
-    for (int r = 0; r < work_.Rows(); ++r) {
+    for (int r = TableauRows::kHeader; r < work_.Rows(); ++r) {
         const Cell cell = work_.At(r, known);
         work_.SetTextMatrix(r, kept, cell.text);
         work_.SetRow(r);
@@ -340,7 +340,7 @@ void Step::SwitchPhase() {
         work_.SetCellAlignment(cell.alignment);
     }
     work_.SetRow(Objective());
-    work_.SetCol(2);
+    work_.SetCol(kFirst);
     work_.SetCols(kept + 1);
     state_.Fase = Phase::Second;
     state_.ColonnaPivot = static_cast<std::int16_t>(std::min<int>(state_.ColonnaPivot, kept));
@@ -351,15 +351,15 @@ void Step::SwitchPhase() {
         const std::optional<int> fixed = FixedCost(column, Phase::Second);
         return fixed ? std::to_string(*fixed) : problem_.objective[column.variable];
     };
-    for (int c = 2; c < Known(); ++c) {
+    for (int c = kFirst; c < Known(); ++c) {
         work_.SetTextMatrix(Costs(), c, cost(c));
     }
-    for (int r = 1; r <= LastRow(); ++r) {
+    for (int r = FirstRow(); r <= LastRow(); ++r) {
         if (Active(r)) {
-            work_.SetTextMatrix(r, 0, cost(BasicColumn(r)));
+            work_.SetTextMatrix(r, kCost, cost(BasicColumn(r)));
         }
     }
-    work_.SetTextMatrix(Objective(), 1, "Z =");
+    work_.SetTextMatrix(Objective(), kBasis, "Z =");
     RewriteSolution();
     RecomputeCostRows();
 }
@@ -367,11 +367,11 @@ void Step::SwitchPhase() {
 // DELTA r = Cr minus the costs of the basis times the column, summed in double precision and
 // rounded to a single; then the objective.
 void Step::RecomputeCostRows() {
-    for (int c = 2; c < Known(); ++c) {
+    for (int c = kFirst; c < Known(); ++c) {
         double reduced = Read(Costs(), c);
-        for (int r = 1; r <= LastRow(); ++r) {
+        for (int r = FirstRow(); r <= LastRow(); ++r) {
             if (Active(r)) {
-                reduced -= static_cast<double>(Read(r, 0)) * static_cast<double>(Read(r, c));
+                reduced -= static_cast<double>(Read(r, kCost)) * static_cast<double>(Read(r, c));
             }
         }
         WriteNumber(Reduced(), c, BlankSignedText(static_cast<float>(reduced), separator_));
@@ -396,26 +396,27 @@ StepReport Step::Run() {
             return report;
         }
         report.row = *row;
-        report.leaving = work_.TextMatrix(*row, 1);
+        report.leaving = work_.TextMatrix(*row, kBasis);
         Pivot(*entering, *row);
         report.kind = Kind::Pivot;
         if (!AnyImproving()) {
-            const bool infeasible = state_.Fase == Phase::First && Read(Objective(), 2) > kResidue;
+            const bool infeasible =
+                state_.Fase == Phase::First && Read(Objective(), kFirst) > kResidue;
             report.end = state_.Fase != Phase::First ? End::Optimal
                          : infeasible                ? End::Infeasible
                                                      : End::None;
         }
         return report;
     }
-    if (state_.Fase != Phase::First || Read(Objective(), 2) > kResidue) {
+    if (state_.Fase != Phase::First || Read(Objective(), kFirst) > kResidue) {
         report.kind = Kind::NoEntering;
         report.end = state_.Fase == Phase::First ? End::Infeasible : End::Optimal;
         return report;
     }
     if (const auto row = ArtificialRow()) {
         report.row = *row;
-        report.leaving = work_.TextMatrix(*row, 1);
-        for (int c = 2; c < Known(); ++c) {
+        report.leaving = work_.TextMatrix(*row, kBasis);
+        for (int c = kFirst; c < Known(); ++c) {
             if (!IsArtificial(c) && std::fabs(Read(*row, c)) > kResidue) {
                 report.kind = Kind::ArtificialOut;
                 report.col = c;

@@ -67,9 +67,10 @@ TEST(Grid, EqualOnlyWhenEverythingShownIsAndKnowsItsFixedCells) {
 
 // The window reads an alignment code as 3 * horizontal + vertical.
 TEST(Grid, AlignmentCodesAreHorizontalThreeTimesPlusVertical) {
-    const std::pair<int, std::pair<int, int>> codes[] = {
-        {kAlignLeftTop, {0, 0}}, {kAlignLeftCentre, {0, 1}},
-        {kAlignCentreCentre, {1, 1}}, {kAlignRightTop, {2, 0}}};
+    const std::pair<int, std::pair<int, int>> codes[] = {{kAlignLeftTop, {0, 0}},
+                                                         {kAlignLeftCentre, {0, 1}},
+                                                         {kAlignCentreCentre, {1, 1}},
+                                                         {kAlignRightTop, {2, 0}}};
     for (const auto& [code, place] : codes) {
         EXPECT_EQ(code, 3 * place.first + place.second);
     }

@@ -58,6 +58,35 @@ TEST(Simplesso, ThePivotIsTheLargestReducedCostThenTheSmallestRatio) {
     }
 }
 
+// A press reports what it chose from: every variable column with whether it improves by more
+// than the residue, is basic and may enter, and every row's quotient where it competes. The end
+// said again chose nothing. A two-variable, one-row tableau is shorter than the start-up's pivot
+// row, which is then not there to clear.
+TEST(Simplesso, ReportsWhatTheChoicesWereMadeFrom) {
+    Session s(Typed("3 1E-06 0 0 / 1 0 0 4 / 0 1 0 4 / 2 0 1 6"));
+    const StepReport press = s.Step();
+    std::string weighed;
+    for (const EnteringCandidate& c : press.candidates) {
+        weighed += std::to_string(c.col) + (c.improving ? "+" : "") + (c.basic ? "b" : "") +
+                   (c.Qualifies() ? "q " : " ");
+    }
+    EXPECT_EQ(weighed, "2+q 3 4 5b 6b 7b ");
+    std::string quotients;
+    for (const RowQuotient& q : press.quotients) {
+        quotients +=
+            std::to_string(q.row) + ":" + (q.Competes() ? std::to_string(*q.quotient) : "-") + " ";
+    }
+    EXPECT_EQ(quotients, "1:4.000000 2:- 3:3.000000 ");
+    EXPECT_EQ(press.end, StepReport::End::Optimal);
+    const StepReport again = s.Step();
+    EXPECT_EQ(again.kind, StepReport::Kind::Repeated);
+    EXPECT_FALSE(again.smallestIndex || !again.candidates.empty() || !again.quotients.empty());
+
+    Session small(Typed("2 1 0 / 1 1 4"));
+    ASSERT_EQ(small.grid.Rows(), small.state.RigaPivot);
+    EXPECT_EQ(small.Step().kind, StepReport::Kind::Pivot);
+}
+
 // With no reduced cost above the residue the computation ends and the tableau stays; after a
 // pivot only non-basic variables count. A pivot with no exact single value (0.3) leaves residue
 // in another row's entry and in the entering variable's own reduced cost, here above the residue,
