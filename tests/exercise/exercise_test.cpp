@@ -41,36 +41,28 @@ std::string Read(const fs::path& path) {
     return bytes.str();
 }
 
-// "max 3 0 +5; 1 2 <= 4; ...": the direction, the objective, its known term, each row.
-std::string Describe(const ProblemTexts& p) {
+// "max 3 0 +5; 1 2 <= 4; ... [x, y]": the direction, the objective, its known term, each row and
+// the names; "! " and the reason for a file refused.
+std::string Describe(const ProblemTexts& p, const std::vector<std::string>& names = {}) {
+    const char* const senses[] = {" <= ", " >= ", " = "};
     std::string line = p.direction == Direction::Maximise ? "max" : "min";
-    for (const std::string& text : p.objective) {
-        line += " " + text;
-    }
-    line += " +" + p.objectiveKnown;
-    for (int r = 0; r < p.Rows(); ++r) {
-        line += ";";
-        for (const std::string& text : p.constraint[r]) {
+    for (int r = -1; r < p.Rows(); ++r) {
+        line += r < 0 ? "" : ";";
+        for (const std::string& text : r < 0 ? p.objective : p.constraint[r]) {
             line += " " + text;
         }
-        line += (p.sense[r] == Sense::LessEqual      ? " <= "
-                 : p.sense[r] == Sense::GreaterEqual ? " >= "
-                                                     : " = ") +
-                p.known[r];
+        line += r < 0 ? " +" + p.objectiveKnown : senses[static_cast<int>(p.sense[r])] + p.known[r];
+    }
+    for (std::size_t j = 0; j < names.size(); ++j) {
+        line += (j ? ", " : " [") + names[j] + (j + 1 == names.size() ? "]" : "");
     }
     return line;
 }
 
-// The problem and the names of x1 ... xn, or "! " and the reason.
 std::string Outcome(const std::variant<Exercise, std::string>& opened) {
-    if (const std::string* why = std::get_if<std::string>(&opened)) {
-        return "! " + *why;
-    }
-    std::string names;
-    for (const std::string& name : std::get<Exercise>(opened).names) {
-        names += (names.empty() ? " [" : ", ") + name;
-    }
-    return Describe(std::get<Exercise>(opened).problem) + names + "]";
+    const auto* exercise = std::get_if<Exercise>(&opened);
+    return exercise ? Describe(exercise->problem, exercise->names)
+                    : "! " + std::get<std::string>(opened);
 }
 
 // Every sense and direction, negative, decimal and exponent texts, each already the shortest.
@@ -78,31 +70,31 @@ ProblemTexts Mixed(int n, int m, char separator) {
     static const char* const kTexts[] = {"3", "-2", ".5",   "12E-7", "-.25", "1E6", "12.5",
                                          "0", "-7", "1E-5", "99999", "-1.5", "4",   "2"};
     std::size_t next = static_cast<std::size_t>(n * 7 + m);
-    const auto text = [&] {
-        std::string t = kTexts[next++ % std::size(kTexts)];
+    const auto fill = [&](std::string& t) {
+        t = kTexts[next++ % std::size(kTexts)];
         std::replace(t.begin(), t.end(), '.', separator);
-        return t;
     };
     ProblemTexts p(n, m);
-    for (std::string& t : p.objective) {
-        t = text();
-    }
+    std::for_each(p.objective.begin(), p.objective.end(), fill);
     p.objective[0] = "0";  // GLPK's writer then names x2 before x1
-    p.objectiveKnown = text();
+    fill(p.objectiveKnown);
     for (int r = 0; r < m; ++r) {
-        for (std::string& t : p.constraint[r]) {
-            t = text();
-        }
-        p.known[r] = text();
+        std::for_each(p.constraint[r].begin(), p.constraint[r].end(), fill);
+        fill(p.known[r]);
         p.sense[r] = static_cast<Sense>((r + n) % 3);
     }
     p.direction = (n + m) % 2 == 0 ? Direction::Maximise : Direction::Minimise;
     return p;
 }
 
-TEST(Exercise, EverySizeComesBackAsTyped) {
+// Every size saved and opened back as typed, leaving no temporary file; glpsol, where it is
+// installed, solves each saved file to the outcome exact arithmetic gives the typed problem.
+TEST(Exercise, EverySizeComesBackAsTypedAndGlpsolSolvesItSo) {
+    const bool glpsol = std::system("command -v glpsol >/dev/null 2>&1") == 0;
     Folder folder;
     const std::string path = (folder.path / "esercizio.lp").string();
+    const std::string report = (folder.path / "soluzione.txt").string();
+    int optimal = 0;
     for (int n = kMinVariables; n <= kMaxVariables; ++n) {
         for (int m = kMinRows; m <= kMaxRows; ++m) {
             const char separator = (n + m) % 3 == 0 ? ',' : '.';
@@ -110,47 +102,30 @@ TEST(Exercise, EverySizeComesBackAsTyped) {
             ASSERT_EQ(SaveExercise(path, typed, separator), std::nullopt);
             const std::string opened = Outcome(OpenExercise(path, separator));
             EXPECT_EQ(opened.substr(0, opened.find(" [")), Describe(typed));
+            if (!glpsol) {
+                continue;
+            }
+            const std::string run = "glpsol --exact --lp '" + path + "' -o '" + report + "'";
+            ASSERT_EQ(std::system((run + " >/dev/null 2>&1").c_str()), 0);
+            const std::string solution = Read(report);
+            const auto exact = SolveExactly(typed, separator);
+            const std::string status = exact->Unbounded()    ? "UNBOUNDED"
+                                       : exact->Infeasible() ? "INFEASIBLE"
+                                                             : "OPTIMAL";
+            EXPECT_NE(solution.find("Status:     " + status), std::string::npos) << opened;
+            if (status == "OPTIMAL") {
+                const std::size_t z = solution.find("Objective:  z = ") + 16;
+                const double value = std::strtod(solution.c_str() + z, nullptr);
+                EXPECT_NEAR(value, exact->z.get_d(), 1e-9 * std::max(1.0, std::abs(value)));
+                ++optimal;
+            }
         }
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), 1);  // no temporary left
+    EXPECT_TRUE(!glpsol || optimal >= 10) << optimal << " of 56 optimal";  // 14 today
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), glpsol ? 2 : 1);
     fs::permissions(path, fs::perms::owner_read);  // a new file replaces it, with its permissions
     ASSERT_EQ(SaveExercise(path, Mixed(2, 1, '.'), '.'), std::nullopt);
     EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read);
-}
-
-TEST(Exercise, GlpsolAgreesWithTheExactOptimum) {
-    if (std::system("command -v glpsol >/dev/null 2>&1") != 0) {
-        GTEST_SKIP() << "glpsol is not installed";
-    }
-    Folder folder;
-    const std::string path = (folder.path / "esercizio.lp").string();
-    const std::string report = (folder.path / "soluzione.txt").string();
-    int optimal = 0;
-    // Eight sizes whose problems have an optimum, one unbounded, one infeasible.
-    const std::pair<int, int> sizes[] = {{2, 1}, {2, 2}, {3, 3}, {3, 5}, {4, 6},
-                                         {6, 7}, {7, 8}, {8, 7}, {3, 2}, {2, 4}};
-    for (const auto& [n, m] : sizes) {
-        const ProblemTexts typed = Mixed(n, m, '.');
-        const auto exact = SolveExactly(typed, '.');
-        ASSERT_TRUE(exact.has_value());
-        ASSERT_EQ(SaveExercise(path, typed, '.'), std::nullopt);
-        ASSERT_EQ(
-            std::system(
-                ("glpsol --exact --lp '" + path + "' -o '" + report + "' >/dev/null 2>&1").c_str()),
-            0);
-        const std::string solution = Read(report);
-        const std::string status = exact->Unbounded()    ? "Status:     UNBOUNDED"
-                                   : exact->Infeasible() ? "Status:     INFEASIBLE"
-                                                         : "Status:     OPTIMAL";
-        EXPECT_NE(solution.find(status), std::string::npos) << n << "x" << m << "\n" << solution;
-        const std::size_t z = solution.find("Objective:  z = ");
-        if (status.find("OPTIMAL") != std::string::npos && z != std::string::npos) {
-            const double glpsol = std::strtod(solution.c_str() + z + 16, nullptr);
-            EXPECT_NEAR(glpsol, exact->z.get_d(), 1e-9 * std::max(1.0, std::abs(glpsol)));
-            ++optimal;
-        }
-    }
-    EXPECT_EQ(optimal, 8);
 }
 
 TEST(Exercise, OpensWhatCanBeShownAndSaysWhyNot) {
@@ -158,20 +133,17 @@ TEST(Exercise, OpensWhatCanBeShownAndSaysWhyNot) {
     const struct {
         std::string bytes;
         char separator;
-        const char* outcome;  // the whole problem, or "! " and a fragment of the reason
+        const char* outcome;  // the problem with its names, or "! " and part of the reason
     } cases[] = {
         {"Minimize\n costo: 0.50 sedie - 0.25 sgabelli\nSubject To\n a: tavoli + 1000000 sedie "
          ">= -0.25\n b: 2 sgabelli = 12.50\nend \\ fine\n\n",
-         ',',
-         "min ,5 -,25 0 +0; 1E6 0 1 >= -,25; 0 2 0 = 12,5 [sedie, sgabelli, tavoli]"},
+         ',', "min ,5 -,25 0 +0; 1E6 0 1 >= -,25; 0 2 0 = 12,5 [sedie, sgabelli, tavoli]"},
         {"Maximize\n obj: 3 x2 + x3\n\\* constant term = -2.5 *\\\nSubject To\n v1: x1 - x2 "
          "+ x3 <= 4\nEnd\n",
          '.', "max 0 3 1 +-2.5; 1 -1 1 <= 4 [x1, x2, x3]"},
         {"", '.', "è vuoto."},
-        {" \n\t\n", '.', "è vuoto."},
         {"Maximize\n obj: 3 x + 2 y + 5\n", '.',
          "alla riga 2 GLPK segnala «missing variable name»"},
-        {"Chapter 1\n", '.', "alla riga 1 GLPK segnala"},
         {head, '.',
          "è incompleto: manca la riga «End»"},  // cut after a whole row, which GLPK takes
         {head + "End\n x\n", '.', "alla riga 6 GLPK segnala"},
@@ -181,29 +153,21 @@ TEST(Exercise, OpensWhatCanBeShownAndSaysWhyNot) {
         {head + " x<=1\n x<=1\n x<=1\n x<=1\n x<=1\n x<=1\n x<=1\n x<=1\nEnd\n", '.',
          "ha 9 vincoli: un esercizio ne ha da 1 a 8."},
         {head + "Bounds\n x <= 3\nEnd\n", '.', "! La variabile «x» ha il limite x ≤ 3: "},
-        {head + "Bounds\n x >= -1\nEnd\n", '.', "«x» ha il limite x ≥ -1: "},
         {head + "Bounds\n y >= 0.5\nEnd\n", ',', "«y» ha il limite y ≥ 0,5: "},
         {head + "Bounds\n x = 2\nEnd\n", '.', "«x» è fissata a 2: "},
         {head + "Bounds\n y free\nEnd\n", '.', "«y» è libera: "},
         {head + "General\n x\nEnd\n", '.', "«x» è intera: finché"},
-        {head + "Binary\n y\nEnd\n", '.', "«y» è binaria: finché"},
         {"Maximize\n obj: x\nSubject To\n r: x + y - ~r_1 = -2\nBounds\n 0 <= ~r_1 <= 6\nEnd\n",
          '.', "! Il vincolo «r» ha due limiti"},
         {head + " c2: 123456 x <= 1\nEnd\n", '.',
          "! Il numero 123456 (coefficiente di «x» nel vincolo «c2») non si scrive"},
-        {head + " c2: x <= 0.123456\nEnd\n", ',',
-         "numero 0,123456 (termine noto del vincolo «c2»)"},
         {"Maximize\n obj: x + y\n\\* constant term = 1.000001 *\\\nSubject To\n c: x <= 1\nEnd\n",
          '.', "numero 1.000001 (termine noto della funzione obiettivo)"},
     };
     Folder folder;
     for (const auto& c : cases) {
         const std::string outcome = Outcome(OpenExercise(folder.Put("e.lp", c.bytes), c.separator));
-        if (c.outcome[0] == '!' || std::strchr(c.outcome, ';') == nullptr) {
-            EXPECT_NE(outcome.find(c.outcome), std::string::npos) << c.bytes << "\n" << outcome;
-        } else {
-            EXPECT_EQ(outcome, c.outcome) << c.bytes;
-        }
+        EXPECT_NE(outcome.find(c.outcome), std::string::npos) << c.bytes << "\n" << outcome;
     }
     fs::create_directory(folder.path / "cartella");
     EXPECT_NE(Outcome(OpenExercise((folder.path / "cartella").string(), '.')).find("cartella"),

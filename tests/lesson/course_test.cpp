@@ -20,33 +20,12 @@ namespace {
 
 using testing_support::FieldTexts;
 using testing_support::Outcome;
+using testing_support::PlayedToTheEnd;
+using testing_support::PlayToTheEnd;
 using testing_support::RandomProblem;
 
 constexpr int kMostPresses = 60;
 const std::string kFalsified = "\nL'arrotondamento dei numeri della tabella ha falsato il risultato.";
-
-// A lesson pressed until it shows its end, or the presses run out.
-struct Ending {
-    std::optional<StepReport> end;
-    std::vector<Message> messages;
-    std::string shownZ;
-    int presses = 0;
-};
-
-Ending PlayToTheEnd(const RandomProblem& p) {
-    Lesson lesson;
-    lesson.State().PrimoPasso = true;
-    lesson.SetUp(p.texts, '.');
-    Ending e;
-    for (; e.presses < kMostPresses && !lesson.EndPress(); ++e.presses) {
-        const std::vector<Message> shown = lesson.Press();
-        e.messages.insert(e.messages.end(), shown.begin(), shown.end());
-    }
-    e.end = lesson.EndPress();
-    const Grid& grid = lesson.Tableau();
-    e.shownZ = grid.TextMatrix(TableauRows::Of(grid.Rows()).Objective(), 2);
-    return e;
-}
 
 enum class Kind { Optimal, Infeasible, Unbounded };
 
@@ -100,7 +79,7 @@ void PlayRandomLessons(bool anySize) {
             EXPECT_LE(Gap(exact.z.get_d(), *glpk.z, 1e-9), 1) << exact.z << " against " << *glpk.z;
         }
 
-        const Ending e = PlayToTheEnd(p);
+        const PlayedToTheEnd e = PlayToTheEnd(p.texts, '.', kMostPresses);
         ASSERT_TRUE(e.end) << "no end after " << e.presses << " presses";
         bool agree = KindOf(e.end->end) == kind;
         if (agree && kind == Kind::Optimal) {

@@ -22,6 +22,8 @@ namespace simplesso {
 namespace {
 
 using testing_support::Falsified;
+using testing_support::PlayedToTheEnd;
+using testing_support::PlayToTheEnd;
 
 using testing_support::Fields;
 using testing_support::FieldTexts;
@@ -29,31 +31,6 @@ using testing_support::Outcome;
 using testing_support::SolveWithGlpk;
 using testing_support::TableauTexts;
 using testing_support::Value;
-
-// Every message the lesson showed, played to its end as the window plays it; the last one is
-// the end, a failed step, or a notice if the presses ran out.
-struct Played {
-    std::vector<Message> messages;
-    std::string shownZ;  // grid cell (9, 2) at the end
-};
-
-// Presses until the lesson ends or a press changes nothing (the unbounded message, a failed step).
-Played Play(const FieldTexts& fields, char separator = '.') {
-    Lesson lesson;
-    lesson.State().PrimoPasso = true;
-    lesson.SetUp(TableauTexts(fields), separator);
-    Played played;
-    for (int presses = 0; presses < 50; ++presses) {
-        const Grid before(lesson.Tableau());
-        const std::vector<Message> shown = lesson.Press();
-        played.messages.insert(played.messages.end(), shown.begin(), shown.end());
-        if (!lesson.State().PrimoPasso || lesson.Tableau() == before) {
-            break;
-        }
-    }
-    played.shownZ = lesson.Tableau().TextMatrix(9, 2);
-    return played;
-}
 
 const std::string kStep = "Con l'aritmetica esatta questo passo non si farebbe: ";
 const std::string kLost =
@@ -100,7 +77,7 @@ TEST(Precision, LessonsNoticeWhatExactArithmeticContradicts) {
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fields);
-        const Played played = Play(Fields(c.fields), c.separator);
+        const PlayedToTheEnd played = PlayToTheEnd(TableauTexts(Fields(c.fields)), c.separator);
         std::vector<Message> expected;
         for (const std::string& what : c.notices) {
             const bool lost = what.starts_with("il pivot vale 0");
@@ -182,7 +159,7 @@ TEST(Precision, RandomLessonsNoticeEveryWrongEndAndTheExactOptimumIsGlpks) {
         EXPECT_TRUE(agree) << FractionText(exact.z) << " against " << glpk;
         agreements += agree;
 
-        const Played played = Play(f);
+        const PlayedToTheEnd played = PlayToTheEnd(TableauTexts(f));
         if (played.messages.empty() || played.messages.back().title != "Fine") {
             continue;  // the step failed or never ended: no end to check
         }

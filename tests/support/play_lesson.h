@@ -2,10 +2,12 @@
 // window that records every message shown. Shared by the lesson's tests and the export's.
 #pragma once
 
+#include <optional>
 #include <sstream>
 
 #include "lesson.h"
 #include "recording_window.h"
+#include "shape.h"
 
 namespace simplesso::testing_support {
 
@@ -62,6 +64,34 @@ struct LessonPlayer {
     FormState& state = lesson.State();
     RecordingWindow window;  // the messages of the last press
 };
+
+// A lesson played as the window plays it from its set-up until it shows its end, a press changes
+// nothing (a step that could not be made) or `most` presses are made: every message shown, the
+// end and the objective's cell as shown last.
+struct PlayedToTheEnd {
+    std::vector<Message> messages;
+    std::optional<StepReport> end;
+    std::string shownZ;
+    int presses = 0;
+};
+
+inline PlayedToTheEnd PlayToTheEnd(const ProblemTexts& typed, char separator = '.', int most = 60) {
+    simplesso::Lesson lesson;
+    lesson.State().PrimoPasso = true;
+    lesson.SetUp(typed, separator);
+    PlayedToTheEnd played;
+    for (bool changed = true; changed && played.presses < most && !lesson.EndPress();) {
+        const Grid before(lesson.Tableau());
+        const std::vector<Message> shown = lesson.Press();
+        played.messages.insert(played.messages.end(), shown.begin(), shown.end());
+        changed = !(lesson.Tableau() == before);
+        ++played.presses;
+    }
+    played.end = lesson.EndPress();
+    const Grid& grid = lesson.Tableau();
+    played.shownZ = grid.TextMatrix(TableauRows::Of(grid.Rows()).Objective(), 2);
+    return played;
+}
 
 // A row of a table of lessons: the fields, the presses made and the text expected of them.
 struct LessonCase {

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <stdexcept>
+#include <tuple>
 #include <vector>
 
 namespace simplesso {
@@ -44,8 +46,9 @@ TEST(Grid, FormatsTheCurrentCellRefusesCellsOutsideAndReportsOnlyDifferences) {
 }
 
 // Two grids are equal only when everything a view shows of them is: each variant differs from
-// the grid in one thing. The header row and the two label columns are the fixed cells.
-TEST(Grid, EqualOnlyWhenEverythingShownIsAndKnowsItsFixedCells) {
+// the grid in one thing. The header row and the two label columns are the fixed cells, and the
+// window reads an alignment code as 3 * horizontal + vertical (0 left or top, 1 centre, 2 right).
+TEST(Grid, EqualOnlyWhenEverythingShownIsWithItsFixedCellsAndAlignments) {
     const Grid grid;
     EXPECT_TRUE(grid == Grid(grid));
     std::vector<Grid> variants(6, grid);
@@ -58,28 +61,17 @@ TEST(Grid, EqualOnlyWhenEverythingShownIsAndKnowsItsFixedCells) {
     for (const Grid& variant : variants) {
         EXPECT_FALSE(variant == grid);
     }
-    const std::tuple<int, int, bool> cells[] = {
-        {0, 0, true}, {0, 5, true}, {3, 1, true}, {3, 2, false}, {1, 8, false}};
-    for (const auto& [row, col, fixed] : cells) {
-        EXPECT_EQ(Grid::IsFixed(row, col), fixed) << row << ", " << col;
-    }
-}
-
-// The window reads an alignment code as 3 * horizontal + vertical.
-TEST(Grid, AlignmentCodesAreHorizontalThreeTimesPlusVertical) {
-    const std::pair<int, std::pair<int, int>> codes[] = {{kAlignLeftTop, {0, 0}},
-                                                         {kAlignLeftCentre, {0, 1}},
-                                                         {kAlignCentreCentre, {1, 1}},
-                                                         {kAlignRightTop, {2, 0}}};
-    for (const auto& [code, place] : codes) {
-        EXPECT_EQ(code, 3 * place.first + place.second);
-    }
+    EXPECT_EQ(std::vector({Grid::IsFixed(0, 0), Grid::IsFixed(0, 5), Grid::IsFixed(3, 1),
+                           Grid::IsFixed(3, 2), Grid::IsFixed(1, 8)}),
+              std::vector({true, true, true, false, false}));
+    EXPECT_EQ(std::vector({kAlignLeftTop, kAlignLeftCentre, kAlignCentreCentre, kAlignRightTop}),
+              std::vector({0, 1, 4, 6}));
 }
 
 // A change of size keeps every cell that stays where it was, narrows the number columns only
-// when more of them than today's must share the tableau's width, keeps the current cell inside,
-// and a grid too small for one number cell is refused. Taking over a grid of another size takes
-// its size, row 0 and column 0 included.
+// when more of them than today's seven must share their width (7 x 960 twips), keeps the current
+// cell inside, and a grid too small for one number cell is refused. Taking over a grid of
+// another size takes its size, row 0 and column 0 included.
 TEST(Grid, ChangesSizeKeepingItsCellsInPlace) {
     Grid grid;
     grid.SetTextMatrix(0, 0, "h");
@@ -88,36 +80,28 @@ TEST(Grid, ChangesSizeKeepingItsCellsInPlace) {
     grid.SetColWidth(0, 700);
     grid.SetRow(9);
     grid.SetCol(8);
-    // Fourteen number columns share the width of today's seven, 7 x 960 twips.
-    const int rows[] = {12, 12, 5, Grid::kRows};
-    const int cols[] = {Grid::kCols, 16, 6, Grid::kCols};
-    const int widths[] = {960, 480, 960, 960};
+    const std::array<int, 3> sizes[] = {{12, 9, 960}, {12, 16, 480}, {5, 6, 960}, {10, 9, 960}};
     int row = 9, col = 8;  // the current cell, pulled inside when the grid shrinks
-    for (int i = 0; i < 4; ++i) {
-        row = std::min(row, rows[i] - 1);
-        col = std::min(col, cols[i] - 1);
-        grid.SetSize(rows[i], cols[i]);
-        EXPECT_EQ(grid.Rows(), rows[i]);
-        EXPECT_EQ(grid.Cols(), cols[i]);
-        EXPECT_EQ(grid.TextMatrix(0, 0), "h");
-        EXPECT_EQ(grid.TextMatrix(2, 3), "a");
-        EXPECT_EQ(grid.Row(), row);
-        EXPECT_EQ(grid.Col(), col);
-        EXPECT_EQ(grid.ColWidth(0), 700);
-        EXPECT_EQ(grid.ColWidth(cols[i] - 1), widths[i]);
-        EXPECT_EQ(grid.ColWidth(Grid::kFixedCols), widths[i]);
+    for (const auto& [rows, cols, width] : sizes) {
+        row = std::min(row, rows - 1);
+        col = std::min(col, cols - 1);
+        grid.SetSize(rows, cols);
+        EXPECT_EQ(std::tuple(grid.Rows(), grid.Cols(), grid.TextMatrix(0, 0), grid.TextMatrix(2, 3),
+                             grid.Row(), grid.Col(), grid.ColWidth(0), grid.ColWidth(2),
+                             grid.ColWidth(cols - 1), grid.At(rows - 1, cols - 1).bold),
+                  std::tuple(rows, cols, "h", "a", row, col, 700, width, width, false));
     }
     EXPECT_EQ(grid.TextMatrix(9, 8), "");  // cut off at 5 x 6, empty when it grew back
     for (const auto& [r, c] : {std::pair{1, 9}, {0, 3}, {2, 2}}) {
         EXPECT_THROW(grid.SetSize(r, c), std::out_of_range) << r << " x " << c;
     }
+    EXPECT_NO_THROW(Grid(2, 3));  // one number cell is enough
 
     Grid wide(11, 12);
     wide.SetTextMatrix(0, 0, "H");
     wide.SetTextMatrix(10, 11, "w");
     grid.TakeContentOf(wide);
     EXPECT_TRUE(grid == wide);
-    EXPECT_EQ(grid.TextMatrix(0, 0), "H");
     wide.SetTextMatrix(0, 1, "K");  // the same size now: only what differs is taken
     grid.TakeContentOf(wide);
     EXPECT_EQ(grid.TextMatrix(0, 1), "K");
