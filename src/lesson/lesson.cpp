@@ -1,8 +1,6 @@
 #include "lesson.h"
 
 #include <algorithm>
-#include <charconv>
-#include <string_view>
 #include <utility>
 
 #include "exact_number.h"
@@ -12,6 +10,7 @@
 #include "numbers.h"
 #include "region.h"
 #include "setup.h"
+#include "shape.h"
 #include "step.h"
 
 namespace simplesso {
@@ -307,39 +306,28 @@ std::optional<ExactProblem> Lesson::ExactProblemTyped() const {
     return Started() ? ReadExactProblem(problem_, record_.separator) : std::nullopt;
 }
 
-// The basis the grid shows, read exactly from its names: the analysis then decides whether it
-// is feasible and optimal, also where the shadow could not follow.
+// The basis the grid shows, read from its names: the analysis then decides exactly whether it is
+// feasible and optimal, also where the shadow could not follow.
 std::optional<sensitivity::Analysis> Lesson::AnalyseBasis() const {
     const auto problem = ExactProblemTyped();
     const TableauRows layout = TableauRows::Of(grid_.Rows());
     if (!problem || layout.constraints != problem->Rows()) {
         return std::nullopt;
     }
-    const int n = problem->Variables();
-    const int m = problem->Rows();
-    // "x7" -> 7, "a2" -> 2: a number from 1 to `last` after the letter, without leading zeros.
-    const auto numbered = [](std::string_view name, int last) -> std::optional<int> {
-        int k = 0;
-        const char* end = name.data() + name.size();
-        const auto [stop, error] = std::from_chars(name.data() + 1, end, k);
-        if (error != std::errc() || stop != end || name[1] == '0' || k < 1 || k > last) {
-            return std::nullopt;
-        }
-        return k;
-    };
-    sensitivity::FinalBasis basis(m);
-    for (int r = 0; r < m; ++r) {
+    // Each row's basic variable found by its name among the columns of the problem's tableau,
+    // whose shape numbers every variable as the analysis does.
+    const TableauShape shape = InitialShape(TurnNegativeRows(problem_, record_.separator).texts);
+    sensitivity::FinalBasis basis(problem->Rows());
+    for (int r = 0; r < problem->Rows(); ++r) {
         const std::string& name = grid_.TextMatrix(layout.Constraint(r), TableauRows::kBasisColumn);
         if (name.empty()) {
             continue;  // a row the lesson dropped as redundant
         }
-        if (const auto k = name[0] == 'x' ? numbered(name, n + m) : std::nullopt) {
-            basis[r] = *k - 1;
-        } else if (const auto a = name[0] == 'a' ? numbered(name, m) : std::nullopt) {
-            basis[r] = sensitivity::ArtificialIndex(n, m, *a - 1);
-        } else {
+        const std::optional<int> col = shape.GridColumn(name);
+        if (!col) {
             return std::nullopt;
         }
+        basis[r] = shape.columns[*col - TableauRows::kFirstVariableColumn].variable;
     }
     return sensitivity::Analyse(*problem, basis);
 }
