@@ -104,9 +104,7 @@ void Grid::SetSize(int rows, int cols) {
     }
     cells_ = std::move(cells);
     if (cols != cols_) {
-        const int numberCols = cols - kFixedCols;
-        const int width =
-            numberCols > kCols - kFixedCols ? kNumberArea / numberCols : kDefaultColWidth;
+        const int width = std::min(kDefaultColWidth, kNumberArea / (cols - kFixedCols));
         widths_.resize(cols);
         std::fill(widths_.begin() + kFixedCols, widths_.end(), width);
     }
