@@ -10,6 +10,7 @@
 #include <numeric>
 #include <random>
 
+#include "glpk_oracle.h"
 #include "random_share.h"
 #include "sensitivity.h"
 
@@ -107,26 +108,9 @@ Judged Judge(const ExactProblem& p, const std::vector<int>& cols) {
 // analysis' indices.
 bool Glpk(const ExactProblem& p, std::vector<double>& duals, std::vector<int>& basis) {
     const int n = p.Variables(), m = p.Rows();
-    glp_prob* lp = glp_create_prob();
-    glp_set_obj_dir(lp, p.direction == Direction::Maximise ? GLP_MAX : GLP_MIN);
-    glp_add_rows(lp, m);
-    glp_add_cols(lp, n);
-    std::vector<int> ja(n + 1);
-    std::iota(ja.begin(), ja.end(), 0);
-    for (int r = 0; r < m; ++r) {
-        std::vector<double> ar{0};
-        for (const Q& v : p.a[r]) {
-            ar.push_back(v.get_d());
-        }
-        glp_set_mat_row(lp, r + 1, n, ja.data(), ar.data());
-        const Sense s = p.sense[r];
-        const int type = s == Sense::LessEqual ? GLP_UP : s == Sense::Equal ? GLP_FX : GLP_LO;
-        glp_set_row_bnds(lp, r + 1, type, p.b[r].get_d(), p.b[r].get_d());
-    }
-    for (int j = 1; j <= n; ++j) {
-        glp_set_col_bnds(lp, j, GLP_LO, 0, 0);
-        glp_set_obj_coef(lp, j, p.c[j - 1].get_d());
-    }
+    glp_prob* lp = testing_support::LoadIntoGlpk(p.direction, p.sense, n, [&](int r, int j) {
+        return (r < 0 ? p.c[j] : j == n ? p.b[r] : p.a[r][j]).get_d();
+    });
     const bool optimal = glp_exact(lp, nullptr) == 0 && glp_get_status(lp) == GLP_OPT;
     // x1..xn, then each row's own variable: its slack, or for a "=" row its artificial one.
     for (int i = 0; i < n + m && optimal; ++i) {

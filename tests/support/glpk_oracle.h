@@ -4,10 +4,10 @@
 
 #include <glpk.h>
 
-#include <vector>
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "numbers.h"
 #include "setup.h"
@@ -27,42 +27,53 @@ inline double Value(const std::string& text) {
     return ReadDouble(text, '.').value_or(NAN);
 }
 
+// A problem of n variables, x >= 0, loaded into GLPK: `value(r, j)` is row r's coefficient of
+// x(j+1), its known term at j = n, and the objective's coefficients at r = -1.
+template <typename Value>
+glp_prob* LoadIntoGlpk(Direction direction, const std::vector<Sense>& senses, int n, Value value) {
+    glp_prob* lp = glp_create_prob();
+    glp_set_obj_dir(lp, direction == Direction::Maximise ? GLP_MAX : GLP_MIN);
+    const int m = static_cast<int>(senses.size());
+    glp_add_rows(lp, m);
+    glp_add_cols(lp, n);
+    std::vector<int> columns(n + 1);
+    for (int j = 1; j <= n; ++j) {
+        columns[j] = j;
+        glp_set_col_bnds(lp, j, GLP_LO, 0, 0);
+        glp_set_obj_coef(lp, j, value(-1, j - 1));
+    }
+    for (int r = 0; r < m; ++r) {
+        std::vector<double> row{0};
+        for (int j = 0; j < n; ++j) {
+            row.push_back(value(r, j));
+        }
+        glp_set_mat_row(lp, r + 1, n, columns.data(), row.data());
+        const Sense sense = senses[r];
+        const int type = sense == Sense::LessEqual ? GLP_UP
+                         : sense == Sense::Equal   ? GLP_FX
+                                                   : GLP_LO;
+        glp_set_row_bnds(lp, r + 1, type, value(r, n), value(r, n));
+    }
+    return lp;
+}
+
 // GLPK's exact (rational) simplex on the values the texts denote in double precision, each row
 // with its sense and sign as typed.
 inline Outcome SolveWithGlpk(const ProblemTexts& problem) {
-    glp_prob* lp = glp_create_prob();
-    glp_set_obj_dir(lp, problem.direction == Direction::Maximise ? GLP_MAX : GLP_MIN);
     const int n = problem.Variables();
-    const int m = problem.Rows();
-    glp_add_rows(lp, m);
-    glp_add_cols(lp, n);
-    std::vector<int> ia(1), ja(1);
-    std::vector<double> ar(1);
-    for (int i = 1; i <= m; ++i) {
-        for (int j = 1; j <= n; ++j) {
-            ia.push_back(i);
-            ja.push_back(j);
-            ar.push_back(Value(problem.constraint[i - 1][j - 1]));
-        }
-        const double b = Value(problem.known[i - 1]);
-        const Sense sense = problem.sense[i - 1];
-        glp_set_row_bnds(lp, i,
-                         sense == Sense::LessEqual      ? GLP_UP
-                         : sense == Sense::GreaterEqual ? GLP_LO
-                                                        : GLP_FX,
-                         b, b);
-    }
-    for (int j = 1; j <= n; ++j) {
-        glp_set_col_bnds(lp, j, GLP_LO, 0, 0);
-        glp_set_obj_coef(lp, j, Value(problem.objective[j - 1]));
-    }
-    glp_load_matrix(lp, n * m, ia.data(), ja.data(), ar.data());
+    glp_prob* lp = LoadIntoGlpk(problem.direction, problem.sense, n, [&](int r, int j) {
+        return Value(r < 0    ? problem.objective[j]
+                     : j == n ? problem.known[r]
+                              : problem.constraint[r][j]);
+    });
     glp_smcp parm;
     glp_init_smcp(&parm);
     parm.msg_lev = GLP_MSG_OFF;
     const int status = glp_exact(lp, &parm) == 0 ? glp_get_status(lp) : GLP_UNDEF;
     Outcome o{status == GLP_OPT || status == GLP_UNBND || status == GLP_NOFEAS,
-              status == GLP_NOFEAS, std::nullopt, {}};
+              status == GLP_NOFEAS,
+              std::nullopt,
+              {}};
     if (status == GLP_OPT) {
         o.z = glp_get_obj_val(lp);
         for (int j = 1; j <= n; ++j) {
