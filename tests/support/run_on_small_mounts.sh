@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs the export's tests that need a full disk and a read-only folder. Both are made for the run
-# in a mount namespace of its own, so that nothing outside it ever sees them.
-# Usage: run_on_small_mounts.sh <lesson_export_tests>
+# Runs the tests that need a full disk and a read-only folder, each holding an earlier file
+# "lezione.pdf": the lesson's export and the exercise files. Both are made for the run in a mount
+# namespace of its own, so that nothing outside it ever sees them.
+# Usage: run_on_small_mounts.sh <tests> [gtest filter]   (default: the export's volume tests)
 set -euo pipefail
 
 if [[ "${1:-}" != --inside ]]; then
@@ -12,6 +13,7 @@ if [[ "${1:-}" != --inside ]]; then
     exec unshare --mount --map-root-user "$0" --inside "$@"
 fi
 tests=$2
+filter=${3:-'*/SaveLessonFailure.*/Volume*'}
 
 work=$(mktemp -d)
 trap 'umount -q "$work/pieno" "$work/sola-lettura" || true; rm -rf "$work"' EXIT
@@ -29,7 +31,7 @@ mount --bind -o ro "$work/sola-lettura" "$work/sola-lettura"
 
 # A filter that matched nothing would pass unseen: the tests must have run, none skipped.
 SIMPLESSO_FULL_DIR="$work/pieno" SIMPLESSO_READONLY_DIR="$work/sola-lettura" \
-    QT_QPA_PLATFORM=offscreen "$tests" --gtest_filter='*/SaveLessonFailure.*/Volume*' \
+    QT_QPA_PLATFORM=offscreen "$tests" --gtest_filter="$filter" \
     | tee "$work/output"
 grep -q '^\[  PASSED  \] [1-9]' "$work/output"
 ! grep -q '^\[  SKIPPED \]' "$work/output"
