@@ -19,6 +19,7 @@ namespace simplesso {
 namespace {
 
 using testing_support::FieldTexts;
+using testing_support::Gap;
 using testing_support::Outcome;
 using testing_support::PlayedToTheEnd;
 using testing_support::PlayToTheEnd;
@@ -37,10 +38,6 @@ Kind KindOf(StepReport::End end) {
     return end == StepReport::End::Infeasible  ? Kind::Infeasible
            : end == StepReport::End::Unbounded ? Kind::Unbounded
                                                : Kind::Optimal;
-}
-
-double Gap(double value, double reference, double tolerance) {
-    return std::abs(value - reference) / (tolerance * std::max(1.0, std::abs(reference)));
 }
 
 void PlayRandomLessons(bool anySize);

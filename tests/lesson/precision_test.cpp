@@ -22,6 +22,7 @@ namespace simplesso {
 namespace {
 
 using testing_support::Falsified;
+using testing_support::Gap;
 using testing_support::PlayedToTheEnd;
 using testing_support::PlayToTheEnd;
 
@@ -134,15 +135,6 @@ class TypedProblems {
     testing_support::RandomProblems base_;
     std::mt19937 engine_;
 };
-
-// How far a value is from the reference, in units of the tolerance; infinite where one of them
-// is unbounded (NaN) and the other is not.
-double Gap(double value, double reference, double tolerance) {
-    if (std::isnan(value) || std::isnan(reference)) {
-        return std::isnan(value) && std::isnan(reference) ? 0 : INFINITY;
-    }
-    return std::abs(value - reference) / (tolerance * std::max(1.0, std::abs(reference)));
-}
 
 TEST(Precision, RandomLessonsNoticeEveryWrongEndAndTheExactOptimumIsGlpks) {
     TypedProblems generator(20240611);

@@ -27,6 +27,15 @@ inline double Value(const std::string& text) {
     return ReadDouble(text, '.').value_or(NAN);
 }
 
+// How far a value is from the reference, in units of the tolerance; infinite where one of them
+// is unbounded (NaN) and the other is not.
+inline double Gap(double value, double reference, double tolerance) {
+    if (std::isnan(value) || std::isnan(reference)) {
+        return std::isnan(value) && std::isnan(reference) ? 0 : INFINITY;
+    }
+    return std::abs(value - reference) / (tolerance * std::max(1.0, std::abs(reference)));
+}
+
 // A problem of n variables, x >= 0, loaded into GLPK: `value(r, j)` is row r's coefficient of
 // x(j+1), its known term at j = n, and the objective's coefficients at r = -1.
 template <typename Value>
