@@ -68,31 +68,17 @@ std::optional<std::string> Normalise(std::string_view text, char separator) {
     return out;
 }
 
-// Tells an underflow from an overflow when from_chars reports a result out of range: the
-// decimal exponent of the leading significant digit decides, without a second conversion.
+// Tells an underflow from an overflow when from_chars reports a result out of range: a long
+// double's range takes every exponent a field can hold and far more, and there a magnitude below
+// one is the tiny one; beyond even that range, the written exponent's sign decides.
 bool IsTiny(const std::string& normalised) {
-    const auto e = normalised.find('e');
-    const std::string mantissa = normalised.substr(normalised[0] == '-' ? 1 : 0, e);
-    const auto point = std::min(mantissa.find('.'), mantissa.size());
-    const auto lead = mantissa.find_first_of("123456789");
-    long exponent = lead < point ? static_cast<long>(point - lead) - 1
-                                 : static_cast<long>(point) - static_cast<long>(lead);
-    if (e != std::string::npos) {
-        const char* first = normalised.data() + e + 1;
-        const bool negative = *first == '-';
-        if (*first == '+' || negative) {
-            ++first;
-        }
-        long written = 0;
-        const auto [ptr, ec] =
-            std::from_chars(first, normalised.data() + normalised.size(), written);
-        if (ec == std::errc::result_out_of_range) {
-            return negative;
-        }
-        // Compared, not added: the written exponent may be as large as a long can hold.
-        return negative ? exponent < written : exponent < -written;
+    long double value = 0;
+    const char* first = normalised.data();
+    if (std::from_chars(first, first + normalised.size(), value).ec ==
+        std::errc::result_out_of_range) {
+        return normalised.find("e-") != std::string::npos;
     }
-    return exponent < 0;
+    return std::signbit(std::log(std::fabs(value)));
 }
 
 template <typename T>
@@ -155,8 +141,8 @@ std::string FifteenDigitText(double value, char separator) {
     // Fifteen digits would round the few largest doubles up to 1.79769313486232E+308, past the
     // largest double, a text that no longer reads; they get the largest one that does.
     constexpr double kLargestFifteenDigits = 1.79769313486231e308;
-    if (std::abs(value) > kLargestFifteenDigits && std::isfinite(value)) {
-        value = std::copysign(kLargestFifteenDigits, value);
+    if (std::isfinite(value)) {
+        value = std::clamp(value, -kLargestFifteenDigits, kLargestFifteenDigits);
     }
     return GeneralText(value, 15, separator);
 }

@@ -74,7 +74,7 @@ TableauShape InitialShape(const ProblemTexts& turned) {
     const int m = turned.Rows();
     TableauShape shape;
     shape.variables = n;
-    shape.basis.assign(m, 0);
+    shape.basis.resize(m);  // each row's entry is set below
     for (int v = 0; v < n; ++v) {
         shape.columns.push_back({Name('x', v + 1), ColumnKind::Decision, -1, v});
     }

@@ -97,13 +97,11 @@ class Step {
         work_.SetCellBackColor(colour);
     }
 
-    // The grid column of the variable basic in a constraint row.
+    // The grid column of the variable basic in a constraint row, found among the shape's.
     int BasicColumn(int row) const {
-        const std::string& name = work_.TextMatrix(row, kBasis);
-        for (int c = kFirst; c < Known(); ++c) {
-            if (Header(c) == name) {
-                return c;
-            }
+        if (const auto col = shape_.GridColumn(work_.TextMatrix(row, kBasis))) {
+            Column(*col);  // fails where the grid does not hold the shape's columns
+            return *col;
         }
         throw StepFailure{};
     }
@@ -481,16 +479,14 @@ Message StepFailedMessage() {
             MessageIcon::Warning};
 }
 
-bool RecomputeCostRows(Grid& grid, const FormState& state, const ProblemTexts& problem,
+void RecomputeCostRows(Grid& grid, const FormState& state, const ProblemTexts& problem,
                        char separator) {
     Step step(grid, state, problem, separator);
     try {
         step.RecomputeCostRows();
+        grid.TakeContentOf(step.Result());
     } catch (const StepFailure&) {
-        return false;
     }
-    grid.TakeContentOf(step.Result());
-    return true;
 }
 
 StepReport Simplesso(Grid& grid, FormState& state, const ProblemTexts& problem, char separator,

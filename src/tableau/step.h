@@ -79,9 +79,9 @@ StepReport Simplesso(Grid& grid, FormState& state, const ProblemTexts& problem, 
                      WindowHooks& window);
 
 // DELTA r of every variable from "Cr:" and the costs of the basis in column 0, and the
-// objective's value from "Cr:" and "Soluzione:", as a first or second phase starts. False when a
-// value cannot be read or written; the grid then holds what could be written.
-bool RecomputeCostRows(Grid& grid, const FormState& state, const ProblemTexts& problem,
+// objective's value from "Cr:" and "Soluzione:", as a first or second phase starts. Where a value
+// cannot be read or written, the grid stays as it was.
+void RecomputeCostRows(Grid& grid, const FormState& state, const ProblemTexts& problem,
                        char separator);
 
 // The message boxes a press shows, made from what it did: the end message of a press that ended

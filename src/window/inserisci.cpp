@@ -384,6 +384,16 @@ void Inserisci::CreateLessonControls() {
             [this](const QModelIndex& cell) { lesson_.Choose(cell.row(), cell.column()); });
 }
 
+// A button of the window's own, named for a screen reader by its caption.
+QPushButton* Inserisci::Pulsante(const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setAccessibleName(caption);
+    b->setAutoDefault(false);
+    controlli_.push_back(b);
+    return b;
+}
+
 // The direction of the objective and the windows that follow the lesson, after the lesson's
 // controls.
 void Inserisci::CreateCourseControls() {
@@ -391,16 +401,8 @@ void Inserisci::CreateCourseControls() {
     chkMinimizza->setObjectName("chkMinimizza");
     chkMinimizza->setAccessibleName("Minimizza");
     controlli_.push_back(chkMinimizza);
-    const auto button = [this](const char* name, const QString& caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setAccessibleName(caption);
-        b->setAutoDefault(false);
-        controlli_.push_back(b);
-        return b;
-    };
-    cmdRegione = button("cmdRegione", TableauView::kRegionCaption);
-    cmdAnalisi = button("cmdAnalisi", TableauView::kAnalysisCaption);
+    cmdRegione = Pulsante("cmdRegione", TableauView::kRegionCaption);
+    cmdAnalisi = Pulsante("cmdAnalisi", TableauView::kAnalysisCaption);
     connect(cmdRegione, &QPushButton::clicked, this, [this] { cmdRegione_Click(); });
     connect(cmdAnalisi, &QPushButton::clicked, this, [this] { cmdAnalisi_Click(); });
     connect(TabellaPivot, &TableauView::regionRequested, this, [this] { cmdRegione_Click(); });
@@ -435,16 +437,8 @@ void Inserisci::CreateSizeControls() {
 
 // Opening and saving an exercise, last in the tab order.
 void Inserisci::CreateFileControls() {
-    const auto button = [this](const char* name, const QString& caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setAccessibleName(caption);
-        b->setAutoDefault(false);
-        controlli_.push_back(b);
-        return b;
-    };
-    cmdApri = button("cmdApri", "Apri esercizio…");
-    cmdSalvaEsercizio = button("cmdSalvaEsercizio", "Salva esercizio…");
+    cmdApri = Pulsante("cmdApri", "Apri esercizio…");
+    cmdSalvaEsercizio = Pulsante("cmdSalvaEsercizio", "Salva esercizio…");
     connect(cmdApri, &QPushButton::clicked, this, [this] { cmdApri_Click(); });
     connect(cmdSalvaEsercizio, &QPushButton::clicked, this, [this] { cmdSalvaEsercizio_Click(); });
 }

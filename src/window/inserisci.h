@@ -106,6 +106,7 @@ class Inserisci : public QWidget {
     void CreateCourseControls();
     void CreateSizeControls();
     void CreateFileControls();
+    QPushButton* Pulsante(const char* name, const QString& caption);
     int Variabili() const;
     int Vincoli() const;
     // The equations' rows, fields and senses for the size chosen, with the texts and the senses

@@ -112,6 +112,7 @@ TEST(FitNumberText, ShortensANumberWithoutMakingItAnother) {
         {"-5.960464E-08", 10, "-5.96…E-08", '.'}, {"-5.960464E-08", 13, "-5.960464E-08", '.'},
         {"-5.960464E-08", 7, "-5…E-08", '.'},     {"-5.960464E-08", 6, "######", '.'},
         {"0.333333333333333", 9, "0.333333…", '.'}, {"4.99999999999999", 9, "4.999999…", '.'},
+        {"0.333333333333333", 4, "0.3…", '.'},
         {"5.00000000000001", 3, "5…", '.'},       {" 24.5", 3, "24…", '.'},
         {" 24.5", 5, " 24.5", '.'},               {"1234567", 5, "#####", '.'},
         {"-1,25", 4, "-1…", ','},                 {"-1,25", 4, "-1,25", '.'},
@@ -130,8 +131,8 @@ TEST(FitNumberText, ShortensANumberWithoutMakingItAnother) {
 // Whatever the width, a shortened text of a value reads as that value to its shown digits: the
 // part before the ellipsis is the start of the whole text, the part after it its exponent.
 TEST(FitNumberText, KeepsTheLeadingDigitsAndTheExponentOfAnyValue) {
-    const double values[] = {-5.960464e-08, 1.0 / 3, 2.0 / 3 * 1e20, -123.456789, 4.9999999,
-                             1e-300 / 7,    -1e15 / 7, 0.1 + 0.2};
+    const double values[] = {-5.960464e-08, 1.0 / 3,    2.0 / 3 * 1e20, -123.456789,
+                             4.9999999,     1e-300 / 7, -1e15 / 7,      0.1 + 0.2};
     for (double value : values) {
         const std::string whole = FifteenDigitText(value, '.');
         const std::size_t e = whole.find('E');

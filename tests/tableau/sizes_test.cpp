@@ -48,6 +48,8 @@ TEST(Sizes, SetUpLaysOutTheNamedRowsAndColumnsForAnySize) {
         {8, "<<<=<><<", "x1|x2|x3|x4|x5|x6|x7|x8|x9|x10|x11|x13|x14|x15|x16|a4|a6",
          "x9|x10|x11|a4|x13|a6|x15|x16"},
     };
+    // The sizes the course's exercises take, the window's spin boxes and the exercise files.
+    EXPECT_EQ(std::tuple(kMinVariables, kMaxVariables, kMinRows, kMaxRows), std::tuple(2, 8, 1, 8));
     for (const Case& c : cases) {
         const std::string line = Written(c.n, c.senses);
         const Session s(Typed(line));
@@ -63,6 +65,7 @@ TEST(Sizes, SetUpLaysOutTheNamedRowsAndColumnsForAnySize) {
             const TableauColumn& column = shape.columns[col - 2];
             const int k = std::stoi(column.name.substr(1));
             EXPECT_EQ(column.variable, column.name[0] == 'x' ? k - 1 : c.n + m + k - 1) << line;
+            EXPECT_EQ(column.row, column.name[0] == 'a' ? k - 1 : k > c.n ? k - c.n - 1 : -1);
         }
         EXPECT_EQ(shape.GridCols(), s.grid.Cols()) << line;
         EXPECT_EQ(shape.GridColumn("x99"), std::nullopt);

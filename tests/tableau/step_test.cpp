@@ -60,8 +60,8 @@ TEST(Simplesso, ThePivotIsTheLargestReducedCostThenTheSmallestRatio) {
 
 // A press reports what it chose from: every variable column with whether it improves by more
 // than the residue, is basic and may enter, and every row's quotient where it competes. The end
-// said again chose nothing. A two-variable, one-row tableau is shorter than the start-up's pivot
-// row, which is then not there to clear.
+// said again chose nothing. A one-row tableau is shorter than the start-up's pivot row, which is
+// then not there to clear.
 TEST(Simplesso, ReportsWhatTheChoicesWereMadeFrom) {
     Session s(Typed("3 1E-06 0 0 / 1 0 0 4 / 0 1 0 4 / 2 0 1 6"));
     const StepReport press = s.Step();
@@ -82,9 +82,14 @@ TEST(Simplesso, ReportsWhatTheChoicesWereMadeFrom) {
     EXPECT_EQ(again.kind, StepReport::Kind::Repeated);
     EXPECT_FALSE(again.smallestIndex || !again.candidates.empty() || !again.quotients.empty());
 
-    Session small(Typed("2 1 0 / 1 1 4"));
+    Session small(Typed("1 1 1 1 1 0 / 1 1 1 1 1 4"));
     ASSERT_EQ(small.grid.Rows(), small.state.RigaPivot);
     EXPECT_EQ(small.Step().kind, StepReport::Kind::Pivot);
+    // The last pivot's cell is cleared wherever the state puts it, the corner included.
+    Session corner(Typed("1 0 / 1 1 4"));
+    corner.state = FormState{.PrimoPasso = true};
+    corner.Step();
+    EXPECT_EQ(corner.grid.At(0, 0).background, kWhite);
 }
 
 // With no reduced cost above the residue the computation ends and the tableau stays; after a

@@ -20,20 +20,23 @@ struct TableauCase {
 
 TEST(TwoPhaseSetUp, EachKindOfRowAndDirectionGetsItsInitialTableau) {
     const TableauCase cases[] = {
-        {"minimised, every row <", "min 2 -3 0 0 / 1 1 0 < 4 / 2 0 1 < 5 / 0 1 1 < 3",
-         {"||x1|x2|x3|x4|x5|x6|", "0|x4|1|1|0|1|0|0|4", "0|x5|2|0|1|0|1|0|5",
-          "0|x6|0|1|1|0|0|1|3", "||||||||", "|Cr:|2|-3|0|0|0|0|", "|DELTA r:|2|-3|0|0|0|0|",
-          "||||||||", "|Soluzione:|0|0|0|4|5|3|", "|Z =|0||||||"},
+        {"minimised, every row <",
+         "min 2 -3 0 0 / 1 1 0 < 4 / 2 0 1 < 5 / 0 1 1 < 3",
+         {"||x1|x2|x3|x4|x5|x6|", "0|x4|1|1|0|1|0|0|4", "0|x5|2|0|1|0|1|0|5", "0|x6|0|1|1|0|0|1|3",
+          "||||||||", "|Cr:|2|-3|0|0|0|0|", "|DELTA r:|2|-3|0|0|0|0|", "||||||||",
+          "|Soluzione:|0|0|0|4|5|3|", "|Z =|0||||||"},
          Phase::Single},
         // Row 2 is "=": no x5, and a2 after a1.
-        {"> and = rows", "1 2 3 0 / 1 1 0 > 4 / 0 1 1 = 3 / 1 0 1 < 5",
+        {"> and = rows",
+         "1 2 3 0 / 1 1 0 > 4 / 0 1 1 = 3 / 1 0 1 < 5",
          {"||x1|x2|x3|x4|x6|a1|a2|", "1|a1|1|1|0|-1|0|1|0|4", "1|a2|0|1|1|0|0|0|1|3",
           "0|x6|1|0|1|0|1|0|0|5", "|||||||||", "|Cr:|0|0|0|0|0|1|1|",
           "|DELTA r:|-1|-2|-1| 1| 0| 0| 0|", "|||||||||", "|Soluzione:|0|0|0|0|5|4|3|",
           "|W =| 7|||||||"},
          Phase::First},
         // Every row turned: "<" becomes ">", ">" becomes "<", "=" stays; "0" keeps no sign.
-        {"negative known terms", "1 1 0 0 / -3 -2.5 0 < -4 / 1 0 +2 > -2 / 0 1 1 = -6",
+        {"negative known terms",
+         "1 1 0 0 / -3 -2.5 0 < -4 / 1 0 +2 > -2 / 0 1 1 = -6",
          {"||x1|x2|x3|x4|x5|a1|a3|", "1|a1|3|2.5|0|-1|0|1|0|4", "0|x5|-1|0|-2|0|1|0|0|2",
           "1|a3|0|-1|-1|0|0|0|1|6", "|||||||||", "|Cr:|0|0|0|0|0|1|1|",
           "|DELTA r:|-3|-1.5| 1| 1| 0| 0| 0|", "|||||||||", "|Soluzione:|0|0|0|0|2|4|6|",
@@ -50,8 +53,8 @@ TEST(TwoPhaseSetUp, EachKindOfRowAndDirectionGetsItsInitialTableau) {
 
 TEST(TwoPhaseSetUp, TurnedRowsReadAsAStudentWritesThem) {
     const std::pair<const char*, const char*> texts[] = {
-        {"3", "-3"}, {"-2.5", "2.5"}, {"+4", "-4"}, {"0", "0"}, {"-0.0", "-0.0"}, {"1E-40", "-1E-40"},
-        {" 7", " -7"}};
+        {"3", "-3"},      {"-2.5", "2.5"},     {"+4", "-4"}, {"0", "0"},
+        {"-0.0", "-0.0"}, {"1E-40", "-1E-40"}, {" 7", " -7"}};
     for (const auto& [typed, negated] : texts) {
         EXPECT_EQ(NegatedText(typed, '.'), negated) << typed;
     }
@@ -73,10 +76,10 @@ TEST(TwoPhase, TextbookProblemPressByPress) {
          "-3|x2|0.5|1|0|0|-0.5|0|0|0.5|3", "0|x6|1|0|1|0|0|1|0|0|3", "||||||||||",
          "|Cr:|0|0|0|0|0|0|1|1|", "|DELTA r:|-0.5| 0| 0| 1|-0.5| 0| 0| 1.5|", "||||||||||",
          "|Soluzione:|0|3|0|0|0|3|1|0|", "|W =| 1||||||||"},
-        {"||x1|x2|x3|x4|x5|x6|a1|a2|", "-0.5|x1|1|0|0|-2|1|0|2|-1|2",
-         "-3|x2|0|1|0|1|-1|0|-1|1|2", "0|x6|0|0|1|2|-1|1|-2|1|1", "||||||||||",
-         "|Cr:|0|0|0|0|0|0|1|1|", "|DELTA r:| 0| 0| 0| 0| 0| 0| 1| 1|", "||||||||||",
-         "|Soluzione:|2|2|0|0|0|1|0|0|", "|W =| 0||||||||"},
+        {"||x1|x2|x3|x4|x5|x6|a1|a2|", "-0.5|x1|1|0|0|-2|1|0|2|-1|2", "-3|x2|0|1|0|1|-1|0|-1|1|2",
+         "0|x6|0|0|1|2|-1|1|-2|1|1", "||||||||||", "|Cr:|0|0|0|0|0|0|1|1|",
+         "|DELTA r:| 0| 0| 0| 0| 0| 0| 1| 1|", "||||||||||", "|Soluzione:|2|2|0|0|0|1|0|0|",
+         "|W =| 0||||||||"},
         {"||x1|x2|x3|x4|x5|x6|", "1|x1|1|0|0|-2|1|0|2", "3|x2|0|1|0|1|-1|0|2",
          "0|x6|0|0|1|2|-1|1|1", "||||||||", "|Cr:|1|3|0|0|0|0|", "|DELTA r:| 0| 0| 0|-1| 2| 0|",
          "||||||||", "|Soluzione:|2|2|0|0|0|1|", "|Z =| 8||||||"},
@@ -134,7 +137,8 @@ TEST(TwoPhase, EachWayOutOfTheFirstPhaseAndEachDirection) {
         const char* problem;
         std::string played;
     } cases[] = {
-        {"min <: the most negative DELTA r enters", "min -1 -3 0 0 / 1 0 0 < 4 / 0 1 0 < 5 / 0 0 1 < 1",
+        {"min <: the most negative DELTA r enters",
+         "min -1 -3 0 0 / 1 0 0 < 4 / 0 1 0 < 5 / 0 0 1 < 1",
          "P23x5 P12x4 | " + kOptimal + " |-19"},
         {"max of the same: optimal at once", "-1 -3 0 0 / 1 0 0 < 4 / 0 1 0 < 5 / 0 0 1 < 1",
          "N | " + kOptimal + " |0"},
@@ -155,6 +159,10 @@ TEST(TwoPhase, EachWayOutOfTheFirstPhaseAndEachDirection) {
         // a2 stays basic at level zero with -1 under x3, its first non-zero entry.
         {"artificial out on a negative entry", "1 1 1 0 / 1 1 0 = 2 / 1 1 -1 = 2 / 0 0 1 < 5",
          "P12a1 A24a2 S | " + kOptimal + " | 2"},
+        // x1 ends the first phase basic in the last row: the switch gives that row x1's cost 2,
+        // so x2, tied to x1, enters (DELTA r -1 + 2) and Z = 2 at (2, 2).
+        {"last row's cost at the switch", "2 -1 0 0 / 1 1 0 < 4 / 0 0 1 < 5 / 1 -1 0 = 0",
+         "P32a3 S P13x4 | " + kOptimal + " | 2"},
         // W is 0 from the start; each degenerate pivot leaves the artificial's DELTA r negative.
         {"artificial does not come back", "2 5 -5 0 / 3 3 -1 < 0 / 2 -3 -4 = 0 / -3 3 -2 = 0",
          "A22a2 A33a3 S | " + kOptimal + " | 0"},
@@ -176,8 +184,9 @@ TEST(Cycling, LargestDeltaRCyclesTheSmallestIndexRuleEnds) {
     }
     EXPECT_EQ(Played(kCycling), sixPressesBack + "| none | 0");
 
-    for (const char* line : {kCycling, "min -1 0 1 0 / 0.1 -0.1 1.2 < 0 / 1.6 -1.5 1.6 < 0 / "
-                                       "0.2 -0.1 0.1 < 0"}) {
+    for (const char* line : {kCycling,
+                             "min -1 0 1 0 / 0.1 -0.1 1.2 < 0 / 1.6 -1.5 1.6 < 0 / "
+                             "0.2 -0.1 0.1 < 0"}) {
         Session s(Typed(line));
         s.state.MinimoIndice = true;
         std::string words;
