@@ -1,5 +1,5 @@
 // Exercises in LP files: saved and opened back at every size, solved by glpsol as the program
-// solves them, and every file the program cannot show as typed refused with its reason.
+// solves them, opened as typed, and saved or not as a failure allows.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -127,52 +127,21 @@ TEST(Exercise, EverySizeComesBackAsTypedAndGlpsolSolvesItSo) {
     EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read);
 }
 
-TEST(Exercise, OpensWhatCanBeShownAndSaysWhyNot) {
-    const std::string head = "Maximize\n obj: 3 x + 2 y\nSubject To\n c1: x + y <= 4\n";
-    const struct {
-        std::string bytes;
-        char separator;
-        const char* outcome;  // the problem with its names, or "! " and part of the reason
-    } cases[] = {
+// Names in the order they first appear, decimals and a million in five characters, a variable a
+// row leaves out, comments, and the objective's constant as GLPK writes it; the window's tests
+// refuse the files that cannot be shown as typed.
+TEST(Exercise, OpensNamesDecimalsAndTheConstantAsTyped) {
+    const std::tuple<std::string, char, const char*> cases[] = {
         {"Minimize\n costo: 0.50 sedie - 0.25 sgabelli\nSubject To\n a: tavoli + 1000000 sedie "
          ">= -0.25\n b: 2 sgabelli = 12.50\nend \\ fine\n\n",
          ',', "min ,5 -,25 0 +0; 1E6 0 1 >= -,25; 0 2 0 = 12,5 [sedie, sgabelli, tavoli]"},
         {"Maximize\n obj: 3 x2 + x3\n\\* constant term = -2.5 *\\\nSubject To\n v1: x1 - x2 "
          "+ x3 <= 4\nEnd\n",
-         '.', "max 0 3 1 +-2.5; 1 -1 1 <= 4 [x1, x2, x3]"},
-        {"", '.', "è vuoto."},
-        {"Maximize\n obj: 3 x + 2 y + 5\n", '.',
-         "alla riga 2 GLPK segnala «missing variable name»"},
-        {head, '.',
-         "è incompleto: manca la riga «End»"},  // cut after a whole row, which GLPK takes
-        {head + "End\n x\n", '.', "alla riga 6 GLPK segnala"},
-        {"Maximize\n obj: 3 x\nSubject To\n c1: x <= 4\nEnd\n", '.', "ha 1 variabile: "},
-        {"Maximize\n obj: a + b + c + d + e + f + g + h + i\nSubject To\n c1: a <= 1\nEnd\n", '.',
-         "ha 9 variabili: un esercizio ne ha da 2 a 8."},
-        {head + " x<=1\n x<=1\n x<=1\n x<=1\n x<=1\n x<=1\n x<=1\n x<=1\nEnd\n", '.',
-         "ha 9 vincoli: un esercizio ne ha da 1 a 8."},
-        {head + "Bounds\n x <= 3\nEnd\n", '.', "! La variabile «x» ha il limite x ≤ 3: "},
-        {head + "Bounds\n y >= 0.5\nEnd\n", ',', "«y» ha il limite y ≥ 0,5: "},
-        {head + "Bounds\n x = 2\nEnd\n", '.', "«x» è fissata a 2: "},
-        {head + "Bounds\n y free\nEnd\n", '.', "«y» è libera: "},
-        {head + "General\n x\nEnd\n", '.', "«x» è intera: finché"},
-        {"Maximize\n obj: x\nSubject To\n r: x + y - ~r_1 = -2\nBounds\n 0 <= ~r_1 <= 6\nEnd\n",
-         '.', "! Il vincolo «r» ha due limiti"},
-        {head + " c2: 123456 x <= 1\nEnd\n", '.',
-         "! Il numero 123456 (coefficiente di «x» nel vincolo «c2») non si scrive"},
-        {"Maximize\n obj: x + y\n\\* constant term = 1.000001 *\\\nSubject To\n c: x <= 1\nEnd\n",
-         '.', "numero 1.000001 (termine noto della funzione obiettivo)"},
-    };
+         '.', "max 0 3 1 +-2.5; 1 -1 1 <= 4 [x1, x2, x3]"}};
     Folder folder;
-    for (const auto& c : cases) {
-        const std::string outcome = Outcome(OpenExercise(folder.Put("e.lp", c.bytes), c.separator));
-        EXPECT_NE(outcome.find(c.outcome), std::string::npos) << c.bytes << "\n" << outcome;
+    for (const auto& [bytes, separator, outcome] : cases) {
+        EXPECT_EQ(Outcome(OpenExercise(folder.Put("e.lp", bytes), separator)), outcome) << bytes;
     }
-    fs::create_directory(folder.path / "cartella");
-    EXPECT_NE(Outcome(OpenExercise((folder.path / "cartella").string(), '.')).find("cartella"),
-              std::string::npos);
-    EXPECT_NE(Outcome(OpenExercise((folder.path / "manca.lp").string(), '.')).find("non esiste"),
-              std::string::npos);
 }
 
 TEST(Exercise, AFailedSaveLeavesTheOldFile) {

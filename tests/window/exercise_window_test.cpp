@@ -1,6 +1,6 @@
 // Exercise files through the real window: opening fills the size, the fields, the senses and
 // "Minimizza" as a student types them, saving gives the same window back, and a file that
-// cannot be shown so changes nothing at all (the reasons are the exercise unit's to test).
+// cannot be shown so is refused with its reason and changes nothing at all.
 #include <gtest/gtest.h>
 
 #include <QtWidgets>
@@ -91,21 +91,58 @@ TEST(Exercise, OpeningFillsTheWindowAsTypedAndSavingGivesItBack) {
     EXPECT_EQ(WindowState(h.Window()), opened);
     ASSERT_TRUE(h.messages.empty()) << h.messages[0].text;
 
-    // A save that fails says why and writes nothing; a file that cannot be shown as typed is
-    // refused and changes nothing at all.
+    // A save that fails says why and writes nothing.
     chosen = dir.filePath("manca/copia.lp");
     salva->click();
     EXPECT_FALSE(QFile::exists(chosen));
-    const QStringList before = WindowState(h.Window());
-    chosen = Written(dir, "intera.lp",
-                     "Maximize\n z: a + b\nSubject To\n v: a <= 4\nGeneral\n a\nEnd\n");
-    apri->click();
-    EXPECT_EQ(WindowState(h.Window()), before);
-    ASSERT_EQ(h.messages.size(), 2u);
+    ASSERT_EQ(h.messages.size(), 1u);
     EXPECT_TRUE(h.messages[0].text.starts_with("Impossibile salvare l'esercizio"))
         << h.messages[0].text;
-    EXPECT_NE(h.messages[1].text.find("è intera"), std::string::npos) << h.messages[1].text;
-    EXPECT_EQ(h.messages[1].title, "Attenzione!");
+}
+
+// Every file the window cannot show as typed is refused with a message that says why, and the
+// window stays exactly as it was, lesson and all.
+TEST(Exercise, AFileThatCannotBeShownAsTypedIsRefusedWithItsReasonAndChangesNothing) {
+    WindowHarness h;
+    h.TypeAll(Fields("4 6 2 0 | 2 1 3 18 | 1 2 4 8 | 3 1 1 15"));
+    h.PressCalcola();
+    QTemporaryDir dir;
+    const QByteArray head = "Maximize\n obj: 3 x + 2 y\nSubject To\n c1: x + y <= 4\n";
+    const std::pair<QByteArray, const char*> files[] = {
+        {"", "è vuoto."},
+        {"Maximize\n obj: 3 x + 2 y + 5\n", "alla riga 2 GLPK segnala «missing variable name»"},
+        {head, "è incompleto: manca la riga «End»"},  // cut after a whole row, which GLPK takes
+        {head + "End\n x\n", "alla riga 6 GLPK segnala"},
+        {"Maximize\n obj: 3 x\nSubject To\n c1: x <= 4\nEnd\n", "ha 1 variabile: "},
+        {"Maximize\n obj: a + b + c + d + e + f + g + h + i\nSubject To\n c1: a <= 1\nEnd\n",
+         "ha 9 variabili: un esercizio ne ha da 2 a 8."},
+        {head + QByteArray(" x<=1\n").repeated(8) + "End\n",
+         "ha 9 vincoli: un esercizio ne ha da 1 a 8."},
+        {head + "Bounds\n x <= 3\nEnd\n", "La variabile «x» ha il limite x ≤ 3: "},
+        {head + "Bounds\n y >= 0.5\nEnd\n", "«y» ha il limite y ≥ 0.5: "},
+        {head + "Bounds\n x = 2\nEnd\n", "«x» è fissata a 2: "},
+        {head + "Bounds\n y free\nEnd\n", "«y» è libera: "},
+        {head + "General\n x\nEnd\n", "«x» è intera: finché"},
+        {"Maximize\n obj: x\nSubject To\n r: x + y - ~r_1 = -2\nBounds\n 0 <= ~r_1 <= 6\nEnd\n",
+         "Il vincolo «r» ha due limiti"},
+        {head + " c2: 123456 x <= 1\nEnd\n",
+         "Il numero 123456 (coefficiente di «x» nel vincolo «c2») non si scrive"},
+        {"Maximize\n obj: x + y\n\\* constant term = 1.000001 *\\\nSubject To\n c: x <= 1\nEnd\n",
+         "numero 1.000001 (termine noto della funzione obiettivo)"}};
+    std::vector<std::pair<QString, std::string>> paths = {{dir.path(), "è una cartella"},
+                                                          {dir.filePath("manca.lp"), "non esiste"}};
+    for (const auto& [bytes, reason] : files) {
+        paths.emplace_back(Written(dir, QString("e%1.lp").arg(paths.size()), bytes), reason);
+    }
+    for (const auto& [path, reason] : paths) {
+        const QStringList before = WindowState(h.Window());
+        h.messages.clear();
+        EXPECT_FALSE(h.Window().ApriEsercizio(path)) << reason;
+        ASSERT_EQ(h.messages.size(), 1u) << reason;
+        EXPECT_EQ(h.messages[0].title, "Attenzione!");
+        EXPECT_NE(h.messages[0].text.find(reason), std::string::npos) << h.messages[0].text;
+        EXPECT_EQ(WindowState(h.Window()), before) << reason;
+    }
 }
 
 }  // namespace
