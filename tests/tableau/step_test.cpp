@@ -85,11 +85,21 @@ TEST(Simplesso, ReportsWhatTheChoicesWereMadeFrom) {
     Session small(Typed("1 1 1 1 1 0 / 1 1 1 1 1 4"));
     ASSERT_EQ(small.grid.Rows(), small.state.RigaPivot);
     EXPECT_EQ(small.Step().kind, StepReport::Kind::Pivot);
-    // The last pivot's cell is cleared wherever the state puts it, the corner included.
-    Session corner(Typed("1 0 / 1 1 4"));
-    corner.state = FormState{.PrimoPasso = true};
-    corner.Step();
-    EXPECT_EQ(corner.grid.At(0, 0).background, kWhite);
+    // The last pivot's cell is cleared wherever the state puts it, the corner included; a cell
+    // outside the grid is not there to clear, and the press goes on.
+    for (const auto& [row, col] : {std::pair{0, 0}, {-1, 3}, {3, -1}, {1, 6}}) {
+        Session corner(Typed("1 0 / 1 1 4"));
+        corner.state = FormState{
+            .PrimoPasso = true, .RigaPivot = std::int16_t(row), .ColonnaPivot = std::int16_t(col)};
+        EXPECT_EQ(corner.Step().kind, StepReport::Kind::Pivot) << row << ", " << col;
+        EXPECT_EQ(corner.grid.At(0, 0).background == kWhite, row == 0) << row << ", " << col;
+    }
+    // Under the smallest-index rule a row with a lower basic variable wins only a tie: x1 is
+    // basic in row 2, below x3 in row 1, yet x2 leaves row 1, whose quotient 1 beats 6.
+    Session rule(Typed("1 3 0 / 0 1 1 / 1 1 6"));
+    rule.state.MinimoIndice = true;
+    EXPECT_EQ(rule.Step().row, 2);
+    EXPECT_EQ(rule.Step().row, 1);
 }
 
 // With no reduced cost above the residue the computation ends and the tableau stays; after a
