@@ -89,8 +89,11 @@ TEST(Simplesso, ReportsWhatTheChoicesWereMadeFrom) {
     // outside the grid is not there to clear, and the press goes on.
     for (const auto& [row, col] : {std::pair{0, 0}, {-1, 3}, {3, -1}, {1, 6}}) {
         Session corner(Typed("1 0 / 1 1 4"));
-        corner.state = FormState{
-            .PrimoPasso = true, .RigaPivot = std::int16_t(row), .ColonnaPivot = std::int16_t(col)};
+        corner.state = FormState{.PrimoPasso = true};  // before any pivot: the corner
+        if (row != 0 || col != 0) {
+            corner.state.RigaPivot = static_cast<std::int16_t>(row);
+            corner.state.ColonnaPivot = static_cast<std::int16_t>(col);
+        }
         EXPECT_EQ(corner.Step().kind, StepReport::Kind::Pivot) << row << ", " << col;
         EXPECT_EQ(corner.grid.At(0, 0).background == kWhite, row == 0) << row << ", " << col;
     }
