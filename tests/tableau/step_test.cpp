@@ -88,12 +88,13 @@ TEST(Simplesso, ReportsWhatTheChoicesWereMadeFrom) {
     // The last pivot's cell is cleared wherever the state puts it, the corner included; a cell
     // outside the grid is not there to clear, and the press goes on.
     for (const auto& [row, col] : {std::pair{0, 0}, {-1, 3}, {3, -1}, {1, 6}}) {
-        Session corner(Typed("1 0 / 1 1 4"));
+        Session corner(Typed("1 0 0 / 1 1 4"));        // six columns: x1, x2, x3 and the known term
         corner.state = FormState{.PrimoPasso = true};  // before any pivot: the corner
         if (row != 0 || col != 0) {
             corner.state.RigaPivot = static_cast<std::int16_t>(row);
             corner.state.ColonnaPivot = static_cast<std::int16_t>(col);
         }
+        ASSERT_EQ(corner.grid.Cols(), 6);
         EXPECT_EQ(corner.Step().kind, StepReport::Kind::Pivot) << row << ", " << col;
         EXPECT_EQ(corner.grid.At(0, 0).background == kWhite, row == 0) << row << ", " << col;
     }
