@@ -51,9 +51,11 @@ class Step {
     int Objective() const { return rows_.Objective(); }
     int FirstRow() const { return rows_.FirstConstraint(); }
     int LastRow() const { return rows_.LastConstraint(); }
-    // A grid that does not hold the shape's columns was not set up from this problem.
+    // A grid that does not hold the shape's columns, under their names, was not set up from
+    // this problem.
     const TableauColumn& Column(int col) const {
-        if (work_.Cols() != shape_.GridCols() || col < kFirst || col >= Known()) {
+        if (work_.Cols() != shape_.GridCols() || col < kFirst || col >= Known() ||
+            Header(col) != shape_.columns[col - kFirst].name) {
             throw StepFailure{};
         }
         return shape_.columns[col - kFirst];
@@ -97,10 +99,11 @@ class Step {
         work_.SetCellBackColor(colour);
     }
 
-    // The grid column of the variable basic in a constraint row, found among the shape's.
+    // The grid column of the variable basic in a constraint row, found among the shape's; a
+    // grid whose columns or header are not the shape's was not set up from this problem.
     int BasicColumn(int row) const {
         if (const auto col = shape_.GridColumn(work_.TextMatrix(row, kBasis))) {
-            Column(*col);  // fails where the grid does not hold the shape's columns
+            Column(*col);
             return *col;
         }
         throw StepFailure{};
