@@ -8,9 +8,9 @@
 
 #include "exact_simplex.h"
 #include "notices.h"
+#include "random_problems.h"
 #include "recording_window.h"
 #include "step.h"
-#include "random_problems.h"
 
 namespace {
 
@@ -87,9 +87,7 @@ void Run(benchmark::State& s, const std::vector<PlayedLesson>& lessons) {
 }
 
 void WorkedExample(benchmark::State& s) {
-    Run(s, {Play(testing_support::Problem(
-               {"4", "6", "2"},
-               {{{"2", "1", "3", "18"}, {"1", "2", "4", "8"}, {"3", "1", "1", "15"}}}))});
+    Run(s, {Play(testing_support::Typed("4 6 2 0 / 2 1 3 18 / 1 2 4 8 / 3 1 1 15"))});
 }
 BENCHMARK(WorkedExample);
 

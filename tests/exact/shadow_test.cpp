@@ -41,8 +41,7 @@ std::string ExactTableau(const Shadow& s) {
 }
 
 ProblemTexts Texts(const std::string& last) {
-    return testing_support::Problem(
-        {"4", "6", "2"}, {{{"2", "1", "3", "18"}, {"1", "2", "4", "8"}, {"3", "1", "1", last}}});
+    return testing_support::Typed("4 6 2 0 / 2 1 3 18 / 1 2 4 8 / 3 1 1 " + last);
 }
 
 TEST(Shadow, WorkedExampleHoldsTheFractionsWorkedOutByHandUntilAZeroPivot) {
@@ -82,9 +81,7 @@ TEST(SolveExactly, TakesTheProgramsPivotsToTheOptimum) {
     // leaving is what makes x2 the one at 1.
     const std::pair<ProblemTexts, const char*> cases[] = {
         {Texts("15"), "142/5 at 22/5 9/5 0"},
-        {testing_support::Problem(
-             {"1", "1", "1"}, {{{"0", "1", "1", "2"}, {"2", "1", "1", "1"}, {"2", "0", "1", "1"}}}),
-         "1 at 0 1 0"}};
+        {testing_support::Typed("1 1 1 0 / 0 1 1 2 / 2 1 1 1 / 2 0 1 1"), "1 at 0 1 0"}};
     for (const auto& [texts, optimum] : cases) {
         const ExactOptimum o = *SolveExactly(texts, '.');
         EXPECT_EQ(FractionText(o.z) + " at " + FractionText(o.x[0]) + " " + FractionText(o.x[1]) +

@@ -31,18 +31,6 @@ class RecordingWindow : public WindowHooks {
     int enabled = 0;
 };
 
-// Texts of a problem: objective c1..c3, then each constraint's a1..a3 and known term.
-inline ProblemTexts Problem(std::array<std::string, 3> objective,
-                            std::array<std::array<std::string, 4>, 3> rows) {
-    ProblemTexts p;
-    p.objective.assign(objective.begin(), objective.end());
-    for (int r = 0; r < 3; ++r) {
-        p.constraint[r] = {rows[r][0], rows[r][1], rows[r][2]};
-        p.known[r] = rows[r][3];
-    }
-    return p;
-}
-
 // The sixteen input fields in the window's tab order, written on one line as the window shows
 // them: the objective's c1..c3 and known term, then each constraint's a1..a3 and known term, the
 // texts separated by blanks, the rows by "/" (or "|"), and "_" for an empty field. A line may
@@ -65,10 +53,12 @@ inline FieldTexts Fields(const std::string& line) {
 
 // The problem the tableau is set up from when the fields hold these texts.
 inline ProblemTexts TableauTexts(const FieldTexts& f) {
-    ProblemTexts problem = Problem(
-        {f[0], f[1], f[2]},
-        {{{f[4], f[5], f[6], f[7]}, {f[8], f[9], f[10], f[11]}, {f[12], f[13], f[14], f[15]}}});
-    problem.objectiveKnown = f[3];
+    ProblemTexts problem;
+    for (int i = 0; i < 16; ++i) {
+        const int row = i / 4 - 1, term = i % 4;
+        (row < 0 ? (term < 3 ? problem.objective[term] : problem.objectiveKnown)
+                 : (term < 3 ? problem.constraint[row][term] : problem.known[row])) = f[i];
+    }
     return problem;
 }
 

@@ -60,9 +60,7 @@ sensitivity::Analysis Analysed(const ProblemTexts& texts, const sensitivity::Fin
 
 TEST(AnalysisWindow, ShowsTheWorkedExamplesAnalysisANoteAndEmptiesSayingWhy) {
     AnalysisWindow w;
-    w.ShowAnalysis(Analysed(testing_support::Problem({"4", "6", "2"}, {{{"2", "1", "3", "18"},
-                                                                        {"1", "2", "4", "8"},
-                                                                        {"3", "1", "1", "15"}}}),
+    w.ShowAnalysis(Analysed(testing_support::Typed("4 6 2 0 / 2 1 3 18 / 1 2 4 8 / 3 1 1 15"),
                             {sensitivity::SlackIndex(3, 0), 1, 0}));
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -81,10 +79,8 @@ TEST(AnalysisWindow, ShowsTheWorkedExamplesAnalysisANoteAndEmptiesSayingWhy) {
     ExpectUnclippedWith(w, "min W = 18 y1 + 8 y2 + 15 y3\n");
 
     // The note wraps under the tables, and the window grows for it.
-    w.ShowAnalysis(Analysed(
-        testing_support::Problem(
-            {"1", "1", "-1"}, {{{"1", "1", "0", "4"}, {"1", "0", "0", "3"}, {"0", "1", "0", "3"}}}),
-        {1, 0, sensitivity::SlackIndex(3, 2)}));
+    w.ShowAnalysis(Analysed(testing_support::Typed("1 1 -1 0 / 1 1 0 4 / 1 0 0 3 / 0 1 0 3"),
+                            {1, 0, sensitivity::SlackIndex(3, 2)}));
     QApplication::processEvents();
     ExpectUnclippedWith(w, "Il problema ha infinite soluzioni ottime: x5");
 

@@ -6,18 +6,13 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "region_problems.h"
 #include "region_window.h"
 
 namespace simplesso {
 namespace {
 
-ExactProblem WorkedExample() {
-    ExactProblem p;
-    p.c = {4, 6, 2};
-    p.a = {{{2, 1, 3}, {1, 2, 4}, {3, 1, 1}}};
-    p.b = {18, 8, 15};
-    return p;
-}
+using namespace testing_support;
 
 QString AccessibleDescription(QWidget* w) {
     return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
@@ -57,20 +52,13 @@ TEST(RegionWindow, DescribesTheWorkedExampleAsThePathChanges) {
 TEST(RegionWindow, DescribesTwoVariablesAndRefusesFour) {
     RegionWindow window;
     window.show();
-    ExactProblem two(2, 4);
-    two.c = {3, 5};
-    two.a = {{1, 0}, {0, 2}, {3, 2}, {1, 1}};
-    two.b = {4, 12, 18, 10};
-    ExactProblem four(4, 2);
-    four.c = {1, 1, 1, 1};
-    four.a = {{1, 1, 1, 1}, {1, 0, 2, 0}};
-    four.b = {4, 3};
+    const ExactProblem four = Typed({1, 1, 1, 1}, {{{1, 1, 1, 1}, kLe, 4}, {{1, 0, 2, 0}, kLe, 3}});
     const struct {
         const char* name;
         ExactProblem problem;
         QString description;
     } cases[] = {
-        {"two", two,
+        {"two", TwoByFour(),
          "Vertici: (0; 0), (0; 6), (2; 6), (4; 0), (4; 3). Percorso: (0; 0), (0; 6). Punto "
          "attuale: (0; 6)."},
         {"four", four, QString::fromUtf8(kNotDrawable)},
