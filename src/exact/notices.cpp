@@ -61,13 +61,20 @@ std::string FirstLine(const std::string& text) {
 }  // namespace
 
 std::optional<Message> PivotNotice(const PivotCheck& check, const std::string& entering,
-                                   PivotRule rule, char separator) {
+                                   PivotRule rule, char separator, const std::string& leaving) {
     std::vector<std::string> faults;
-    if (rule.artificialOut ? check.entry == 0 : check.entry <= 0) {
+    const bool wrongPivot = rule.artificialOut ? check.entry == 0
+                            : rule.dual        ? check.entry >= 0
+                                               : check.entry <= 0;
+    if (wrongPivot) {
         faults.push_back("il pivot vale " + ValueText(check.entry, separator));
     }
+    if (rule.dual && check.known >= 0) {
+        faults.push_back("il termine noto della riga di " + leaving + " vale " +
+                         ValueText(check.known, separator));
+    }
     const bool improves = rule.minimising ? check.reducedCost < 0 : check.reducedCost > 0;
-    if (!rule.artificialOut && !improves) {
+    if (!rule.artificialOut && !rule.dual && !improves) {
         faults.push_back("il DELTA r di " + entering + " vale " +
                          ValueText(check.reducedCost, separator));
     }

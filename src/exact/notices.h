@@ -14,18 +14,22 @@ namespace simplesso {
 
 // What a pivot must be, exactly, to be made: one of the method, whose entering variable improves
 // the objective (DELTA r above zero, or below when minimising) and whose pivot is positive; or
-// one that takes an artificial variable out, whose pivot must only not be zero.
+// one that takes an artificial variable out, whose pivot must only not be zero; or one of the
+// dual simplex, whose pivot and leaving row's known term must both be negative.
 struct PivotRule {
     bool minimising = false;
     bool artificialOut = false;
+    bool dual = false;
 };
 
 // "Attenzione!" with the warning icon when the exact pivot entry or the exact reduced cost of
-// the entering variable (named `entering`) breaks the rule, saying which value is exactly what;
+// the entering variable (named `entering`), or in the dual simplex the known term of the row of
+// `leaving`, breaks the rule, saying which value is exactly what;
 // an exactly zero pivot adds that the exact values cannot follow the lesson from there on.
 // Empty when the pivot is sound. A value whose fraction is long is written as a decimal.
 std::optional<Message> PivotNotice(const PivotCheck& check, const std::string& entering,
-                                   PivotRule rule, char separator = '.');
+                                   PivotRule rule, char separator = '.',
+                                   const std::string& leaving = {});
 
 // The end message to show instead of `usual` (the step's end, unbounded or infeasible message,
 // as `shown` tells; shownZ is the text of grid cell (9, 2)). It is `usual` itself when the

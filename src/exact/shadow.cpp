@@ -9,8 +9,9 @@
 
 namespace simplesso {
 
-std::optional<Shadow> Shadow::Build(const ProblemTexts& typed, char separator) {
-    const TurnedProblem turned = TurnNegativeRows(typed, separator);
+std::optional<Shadow> Shadow::Build(const ProblemTexts& typed, char separator,
+                                    int firstDualRow) {
+    const TurnedProblem turned = TurnRows(typed, separator, firstDualRow);
     const ProblemTexts& fields = turned.texts;
     Shadow s;
     s.shape_ = InitialShape(fields);
@@ -71,7 +72,64 @@ PivotCheck Shadow::Check(int col, int row) const {
         throw std::out_of_range("no pivot at row " + std::to_string(row) + ", column " +
                                 std::to_string(col));
     }
-    return {Get(rows_.Reduced(), col), Get(row, col)};
+    return {Get(rows_.Reduced(), col), Get(row, col), Get(row, KnownColumn())};
+}
+
+void Shadow::AddRow(const ProblemTexts& problem, char separator) {
+    const int m = problem.Rows();
+    const TurnedProblem turned = TurnRows(problem, separator, m - 1);
+    std::vector<mpq_class> row(shape_.variables);
+    std::optional<mpq_class> known = ReadExact(turned.texts.known[m - 1], separator);
+    for (int v = 0; v < shape_.variables && known; ++v) {
+        const auto a = ReadExact(turned.texts.constraint[m - 1][v], separator);
+        if (!a) {
+            known.reset();
+        } else {
+            row[v] = *a;
+        }
+    }
+    if (!known || m != rows_.constraints + 1 || problem.Variables() != shape_.variables) {
+        lost_ = true;
+        return;
+    }
+    // Every row moves down by one under the new one, every column right of the new slack.
+    TableauShape shape = shape_;
+    shape.columns.push_back({"x" + std::to_string(shape_.variables + m), ColumnKind::Slack, m - 1,
+                             shape_.variables + m - 1});
+    shape.basis.push_back(static_cast<int>(shape.columns.size()) - 1);
+    const TableauRows rows = shape.Layout();
+    std::vector<mpq_class> cells(rows.GridRows() * shape.GridCols());
+    const int slack = KnownColumn();
+    const int added = rows.LastConstraint();
+    for (int r = 0; r < Rows(); ++r) {
+        for (int c = 0; c < Cols(); ++c) {
+            cells[(r < added ? r : r + 1) * shape.GridCols() + (c < slack ? c : c + 1)] =
+                std::move(At(r, c));
+        }
+    }
+    shape_ = std::move(shape);
+    rows_ = rows;
+    cells_ = std::move(cells);
+    basic_.push_back(slack);
+    for (int v = 0; v < shape_.variables; ++v) {
+        At(added, 2 + v) = row[v];
+    }
+    At(added, slack) = 1;
+    At(added, KnownColumn()) = *known;
+    RewriteSolution();
+}
+
+void Shadow::RewriteAddedRow() {
+    const int added = rows_.LastConstraint();
+    for (int r = 1; r < added; ++r) {
+        if (basic_[r - 1] && sgn(Get(added, *basic_[r - 1])) != 0) {
+            const mpq_class factor = Get(added, *basic_[r - 1]);
+            for (int c = 2; c <= KnownColumn(); ++c) {
+                SubtractProduct(At(added, c), factor, Get(r, c));
+            }
+        }
+    }
+    RewriteSolution();
 }
 
 void Shadow::Pivot(int col, int row) {

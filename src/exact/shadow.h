@@ -19,12 +19,18 @@ namespace simplesso {
 struct PivotCheck {
     mpq_class reducedCost;  // DELTA r of the entering variable
     mpq_class entry;        // the pivot itself
+    mpq_class known;        // the known term of the leaving row
 };
 
 class Shadow {
   public:
-    // Empty when a text does not read exactly.
-    static std::optional<Shadow> Build(const ProblemTexts& typed, char separator);
+    // Empty when a text does not read exactly. The rows from firstDualRow on are written as the
+    // dual simplex writes them (see TurnRows).
+    static std::optional<Shadow> Build(const ProblemTexts& typed, char separator,
+                                       int firstDualRow);
+    static std::optional<Shadow> Build(const ProblemTexts& typed, char separator) {
+        return Build(typed, separator, typed.Rows());
+    }
 
     // A variable column entering, a constraint row 1..m leaving (any other cell throws
     // out_of_range). Once the shadow is lost its values no longer follow the grid: ask Lost()
@@ -38,6 +44,12 @@ class Shadow {
     // From the first phase's tableau to the second's: the artificial columns go, the objective's
     // costs come in, DELTA r and Z are computed again.
     void SwitchPhase();
+    // The problem's last row, added after an optimum, under the last constraint row with a new
+    // slack column before the known terms, "≤" as the dual simplex writes it. A text that does not
+    // read exactly loses the shadow.
+    void AddRow(const ProblemTexts& problem, char separator);
+    // The last constraint row rewritten in terms of the basis, as the step rewrites it.
+    void RewriteAddedRow();
     bool Lost() const { return lost_; }
 
     // The exact value of a number cell (constraint rows: column 0 and the variables' and known

@@ -175,6 +175,9 @@ RowRatio RatioOf(const Grid& grid, const StepReport& press, int row) {
 }
 
 std::string PhasePrefix(const FormState& state) {
+    if (DualPresses(state)) {
+        return "Simplesso duale:";
+    }
     switch (state.Fase) {
         case Phase::First:
             return "Prima fase:";
@@ -215,6 +218,9 @@ std::string EnteringWhy(const Grid& before, const FormState& state, const StepRe
 std::string ExplainPress(const Grid& before, const FormState& stateBefore, const Grid& after,
                          const StepReport& press, char separator) {
     using Kind = StepReport::Kind;
+    if (press.dual) {
+        return ExplainDualPress(before, stateBefore, after, press, separator);
+    }
     switch (press.kind) {
         case Kind::Pivot:
             return "Entra " + press.entering + ": il suo DELTA r (" +
@@ -236,16 +242,16 @@ std::string ExplainPress(const Grid& before, const FormState& stateBefore, const
                    " e ha trovato la base ammissibile " + BasisText(after) +
                    ". Le colonne artificiali escono, Cr: prende i coefficienti della funzione "
                    "economica, DELTA r e Z sono ricalcolati: comincia la seconda fase.";
-        case Kind::Repeated:
-        case Kind::NoEntering:
-        case Kind::Unbounded:
-        case Kind::Failed:
+        default:
             break;
     }
     return {};
 }
 
 std::vector<std::string> Quotients(const Grid& before, const StepReport& press, char separator) {
+    if (press.dual) {
+        return DualRatios(before, press, separator);
+    }
     std::vector<std::string> lines;
     for (int r = 1; r <= LastRow(before); ++r) {
         const RowRatio ratio = RatioOf(before, press, r);
@@ -263,6 +269,9 @@ std::string ExplainNext(const Grid& grid, const FormState& state, const ProblemT
                         char separator) {
     using Kind = StepReport::Kind;
     const StepReport next = PredictPress(grid, state, problem, separator).report;
+    if (DualPresses(state)) {
+        return ExplainDualNext(grid, state, next, separator);
+    }
     const std::string w = ShownText(grid, RowsOf(grid).Objective(), 2);
     switch (next.kind) {
         case Kind::Pivot:
@@ -293,8 +302,7 @@ std::string ExplainNext(const Grid& grid, const FormState& state, const ProblemT
         case Kind::PhaseSwitch:
             return "La prima fase è finita con W = " + w +
                    ": il prossimo passo comincerà la seconda fase.";
-        case Kind::Repeated:
-        case Kind::Failed:
+        default:
             break;
     }
     return "Il prossimo passo non si potrà eseguire: un valore della tabella non è un numero "
@@ -302,6 +310,9 @@ std::string ExplainNext(const Grid& grid, const FormState& state, const ProblemT
 }
 
 std::string ExplainEnd(const Grid& grid, const FormState& state, const StepReport& press) {
+    if (press.dual) {
+        return ExplainDualEnd(grid, press);
+    }
     switch (press.end) {
         case StepReport::End::Optimal:
             return "Nessun DELTA r è " + Improving(state) +

@@ -42,7 +42,8 @@ struct RowRatio {
 // A constraint row of the ratio test the press made on its entering column.
 RowRatio RatioOf(const Grid& grid, const StepReport& press, int row);
 
-// "Prima fase:" or "Seconda fase:" in a two-phase lesson, nothing otherwise.
+// "Prima fase:" or "Seconda fase:" in a two-phase lesson, "Simplesso duale:" once the presses
+// follow the dual simplex, nothing otherwise.
 std::string PhasePrefix(const FormState& state);
 
 // Why the largest (or, minimising, the most negative) DELTA r enters: "è il più grande".
@@ -71,5 +72,22 @@ std::string ExplainTurnedRows(const TurnedProblem& problem, char separator);
 // "x1 = sedie, x2 = tavoli." for the names an exercise file gave the variables; empty when it
 // gave none, or each name already is its xj.
 std::string ExplainNames(const std::vector<std::string>& names);
+
+// The dual simplex's lines, which the ones above turn to for a dual press: why the row left and
+// the column entered, or how the added row was rewritten; every column's ratio for the tooltip;
+// what the next press will do; why the lesson ended.
+std::string ExplainDualPress(const Grid& before, const FormState& stateBefore, const Grid& after,
+                             const StepReport& press, char separator);
+std::vector<std::string> DualRatios(const Grid& before, const StepReport& press, char separator);
+std::string ExplainDualNext(const Grid& grid, const FormState& state, const StepReport& next,
+                            char separator);
+std::string ExplainDualEnd(const Grid& grid, const StepReport& press);
+
+// The rows a dual lesson's set-up multiplied by -1 and the basis it starts from.
+std::string ExplainDualRows(const TurnedProblem& problem, char separator);
+
+// "Vincolo aggiunto: x1 + x2 ≤ 5. Entra nella tabella come riga 4 con la variabile di scarto x7
+// in base." for the problem's last row, just added to the grid.
+std::string ExplainAddedRow(const Grid& grid, const ProblemTexts& problem, char separator);
 
 }  // namespace simplesso

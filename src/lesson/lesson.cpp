@@ -44,9 +44,10 @@ const std::string kCycling =
 
 }  // namespace
 
-void Lesson::SetUp(const ProblemTexts& typed, char separator) {
+void Lesson::SetUp(const ProblemTexts& typed, char separator, bool dual) {
     problem_ = typed;
     HeldMessages none;  // the set-up shows nothing; the window enables the step button itself
+    state_.Duale = dual;
     const SetUpReport setUp = ImpostaTabella(grid_, state_, problem_, separator, none);
     record_ = LessonRecord{typed, separator, {}};
     optimum_ = SolveExactly(problem_, separator);
@@ -54,10 +55,54 @@ void Lesson::SetUp(const ProblemTexts& typed, char separator) {
     Snapshot first(grid_, state_);
     first.explanation = ExplainNames(problem_.names);
     Append(first.explanation, PhasePrefix(state_));
-    Append(first.explanation, ExplainTurnedRows(setUp.problem, separator));
+    Append(first.explanation, dual ? ExplainDualRows(setUp.problem, separator)
+                                   : ExplainTurnedRows(setUp.problem, separator));
     Append(first.explanation, ExplainNext(grid_, state_, problem_, separator));
-    first.shadow = Shadow::Build(problem_, separator);
+    first.shadow = Shadow::Build(problem_, separator, FirstDualRow(state_, problem_.Rows()));
+    first.problemRows = problem_.Rows();
     record_.snapshots.push_back(std::move(first));
+}
+
+bool Lesson::CanAddConstraint() const {
+    return problem_.Rows() < kMaxRows && PostOptimal().has_value();
+}
+
+bool Lesson::AddConstraint(const std::vector<std::string>& coefficients, Sense sense,
+                           const std::string& known) {
+    if (!CanAddConstraint() || sense == Sense::Equal ||
+        static_cast<int>(coefficients.size()) != problem_.Variables()) {
+        return false;
+    }
+    ProblemTexts widened = problem_;
+    widened.constraint.push_back(coefficients);
+    widened.known.push_back(known);
+    widened.sense.push_back(sense);
+    const char separator = record_.separator;
+    Grid grid(grid_);
+    FormState state = state_;
+    if (!AggiungiVincolo(grid, state, widened, separator)) {
+        return false;
+    }
+    problem_ = std::move(widened);
+    record_.problem = problem_;
+    optimum_ = SolveExactly(problem_, separator);
+    grid_.TakeContentOf(grid);
+    state_ = state;
+    choice_.reset();
+
+    Snapshot added(grid_, state_);
+    added.shadow = Shown().shadow;
+    added.tally = Shown().tally;
+    added.problemRows = problem_.Rows();
+    added.added = true;
+    if (added.shadow && !added.shadow->Lost()) {
+        added.shadow->AddRow(problem_, separator);
+    }
+    added.explanation = PhasePrefix(state_);
+    Append(added.explanation, ExplainAddedRow(grid_, problem_, separator));
+    Append(added.explanation, ExplainNext(grid_, state_, problem_, separator));
+    record_.snapshots.push_back(std::move(added));
+    return true;
 }
 
 bool Lesson::WouldCycle(char separator) const {
@@ -119,6 +164,7 @@ std::vector<Message> Lesson::Press() {
     next.shadow = Shown().shadow;
     next.tally = Shown().tally;
     next.quotients = Shown().quotients;
+    next.problemRows = problem_.Rows();
     next.endFalsified = !falsified.empty();
     next.press = press;
     const bool pivoted =
@@ -175,9 +221,9 @@ void Lesson::Replay(Shadow& shadow, const StepReport& press, const FormState& st
         case StepReport::Kind::Pivot:
         case StepReport::Kind::ArtificialOut: {
             const PivotRule rule{Minimising(stateBefore),
-                                 press.kind == StepReport::Kind::ArtificialOut};
+                                 press.kind == StepReport::Kind::ArtificialOut, press.dual};
             if (auto notice = PivotNotice(shadow.Check(press.col, press.row), press.entering, rule,
-                                          record_.separator)) {
+                                          record_.separator, press.leaving)) {
                 shown.insert(shown.begin(), *notice);
             }
             shadow.Pivot(press.col, press.row);
@@ -189,9 +235,14 @@ void Lesson::Replay(Shadow& shadow, const StepReport& press, const FormState& st
         case StepReport::Kind::PhaseSwitch:
             shadow.SwitchPhase();
             return;
+        case StepReport::Kind::RowRewritten:
+            shadow.RewriteAddedRow();
+            return;
         case StepReport::Kind::Repeated:
         case StepReport::Kind::NoEntering:
         case StepReport::Kind::Unbounded:
+        case StepReport::Kind::NoLeaving:
+        case StepReport::Kind::NoNegativeEntry:
         case StepReport::Kind::Failed:
             return;
     }
@@ -205,6 +256,15 @@ void Lesson::GoBack() {
     grid_.TakeContentOf(Shown().grid);
     state_ = Shown().state;
     choice_.reset();
+    if (problem_.Rows() > Shown().problemRows) {
+        // Back across an added constraint: the problem is again the one that tableau solves.
+        const std::size_t rows = static_cast<std::size_t>(Shown().problemRows);
+        problem_.constraint.resize(rows);
+        problem_.known.resize(rows);
+        problem_.sense.resize(rows);
+        record_.problem = problem_;
+        optimum_ = SolveExactly(problem_, record_.separator);
+    }
 }
 
 void Lesson::SetPractising(bool on) {
@@ -276,7 +336,7 @@ std::vector<std::array<mpq_class, 3>> Lesson::Path() const {
     std::vector<std::array<mpq_class, 3>> path;
     for (std::size_t i = 0; i < record_.snapshots.size(); ++i) {
         const Snapshot& snapshot = record_.snapshots[i];
-        if (snapshot.press && !snapshot.pivot && i > 0) {
+        if (((snapshot.press && !snapshot.pivot) || snapshot.added) && i > 0) {
             continue;  // the same point again: no pivot was made
         }
         // The region draws at most three coordinates; a missing third is zero.

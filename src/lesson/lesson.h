@@ -32,8 +32,19 @@ class Lesson {
     const FormState& State() const { return state_; }
 
     // Builds the initial tableau from the problem as typed, of any size, and starts a new
-    // lesson from it.
-    void SetUp(const ProblemTexts& typed, char separator);
+    // lesson from it: the dual simplex's with `dual`, once RefuseDual has let the problem pass.
+    void SetUp(const ProblemTexts& typed, char separator, bool dual = false);
+
+    // Whether a constraint can be added: the lesson shown ended on an optimum that exact
+    // arithmetic confirms, and the problem has fewer than kMaxRows constraints.
+    bool CanAddConstraint() const;
+    // Adds a constraint to the problem, its coefficients of x1 ... xn, "≤" or "≥" and its known
+    // term as typed (checked as a row is), and to the tableau under the last constraint row with
+    // a new slack in the basis: a tableau of its own, which "Passo precedente" takes back. The
+    // presses that follow rewrite it in the basis and go on by the dual simplex. False, and
+    // nothing changes, when no constraint can be added.
+    bool AddConstraint(const std::vector<std::string>& coefficients, Sense sense,
+                       const std::string& known);
 
     // One press of "Passo successivo": the step as always, then the precision notices, the
     // explanation and, when practising, the verdict on the chosen cell. Returns the press's

@@ -25,6 +25,13 @@ std::string NoPivot(const FormState& stateBefore, const StepReport& press) {
             return none + ", perché la riga di " + press.leaving + " è ridondante";
         case Kind::PhaseSwitch:
             return none + ", perché la prima fase è finita e comincia la seconda";
+        case Kind::RowRewritten:
+            return none + ", perché la riga del vincolo aggiunto si riscrive nella base attuale";
+        case Kind::NoLeaving:
+            return none + ", perché nessun termine noto è negativo";
+        case Kind::NoNegativeEntry:
+            return none + ", perché nessun valore della riga di " + press.leaving +
+                   " è negativo e il problema non ha soluzioni ammissibili";
         case Kind::Pivot:
         case Kind::ArtificialOut:
         case Kind::Repeated:
@@ -83,6 +90,42 @@ std::string WrongRow(const Grid& before, PivotCell chosen, const StepReport& pre
            theirText;
 }
 
+// The dual simplex: the leaving row is judged first, by its known term, then the entering
+// column, by its ratio on that row.
+std::string DualVerdict(const Grid& before, PivotCell chosen, const StepReport& press,
+                        char separator) {
+    const int known = before.Cols() - 1;
+    const auto basic = [&](int row) { return before.TextMatrix(row, 1); };
+    if (chosen.row != press.row) {
+        const std::string theirs = ShownText(before, press.row, known);
+        const std::string mine = ShownText(before, chosen.row, known);
+        const auto mineValue = ReadSingle(before.TextMatrix(chosen.row, known), separator);
+        const auto theirValue = ReadSingle(before.TextMatrix(press.row, known), separator);
+        if (mineValue == theirValue) {
+            return kWrong + "la riga di " + basic(chosen.row) + " ha termine noto " + mine +
+                   " come la riga di " + basic(press.row) +
+                   ", ma a pari merito esce la riga più in alto";
+        }
+        return kWrong + "esce la riga con il termine noto più negativo: " + basic(press.row) +
+               " ha " + theirs + ", " + basic(chosen.row) + " ha " + mine;
+    }
+    const std::string mine = before.TextMatrix(0, chosen.col);
+    const std::vector<std::string> ratios = DualRatios(before, press, separator);
+    std::string theirs, minesRatio;
+    for (const std::string& line : ratios) {
+        if (line.starts_with(press.entering + ": ")) {
+            theirs = line.substr(press.entering.size() + 2);
+        }
+        if (line.starts_with(mine + ": ")) {
+            minesRatio = line.substr(mine.size() + 2);
+        }
+    }
+    const std::string reason = "nella riga di " + press.leaving + " entra " + press.entering +
+                               ", con " + theirs + " il rapporto più piccolo";
+    return kWrong + mine + (minesRatio.starts_with("|") ? " ha " : " ") + minesRatio + ", ma " +
+           reason;
+}
+
 }  // namespace
 
 std::optional<PivotCell> AsChoice(const Grid& grid, int row, int col) {
@@ -103,6 +146,9 @@ std::string Verdict(const Grid& before, const FormState& stateBefore, PivotCell 
     const PivotCell actual{press.row, press.col};
     if (chosen == actual) {
         return "Giusto!";
+    }
+    if (press.dual) {
+        return DualVerdict(before, chosen, press, separator);
     }
     if (press.kind == StepReport::Kind::ArtificialOut) {
         return kWrong + press.leaving + " deve uscire dalla base con un pivot degenere nella sua " +

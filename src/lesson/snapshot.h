@@ -50,6 +50,8 @@ struct Snapshot {
     // of the problem does not read exactly.
     std::optional<Shadow> shadow;
     PracticeTally tally;    // the practice score so far
+    int problemRows = 0;    // the constraints of the problem then: going back drops any added since
+    bool added = false;     // a constraint added after the optimum, not a press
     std::string quotients;  // every row's quotient at this press's pivot, one line each
 };
 

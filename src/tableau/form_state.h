@@ -24,11 +24,32 @@ struct FormState {
     Phase Fase = Phase::Single;
     // The method came back to a basis it had shown: from then on the smallest index chooses.
     bool MinimoIndice = false;
-    // The lesson ended because the first phase found no feasible solution.
+    // The lesson ended because it found no feasible solution.
     bool Inammissibile = false;
+    // The dual simplex: the set-up wrote every row "≤" (a "≥" one multiplied by -1) over the
+    // slack basis, and each press chooses the leaving row first.
+    bool Duale = false;
+    // Constraints added after an optimum: the problem's last rows, each written "≤" with a slack
+    // of its own. From the first one on, every press is the dual simplex's.
+    std::int16_t Aggiunte = 0;
+    // The constraint added last still holds its coefficients as typed: the next press rewrites
+    // it in terms of the current basis.
+    bool DaRiscrivere = false;
 
     bool operator==(const FormState&) const = default;
 };
+
+// Whether the presses follow the dual simplex: a dual lesson, or one given a constraint after
+// its optimum.
+inline bool DualPresses(const FormState& state) {
+    return state.Duale || state.Aggiunte > 0;
+}
+
+// The first of a problem's rows that the tableau writes in the dual simplex's way ("≤", the
+// known term as it comes): all of a dual lesson's, only the added ones otherwise.
+inline int FirstDualRow(const FormState& state, int rows) {
+    return state.Duale ? 0 : rows - state.Aggiunte;
+}
 
 enum class MessageIcon { Information, Warning };
 

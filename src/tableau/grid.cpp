@@ -117,6 +117,31 @@ void Grid::SetSize(int rows, int cols) {
     }
 }
 
+void Grid::Insert(int row, int col) {
+    CheckIndex(row, rows_ + 1, "row");
+    CheckIndex(col, cols_ + 1, "column");
+    const int rows = rows_ + 1;
+    const int cols = cols_ + 1;
+    std::vector<Cell> cells(rows * cols);
+    for (int r = 0; r < rows_; ++r) {
+        for (int c = 0; c < cols_; ++c) {
+            cells[(r < row ? r : r + 1) * cols + (c < col ? c : c + 1)] =
+                std::move(cells_[r * cols_ + c]);
+        }
+    }
+    cells_ = std::move(cells);
+    widths_.insert(widths_.begin() + col, kDefaultColWidth);
+    const int width = std::min(kDefaultColWidth, kNumberArea / (cols - kFixedCols));
+    std::fill(widths_.begin() + kFixedCols, widths_.end(), width);
+    rows_ = rows;
+    cols_ = cols;
+    row_ += row_ >= row ? 1 : 0;
+    col_ += col_ >= col ? 1 : 0;
+    if (listener_) {
+        listener_->SizeChanged();
+    }
+}
+
 void Grid::TakeContentOf(const Grid& other) {
     if (other.cols_ != cols_ || other.rows_ != rows_) {
         cells_ = other.cells_;

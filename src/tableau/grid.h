@@ -86,6 +86,10 @@ class Grid {
     // default width again when they are seven; columns 0 and 1 keep theirs.
     void SetSize(int rows, int cols);
     void SetCols(int cols) { SetSize(rows_, cols); }
+    // One more row before `row` and one more column before `col`, their cells empty; every
+    // other cell moves with its neighbours, the widths follow as SetSize sets them, and the
+    // current cell moves with its cell.
+    void Insert(int row, int col);
 
     const Cell& At(int row, int col) const;
     static bool IsFixed(int row, int col) { return row < kFixedRows || col < kFixedCols; }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "numbers.h"
 #include "step.h"
 
 namespace simplesso {
@@ -23,7 +24,9 @@ std::string VariableName(int index) {
 
 SetUpReport ImpostaTabella(Grid& grid, FormState& state, const ProblemTexts& typed, char separator,
                            WindowHooks& window) {
-    const TurnedProblem turned = TurnNegativeRows(typed, separator);
+    state.Aggiunte = 0;
+    state.DaRiscrivere = false;
+    const TurnedProblem turned = TurnRows(typed, separator, FirstDualRow(state, typed.Rows()));
     const ProblemTexts& fields = turned.texts;
     const TableauShape shape = InitialShape(fields);
     const TableauRows rows = shape.Layout();
@@ -104,6 +107,101 @@ SetUpReport ImpostaTabella(Grid& grid, FormState& state, const ProblemTexts& typ
     }
     window.EnableStepButton();
     return {turned, shape};
+}
+
+std::optional<DualRefusal> RefuseDual(const ProblemTexts& typed, char separator) {
+    for (int r = 0; r < typed.Rows(); ++r) {
+        if (typed.sense[r] == Sense::Equal) {
+            return DualRefusal{{"Attenzione!", "Il simplesso duale richiede vincoli con < o >.",
+                                MessageIcon::Warning},
+                               r};
+        }
+    }
+    const bool minimising = typed.direction == Direction::Minimise;
+    for (const std::string& text : typed.objective) {
+        const std::optional<float> cost = ReadSingle(text, separator);
+        if (cost && (minimising ? -*cost : *cost) > kResidue) {
+            return DualRefusal{{"Attenzione!",
+                                "La base iniziale non è ammissibile per il duale: usare il metodo "
+                                "delle due fasi.",
+                                MessageIcon::Warning},
+                               std::nullopt};
+        }
+    }
+    return std::nullopt;
+}
+
+bool AggiungiVincolo(Grid& grid, FormState& state, const ProblemTexts& problem, char separator) {
+    const int m = problem.Rows();
+    FormState after = state;
+    ++after.Aggiunte;
+    const TurnedProblem turned = TurnRows(problem, separator, FirstDualRow(after, m));
+    TableauShape shape = InitialShape(turned.texts);
+    if (state.Fase == Phase::Second) {
+        shape = WithoutArtificials(shape);
+    }
+    const TableauRows rows = shape.Layout();
+    const int slack = shape.KnownColumn() - 1;
+    const TableauColumn& column = shape.columns.back();
+    // The grid must hold this tableau but for the new row and its slack, the last column.
+    if (m < 2 || column.kind != ColumnKind::Slack || column.row != m - 1 ||
+        grid.Rows() != rows.GridRows() - 1 || grid.Cols() != shape.GridCols() - 1) {
+        return false;
+    }
+    for (int c = TableauRows::kFirstVariableColumn; c < slack; ++c) {
+        if (grid.TextMatrix(TableauRows::kHeader, c) != shape.columns[c - 2].name) {
+            return false;
+        }
+    }
+    const int row = rows.LastConstraint();
+    grid.Insert(row, slack);
+    // The new cells take the format of their neighbours: the row above, the column left.
+    const auto format = [&](int r, int c, int fromRow, int fromCol) {
+        const Cell& from = grid.At(fromRow, fromCol);
+        const bool bold = from.bold;
+        const int alignment = from.alignment;
+        grid.SetRow(r);
+        grid.SetCol(c);
+        grid.SetCellBold(bold);
+        grid.SetCellAlignment(alignment);
+    };
+    const int currentRow = grid.Row();
+    const int currentCol = grid.Col();
+    for (int c = 0; c < grid.Cols(); ++c) {
+        format(row, c, row - 1, c);
+    }
+    for (int r = 0; r < grid.Rows(); ++r) {
+        if (r != row) {
+            format(r, slack, r, slack - 1);
+        }
+    }
+    grid.SetRow(currentRow);
+    grid.SetCol(currentCol);
+    grid.SetTextMatrix(TableauRows::kHeader, slack, column.name);
+    for (int r = rows.FirstConstraint(); r < row; ++r) {
+        if (!grid.TextMatrix(r, TableauRows::kBasisColumn).empty()) {
+            grid.SetTextMatrix(r, slack, "0");
+        }
+    }
+    grid.SetTextMatrix(row, TableauRows::kCostColumn, "0");
+    grid.SetTextMatrix(row, TableauRows::kBasisColumn, column.name);
+    for (int c = TableauRows::kFirstVariableColumn; c < slack; ++c) {
+        const TableauColumn& other = shape.columns[c - 2];
+        grid.SetTextMatrix(row, c, other.kind == ColumnKind::Decision
+                                       ? turned.texts.constraint[m - 1][other.variable]
+                                       : "0");
+    }
+    grid.SetTextMatrix(row, slack, "1");
+    grid.SetTextMatrix(row, shape.KnownColumn(), turned.texts.known[m - 1]);
+    grid.SetTextMatrix(rows.Costs(), slack, "0");
+    grid.SetTextMatrix(rows.Reduced(), slack, BlankSignedText(0.0f, separator));
+    grid.SetTextMatrix(rows.Solution(), slack, turned.texts.known[m - 1]);
+    state = after;
+    state.DaRiscrivere = true;
+    state.PrimoPasso = true;
+    state.Inammissibile = false;
+    state.MinimoIndice = false;
+    return true;
 }
 
 }  // namespace simplesso

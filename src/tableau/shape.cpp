@@ -53,10 +53,12 @@ std::string NegatedText(std::string_view text, char separator) {
     return negated;
 }
 
-TurnedProblem TurnNegativeRows(const ProblemTexts& typed, char separator) {
+TurnedProblem TurnRows(const ProblemTexts& typed, char separator, int firstDualRow) {
     TurnedProblem turned{typed, std::vector<bool>(typed.Rows(), false)};
     for (int r = 0; r < typed.Rows(); ++r) {
-        if (!IsNegative(typed.known[r], separator)) {
+        const bool turns = r < firstDualRow ? IsNegative(typed.known[r], separator)
+                                            : typed.sense[r] == Sense::GreaterEqual;
+        if (!turns) {
             continue;
         }
         turned.turned[r] = true;

@@ -65,13 +65,19 @@ struct TableauShape {
     std::optional<int> GridColumn(std::string_view name) const;
 };
 
-// The problem with every row whose known term is negative multiplied by -1: texts negated as a
-// student writes them, "≤" and "≥" swapped.
+// The problem as the tableau writes it, some rows multiplied by -1: texts negated as a student
+// writes them, "≤" and "≥" swapped.
 struct TurnedProblem {
     ProblemTexts texts;
     std::vector<bool> turned;  // per row
 };
-TurnedProblem TurnNegativeRows(const ProblemTexts& typed, char separator);
+// Up to firstDualRow, the rows whose known term is negative are turned, so that every known term
+// starts non-negative; from there on (the dual simplex's rows) the "≥" rows, so that every such
+// row is "≤" and its known term may stay negative.
+TurnedProblem TurnRows(const ProblemTexts& typed, char separator, int firstDualRow);
+inline TurnedProblem TurnNegativeRows(const ProblemTexts& typed, char separator) {
+    return TurnRows(typed, separator, typed.Rows());
+}
 
 // "3" -> "-3", "-2.5" -> "2.5", "+4" -> "-4"; a zero stays as it is. Blanks around stay.
 std::string NegatedText(std::string_view text, char separator);

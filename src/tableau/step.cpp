@@ -15,9 +15,10 @@ struct StepFailure {};
 
 // The shape of the tableau a problem's lesson shows in a phase: which variable, of which kind,
 // stands in each column.
-TableauShape ShapeIn(const ProblemTexts& problem, Phase phase, char separator) {
-    const TableauShape shape = InitialShape(TurnNegativeRows(problem, separator).texts);
-    return phase == Phase::Second ? WithoutArtificials(shape) : shape;
+TableauShape ShapeIn(const ProblemTexts& problem, const FormState& state, char separator) {
+    const TableauShape shape = InitialShape(
+        TurnRows(problem, separator, FirstDualRow(state, problem.Rows())).texts);
+    return state.Fase == Phase::Second ? WithoutArtificials(shape) : shape;
 }
 
 // Works on a copy of the grid and of the form state, so that a failure half-way leaves the
@@ -31,7 +32,7 @@ class Step {
           state_(state),
           separator_(separator),
           rows_(TableauRows::Of(grid.Rows())),
-          shape_(ShapeIn(problem, state.Fase, separator)),
+          shape_(ShapeIn(problem, state, separator)),
           problem_(problem) {}
 
     StepReport Run();
@@ -135,6 +136,10 @@ class Step {
     std::optional<int> EnteringColumn(std::vector<EnteringCandidate>* weighed = nullptr) const;
     std::optional<int> PivotRow(int col, std::vector<RowQuotient>* weighed = nullptr) const;
     std::optional<int> ArtificialRow() const;
+    std::optional<int> LeavingRow() const;
+    std::optional<int> DualEnteringColumn(int row, std::vector<DualRatio>& weighed) const;
+    StepReport RunDual();
+    void RewriteAddedRow();
     void Pivot(int col, int row);
     void Normalise(int col, int row);
     void Eliminate(int row, int col, int pivotRow);
@@ -224,6 +229,105 @@ std::optional<int> Step::ArtificialRow() const {
         }
     }
     return std::nullopt;
+}
+
+// The dual simplex: the row whose known term is the most negative leaves, the lowest among equal
+// ones; under the smallest-index rule, of the rows with a negative known term the one whose basic
+// variable has the lowest index.
+std::optional<int> Step::LeavingRow() const {
+    std::optional<int> row;
+    float lowest = 0;
+    for (int r = FirstRow(); r <= LastRow(); ++r) {
+        if (!Active(r)) {
+            continue;
+        }
+        const float known = Read(r, Known());
+        if (!(known < -kResidue)) {
+            continue;
+        }
+        const bool wins = !row || (state_.MinimoIndice ? BasicColumn(r) < BasicColumn(*row)
+                                                       : known < lowest);
+        if (wins) {
+            row = r;
+            lowest = known;
+        }
+    }
+    return row;
+}
+
+// Of the columns whose entry in the leaving row counts as negative, the one with the smallest
+// |DELTA r / entry| enters, the lowest column among equal ones: the objective's row stays
+// optimal.
+std::optional<int> Step::DualEnteringColumn(int row, std::vector<DualRatio>& weighed) const {
+    std::optional<float> smallest;
+    std::optional<int> entering;
+    for (int c = kFirst; c < Known(); ++c) {
+        const float entry = Read(row, c);
+        DualRatio& ratio = weighed.emplace_back(
+            DualRatio{c, entry, ReadSingle(work_.TextMatrix(Reduced(), c), separator_), {}});
+        if (!(entry < -kResidue) || !CanEnter(c)) {
+            continue;
+        }
+        ratio.ratio = std::fabs(Read(Reduced(), c) / entry);
+        if (!std::isfinite(*ratio.ratio)) {
+            throw StepFailure{};
+        }
+        if (!smallest || *ratio.ratio < *smallest) {
+            smallest = ratio.ratio;
+            entering = c;
+        }
+    }
+    return entering;
+}
+
+// The constraint added last loses the multiple of each basic variable's row that it holds in
+// that variable's column, rounded as an elimination is; the known term it is left with says
+// whether the optimum still stands.
+void Step::RewriteAddedRow() {
+    const int added = LastRow();
+    for (int r = FirstRow(); r < added; ++r) {
+        if (Active(r) && Read(added, BasicColumn(r)) != 0) {
+            Eliminate(added, BasicColumn(r), r);
+        }
+    }
+    state_.DaRiscrivere = false;
+    RewriteSolution();
+}
+
+StepReport Step::RunDual() {
+    using Kind = StepReport::Kind;
+    StepReport report;
+    report.dual = true;
+    report.smallestIndex = state_.MinimoIndice;
+    Highlight(kWhite);
+    if (state_.DaRiscrivere) {
+        report.kind = Kind::RowRewritten;
+        report.row = LastRow();
+        report.leaving = work_.TextMatrix(LastRow(), kBasis);
+        RewriteAddedRow();
+    } else if (const auto row = LeavingRow()) {
+        report.row = *row;
+        report.leaving = work_.TextMatrix(*row, kBasis);
+        state_.RigaPivot = static_cast<std::int16_t>(*row);
+        const auto entering = DualEnteringColumn(*row, report.ratios);
+        if (!entering) {
+            report.kind = Kind::NoNegativeEntry;
+            report.end = StepReport::End::Infeasible;
+            return report;
+        }
+        report.kind = Kind::Pivot;
+        report.col = *entering;
+        report.entering = Header(*entering);
+        Pivot(*entering, *row);
+    } else {
+        report.kind = Kind::NoLeaving;
+        report.end = StepReport::End::Optimal;
+        return report;
+    }
+    if (!LeavingRow()) {
+        report.end = StepReport::End::Optimal;
+    }
+    return report;
 }
 
 void Step::Pivot(int col, int row) {
@@ -383,6 +487,9 @@ void Step::RecomputeCostRows() {
 StepReport Step::Run() {
     using Kind = StepReport::Kind;
     using End = StepReport::End;
+    if (DualPresses(state_)) {
+        return RunDual();
+    }
     StepReport report;
     report.smallestIndex = state_.MinimoIndice;
     Highlight(kWhite);

@@ -39,6 +39,16 @@ struct RowQuotient {
     bool Competes() const { return quotient.has_value(); }
 };
 
+// A column in the dual simplex's ratio test on the leaving row, as the step read it.
+struct DualRatio {
+    int col = 0;
+    std::optional<float> entry;    // the leaving row's value, if it reads
+    std::optional<float> reduced;  // DELTA r, if it reads
+    std::optional<float> ratio;    // |DELTA r / entry|, only for a column that competes
+
+    bool Competes() const { return ratio.has_value(); }
+};
+
 struct StepReport {
     enum class Kind {
         Repeated,       // the lesson had ended: its end message again, nothing changes
@@ -49,6 +59,10 @@ struct StepReport {
         NoEntering,     // no variable can enter: the end message, nothing changes
         Unbounded,      // the entering column has no positive entry: its message, nothing changes
         Failed,         // a value could not be read or computed: a warning, nothing changes
+        RowRewritten,   // the constraint added last rewritten in terms of the current basis
+        NoLeaving,      // dual simplex: no known term is negative: the end message, nothing changes
+        NoNegativeEntry,  // dual simplex: the leaving row has no negative entry: no feasible
+                          // solution, nothing changes
     };
     enum class End { None, Optimal, Unbounded, Infeasible };
 
@@ -59,14 +73,17 @@ struct StepReport {
     std::string entering;        // name of the variable entering
     std::string leaving;         // name of the variable leaving (or of the row dropped)
     bool smallestIndex = false;  // chosen by the smallest-index rule
+    bool dual = false;           // a press of the dual simplex: the leaving row chosen first
     // What the choices were made from: every variable column at the entering choice, and every
-    // constraint row at the ratio test (a pivot or an unbounded column).
+    // constraint row at the ratio test (a pivot or an unbounded column). The dual simplex
+    // weighs every variable column on the leaving row instead.
     std::vector<EnteringCandidate> candidates;
     std::vector<RowQuotient> quotients;
+    std::vector<DualRatio> ratios;
 
     bool ChangesTableau() const {
         return kind == Kind::Pivot || kind == Kind::ArtificialOut || kind == Kind::RowDropped ||
-               kind == Kind::PhaseSwitch;
+               kind == Kind::PhaseSwitch || kind == Kind::RowRewritten;
     }
 };
 
@@ -74,7 +91,10 @@ struct StepReport {
 // the next move of the method: the whole next tableau is computed first and written only if
 // every value in it could be read and computed; on failure a warning is shown and nothing
 // changes. The end message follows the press that ends the lesson, and PrimoPasso becomes false.
-// `problem` gives the objective the second phase takes over.
+// `problem` gives the objective the second phase takes over. In the dual simplex (DualPresses)
+// the row whose known term is the most negative leaves, and of the columns with a negative entry
+// there the one with the smallest |DELTA r / entry| enters; a constraint just added is first
+// rewritten in terms of the basis, a press of its own.
 StepReport Simplesso(Grid& grid, FormState& state, const ProblemTexts& problem, char separator,
                      WindowHooks& window);
 

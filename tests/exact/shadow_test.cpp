@@ -154,15 +154,19 @@ TEST(CheckedEnd, AgreesWithinTheToleranceAndGivesTheExactOptimumOtherwise) {
                   c.exact.empty() ? usual : Falsified("Riga", c.exact))
             << shown;
     }
-    EXPECT_FALSE(PivotNotice({mpq_class(1, 3), mpq_class(1, 1000000000)}, "x1", {}));
-    EXPECT_FALSE(PivotNotice({mpq_class(-1, 3), 1}, "x3", {.minimising = true}));
-    EXPECT_EQ(PivotNotice({mpq_class(1, 3), 1}, "x3", {.minimising = true})->text,
+    EXPECT_FALSE(PivotNotice({mpq_class(1, 3), mpq_class(1, 1000000000), 0}, "x1", {}));
+    EXPECT_FALSE(PivotNotice({mpq_class(-1, 3), 1, 0}, "x3", {.minimising = true}));
+    EXPECT_EQ(PivotNotice({mpq_class(1, 3), 1, 0}, "x3", {.minimising = true})->text,
               kStep + "il DELTA r di x3 vale 1/3.");
-    EXPECT_FALSE(PivotNotice({1, -1}, "x3", {.artificialOut = true}));
-    EXPECT_TRUE(PivotNotice({-1, 0}, "x3", {.artificialOut = true})
+    EXPECT_FALSE(PivotNotice({1, -1, 0}, "x3", {.artificialOut = true}));
+    EXPECT_TRUE(PivotNotice({-1, 0, 0}, "x3", {.artificialOut = true})
                     ->text.starts_with(kStep + "il pivot vale 0.\n"));
-    EXPECT_EQ(PivotNotice({1, *ReadExact("-0.0000001234567", '.')}, "x6", {}, ',')->text,
+    EXPECT_EQ(PivotNotice({1, *ReadExact("-0.0000001234567", '.'), 0}, "x6", {}, ',')->text,
               kStep + "il pivot vale -1,234567E-07.");
+    // The dual simplex: a negative pivot on a row whose known term is negative, whatever DELTA r.
+    EXPECT_FALSE(PivotNotice({1, -2, -3}, "x2", {.dual = true}, '.', "x5"));
+    EXPECT_EQ(PivotNotice({-1, 2, 0}, "x2", {.dual = true}, '.', "x5")->text,
+              kStep + "il pivot vale 2 e il termine noto della riga di x5 vale 0.");
 }
 
 // No feasible solution, shown or exact: the usual message only when both say so.

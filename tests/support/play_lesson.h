@@ -28,9 +28,9 @@ struct LessonPlayer {
     // Sets up as "Calcola il simplesso" does once the fields have passed their checks, then
     // presses as Press does.
     explicit LessonPlayer(const ProblemTexts& typed, const std::string& presses = "",
-                          char separator = '.') {
+                          char separator = '.', bool dual = false) {
         state.PrimoPasso = true;
-        lesson.SetUp(typed, separator);
+        lesson.SetUp(typed, separator, dual);
         Press(presses);
     }
     // The sixteen fields of today's window, every row "<", maximising.
@@ -75,22 +75,29 @@ struct PlayedToTheEnd {
     int presses = 0;
 };
 
-inline PlayedToTheEnd PlayToTheEnd(const ProblemTexts& typed, char separator = '.', int most = 60) {
-    simplesso::Lesson lesson;
-    lesson.State().PrimoPasso = true;
-    lesson.SetUp(typed, separator);
+// Played on from the tableau a lesson shows until it shows its end.
+inline PlayedToTheEnd PlayOn(simplesso::Lesson& lesson, int most = 60) {
     PlayedToTheEnd played;
     for (bool changed = true; changed && played.presses < most && !lesson.EndPress();) {
         const Grid before(lesson.Tableau());
+        const FormState stateBefore = lesson.State();
         const std::vector<Message> shown = lesson.Press();
         played.messages.insert(played.messages.end(), shown.begin(), shown.end());
-        changed = !(lesson.Tableau() == before);
+        changed = !(lesson.Tableau() == before) || !(lesson.State() == stateBefore);
         ++played.presses;
     }
     played.end = lesson.EndPress();
     const Grid& grid = lesson.Tableau();
     played.shownZ = grid.TextMatrix(TableauRows::Of(grid.Rows()).Objective(), 2);
     return played;
+}
+
+inline PlayedToTheEnd PlayToTheEnd(const ProblemTexts& typed, char separator = '.', int most = 60,
+                                   bool dual = false) {
+    simplesso::Lesson lesson;
+    lesson.State().PrimoPasso = true;
+    lesson.SetUp(typed, separator, dual);
+    return PlayOn(lesson, most);
 }
 
 // A row of a table of lessons: the fields, the presses made and the text expected of them.

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "setup.h"
 
@@ -70,12 +72,52 @@ class RandomProblems {
 
     // Sizes a course uses, each as likely: 2 to 8 variables, 1 to 8 constraints.
     RandomProblem NextOfAnySize() {
-        const int variables = kMinVariables + static_cast<int>(Below(kMaxVariables - kMinVariables + 1));
-        const int rows = kMinRows + static_cast<int>(Below(kMaxRows - kMinRows + 1));
+        const auto [variables, rows] = AnySize();
         return NextOfTheCourse(variables, rows);
     }
 
+    // A problem the dual simplex starts from its slack basis: minimising with costs not negative
+    // or maximising with costs not positive, its rows "≥" or now and then "≤", of any size.
+    RandomProblem NextForTheDual() {
+        const auto [variables, rows] = AnySize();
+        RandomProblem p = NextOfTheCourse(variables, rows);
+        const bool minimising = p.texts.direction == Direction::Minimise;
+        for (auto& c : p.texts.objective) {
+            c = SmallInteger(0);
+            if (!minimising && c != "0") {
+                c.insert(0, 1, '-');
+            }
+        }
+        for (auto& sense : p.texts.sense) {
+            sense = Below(100) < 70 ? Sense::GreaterEqual : Sense::LessEqual;
+        }
+        return p;
+    }
+
+    // A constraint to add to a problem's optimum, "≤" or "≥".
+    struct Row {
+        std::vector<std::string> coefficients;
+        Sense sense;
+        std::string known;
+    };
+    Row NextRow(int variables) {
+        Row row{std::vector<std::string>(static_cast<std::size_t>(variables)), Sense::LessEqual, {}};
+        for (auto& a : row.coefficients) {
+            a = SmallInteger(30);
+        }
+        row.sense = Below(2) == 0 ? Sense::LessEqual : Sense::GreaterEqual;
+        row.known = SmallInteger(25);
+        return row;
+    }
+
   private:
+    std::pair<int, int> AnySize() {
+        const int variables =
+            kMinVariables + static_cast<int>(Below(kMaxVariables - kMinVariables + 1));
+        const int rows = kMinRows + static_cast<int>(Below(kMaxRows - kMinRows + 1));
+        return {variables, rows};
+    }
+
     // 0 .. n-1; the modulo bias is far too small to matter here.
     std::uint32_t Below(std::uint32_t n) { return engine_() % n; }
 

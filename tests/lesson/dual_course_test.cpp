@@ -1,0 +1,112 @@
+// Random dual lessons, and random constraints added to random optima, of every size a course
+// uses: played with the real lesson controller to their end and judged by GLPK's exact simplex.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <iostream>
+
+#include "glpk_oracle.h"
+#include "play_lesson.h"
+#include "random_problems.h"
+#include "random_share.h"
+
+namespace simplesso {
+namespace {
+
+using testing_support::Gap;
+using testing_support::Outcome;
+using testing_support::PlayedToTheEnd;
+
+const std::string kFalsified = "\nL'arrotondamento dei numeri della tabella ha falsato il risultato.";
+
+// How the lesson's end stands against GLPK's outcome of the problem the lesson shows.
+struct Judged {
+    bool agrees = false;
+    bool noticed = false;
+};
+
+Judged Judge(const PlayedToTheEnd& played, const Outcome& glpk) {
+    Judged judged;
+    const StepReport::End end = played.end->end;
+    if (glpk.infeasible || end == StepReport::End::Infeasible) {
+        judged.agrees = glpk.infeasible && end == StepReport::End::Infeasible;
+    } else if (glpk.z && end == StepReport::End::Optimal) {
+        judged.agrees = Gap(testing_support::Value(played.shownZ), *glpk.z, 1e-4) <= 1;
+    }
+    const Message& last = played.messages.back();
+    judged.noticed = last.text.find(kFalsified) != std::string::npos;
+    return judged;
+}
+
+// Minimising with costs not negative, maximising with costs not positive, "≥" rows with some
+// "≤" ones: the dual simplex starts at once and can never find the problem unbounded.
+TEST(DualCourse, RandomDualLessonsEndAgreeWithGlpkOrSayRoundingFalsifiedThem) {
+    testing_support::RandomProblems generator(20261209);
+    const int count = testing_support::RandomCount(20000);
+    int optimal = 0, infeasible = 0, wrong = 0, notices = 0;
+    for (int i = 0; i < count; ++i) {
+        const ProblemTexts p = generator.NextForTheDual().texts;
+        SCOPED_TRACE(testing::Message() << "problem " << i);
+        ASSERT_FALSE(RefuseDual(p, '.'));
+        const Outcome glpk = testing_support::SolveWithGlpk(p);
+        ASSERT_TRUE(glpk.answered);
+        ASSERT_TRUE(glpk.infeasible || glpk.z) << "a dual-feasible start cannot be unbounded";
+        const PlayedToTheEnd played = testing_support::PlayToTheEnd(p, '.', 80, true);
+        ASSERT_TRUE(played.end) << "no end after " << played.presses << " presses";
+        const Judged judged = Judge(played, glpk);
+        EXPECT_EQ(judged.noticed, !judged.agrees) << played.messages.back().text;
+        optimal += glpk.z.has_value();
+        infeasible += glpk.infeasible;
+        wrong += !judged.agrees;
+        notices += judged.noticed;
+    }
+    std::cout << count << " dual lessons: " << optimal << " optimal, " << infeasible
+              << " infeasible, " << wrong << " wrong ends, " << notices << " end notices\n";
+    EXPECT_GE(optimal * 10, count);
+    EXPECT_GE(infeasible * 10, count);
+}
+
+// Lessons of the whole course that end on an optimum get a random constraint, which the dual
+// simplex then re-optimises; GLPK judges the problem with the row.
+TEST(DualCourse, RandomConstraintsAddedToAnOptimumAgreeWithGlpk) {
+    testing_support::RandomProblems generator(20261210);
+    const int count = testing_support::RandomCount(10000);
+    int added = 0, lessons = 0, stillOptimal = 0, optimal = 0, infeasible = 0, wrong = 0,
+        notices = 0;
+    while (added < count) {
+        const ProblemTexts p = generator.NextOfAnySize().texts;
+        const auto row = generator.NextRow(p.Variables());
+        ++lessons;
+        if (p.Rows() >= kMaxRows) {
+            continue;
+        }
+        testing_support::LessonPlayer player(p);
+        testing_support::PlayOn(player.lesson);
+        if (!player.lesson.CanAddConstraint()) {
+            continue;
+        }
+        SCOPED_TRACE(testing::Message() << "lesson " << lessons);
+        ASSERT_TRUE(player.lesson.AddConstraint(row.coefficients, row.sense, row.known));
+        ++added;
+        const Outcome glpk = testing_support::SolveWithGlpk(player.lesson.Problem());
+        ASSERT_TRUE(glpk.answered);
+        const PlayedToTheEnd played = testing_support::PlayOn(player.lesson, 80);
+        ASSERT_TRUE(played.end) << "no end after " << played.presses << " presses";
+        const Judged judged = Judge(played, glpk);
+        EXPECT_EQ(judged.noticed, !judged.agrees) << played.messages.back().text;
+        stillOptimal += played.presses == 1 && played.end->end == StepReport::End::Optimal;
+        optimal += glpk.z.has_value();
+        infeasible += glpk.infeasible;
+        wrong += !judged.agrees;
+        notices += judged.noticed;
+    }
+    std::cout << added << " constraints added to the optima of " << lessons << " lessons: "
+              << stillOptimal << " left the optimum standing, " << optimal << " optimal, "
+              << infeasible << " infeasible, " << wrong << " wrong ends, " << notices
+              << " end notices\n";
+    EXPECT_GE(stillOptimal * 10, count);
+    EXPECT_GE(infeasible * 20, count);
+}
+
+}  // namespace
+}  // namespace simplesso

@@ -1,0 +1,193 @@
+// The dual simplex worked by hand, and constraints added after an optimum: what the tableau
+// shows, what the lesson says, and where the exact side disagrees.
+#include <gtest/gtest.h>
+
+#include "explanation.h"
+#include "play_lesson.h"
+#include "setup.h"
+#include "step.h"
+
+namespace simplesso {
+namespace {
+
+using testing_support::LessonPlayer;
+using testing_support::PlayOn;
+using testing_support::Typed;
+
+// A textbook exercise: min 2x1 + 3x2 + 4x3, x1 + 2x2 + x3 ≥ 3, 2x1 - x2 + 3x3 ≥ 4. Both rows are
+// multiplied by -1; x5 leaves (-4) and x1 enters (|2 / -2| = 1 beats |4 / -3|); then x4 leaves
+// (-1) and x2 enters (|4 / -2.5| = 1.6 beats |1 / -0.5| = 2): x = (11/5; 2/5; 0), Z = 28/5.
+const std::string kTextbook = "min 2 3 4 0 | 1 2 1 > 3 | 2 -1 3 > 4";
+
+struct Cell {
+    int row, col;
+    std::string text;
+};
+
+struct DualCase {
+    const char* name;
+    std::string problem;
+    int presses;
+    std::vector<Cell> cells;     // as shown after the presses
+    std::string explanation;     // the line shown after them, whole or its start
+    std::optional<Message> end;  // the last press's message, when it ended the lesson
+};
+
+class DualLessons : public ::testing::TestWithParam<DualCase> {};
+
+TEST_P(DualLessons, ShowWhatTheMethodDoesByHand) {
+    const DualCase& c = GetParam();
+    LessonPlayer player(Typed(c.problem), "", '.', true);
+    for (int i = 0; i < c.presses; ++i) {
+        player.Press();
+    }
+    for (const Cell& cell : c.cells) {
+        EXPECT_EQ(player.grid.TextMatrix(cell.row, cell.col), cell.text)
+            << "row " << cell.row << ", column " << cell.col;
+    }
+    EXPECT_EQ(player.lesson.Explanation().substr(0, c.explanation.size()), c.explanation);
+    if (c.end) {
+        ASSERT_FALSE(player.window.messages.empty());
+        EXPECT_EQ(player.window.messages.back(), *c.end);
+    } else {
+        EXPECT_TRUE(player.window.messages.empty());
+    }
+}
+
+const Message kInfeasible = InfeasibleMessage();
+
+INSTANTIATE_TEST_SUITE_P(
+    Dual, DualLessons,
+    ::testing::Values(
+        DualCase{"SetUpTurnsTheGreaterRows", kTextbook, 0,
+                 {{0, 5, "x4"}, {0, 6, "x5"}, {1, 2, "-1"}, {1, 3, "-2"}, {1, 7, "-3"},
+                  {2, 4, "-3"}, {2, 7, "-4"}, {1, 1, "x4"}, {5, 2, "2"}},
+                 "Simplesso duale: Il vincolo 1 era con ≥: moltiplicato per -1 ora si legge "
+                 "−x1 − 2 x2 − x3 ≤ −3. Il vincolo 2 era con ≥: moltiplicato per -1 ora si legge "
+                 "−2 x1 + x2 − 3 x3 ≤ −4. Ogni vincolo è con ≤ e la base iniziale è quella delle "
+                 "variabili di scarto, senza variabili artificiali. Al prossimo passo esce x5, il "
+                 "cui termine noto (-4) è il più negativo, ed entra x1, perché |2 / -2| = 1 è il "
+                 "rapporto più piccolo.",
+                 std::nullopt},
+        DualCase{"FirstPivot", kTextbook, 1,
+                 {{2, 1, "x1"}, {2, 7, "2"}, {1, 7, "-1"}, {1, 3, "-2.5"}, {5, 3, " 4"}},
+                 "Simplesso duale: Esce x5: il suo termine noto (-4) è il più negativo. Entra x1: "
+                 "|2 / -2| = 1 è il rapporto più piccolo.",
+                 std::nullopt},
+        DualCase{"OptimumAtTheSecondPivot", kTextbook, 2,
+                 {{1, 1, "x2"}, {1, 7, "0.4"}, {2, 7, "2.2"}, {8, 2, " 5.6"}},
+                 "Simplesso duale: Esce x4: il suo termine noto (-1) è l'unico negativo. Entra x2: "
+                 "|4 / -2.5| = 1.6 è il rapporto più piccolo. Nessun termine noto è negativo: la "
+                 "tabella mostra la soluzione ottima, Z = 5.6.",
+                 EndMessage()},
+        DualCase{"ARowThatCannotBeMet", "min 1 1 0 | 1 1 < -2 | 1 0 > 1", 1,
+                 {{1, 6, "-2"}},
+                 "Simplesso duale: Nella riga di x3 il termine noto (-2) è negativo ma nessun "
+                 "valore è negativo",
+                 kInfeasible},
+        DualCase{"OptimalFromTheStart", "min 1 1 0 | 1 1 < 4 | 1 0 < 1", 1, {{1, 1, "x3"}},
+                 "Simplesso duale: Nessun termine noto è negativo: la tabella mostra la "
+                 "soluzione ottima",
+                 EndMessage()},
+        DualCase{"TwoVariablesFourRows", "min 1 1 0 | 1 0 > 2 | 0 1 > 3 | 1 1 > 6 | 2 1 > 1", 10,
+                 {{10, 2, " 6"}},
+                 "Simplesso duale: Esce", EndMessage()}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DualRefusal, AnEqualityRowOrABasisThatIsNotOptimalForTheDual) {
+    const struct {
+        std::string problem;
+        std::optional<int> row;
+        std::string text;
+    } cases[] = {
+        {"min 1 1 0 | 1 1 > 2 | 1 -1 = 0", 1, "Il simplesso duale richiede vincoli con < o >."},
+        {"min 1 -1E-05 0 | 1 1 > 2", std::nullopt,
+         "La base iniziale non è ammissibile per il duale: usare il metodo delle due fasi."},
+        {"1E-05 0 0 | 1 1 < 2", std::nullopt,
+         "La base iniziale non è ammissibile per il duale: usare il metodo delle due fasi."},
+    };
+    for (const auto& c : cases) {
+        const auto refusal = RefuseDual(Typed(c.problem), '.');
+        ASSERT_TRUE(refusal) << c.problem;
+        EXPECT_EQ(refusal->row, c.row);
+        EXPECT_EQ(refusal->message,
+                  (Message{"Attenzione!", c.text, MessageIcon::Warning}));
+    }
+    // Residue within 1E-06 does not count as a DELTA r that would enter.
+    EXPECT_FALSE(RefuseDual(Typed("min 1 -1E-07 0 | 1 1 > 2"), '.'));
+    EXPECT_FALSE(RefuseDual(Typed("-1 -1E-07 0 | 1 1 > 2 | 1 0 < 1"), '.'));
+}
+
+// The worked example of chairs and tables: max 4x1 + 6x2 + 2x3 at its optimum, then a row added.
+const std::string kWorked = "4 6 2 0 | 2 1 3 18 | 1 2 4 8 | 3 1 1 15";
+
+struct AddedCase {
+    const char* name;
+    std::vector<std::string> coefficients;
+    Sense sense;
+    std::string known;
+    int dualPivots;  // after the rewrite
+    Message end;
+    std::string rewrite;  // the explanation after the rewrite press, its start
+};
+
+class AddedConstraints : public ::testing::TestWithParam<AddedCase> {};
+
+TEST_P(AddedConstraints, AreRewrittenInTheBasisAndReoptimised) {
+    const AddedCase& c = GetParam();
+    LessonPlayer player(Typed(kWorked));
+    PlayOn(player.lesson);
+    ASSERT_TRUE(player.lesson.CanAddConstraint());
+    const Grid optimum(player.grid);
+    ASSERT_TRUE(player.lesson.AddConstraint(c.coefficients, c.sense, c.known));
+    EXPECT_EQ(player.grid.Rows(), optimum.Rows() + 1);
+    EXPECT_EQ(player.grid.TextMatrix(0, 8), "x7");
+    EXPECT_EQ(player.grid.TextMatrix(4, 1), "x7");
+    EXPECT_EQ(player.grid.TextMatrix(4, 8), "1");
+    EXPECT_EQ(player.lesson.Problem().Rows(), 4);
+    EXPECT_TRUE(player.lesson.Explanation().starts_with("Simplesso duale: Vincolo aggiunto: "));
+
+    player.Press();  // the rewrite
+    EXPECT_EQ(player.lesson.Explanation().substr(0, c.rewrite.size()), c.rewrite);
+    int pivots = 0;
+    while (!player.lesson.EndPress() && pivots < 20) {
+        player.Press();
+        ++pivots;
+    }
+    EXPECT_EQ(pivots, c.dualPivots);
+    ASSERT_FALSE(player.window.messages.empty());
+    EXPECT_EQ(player.window.messages.back(), c.end);
+    EXPECT_FALSE(player.lesson.EndFalsified());
+
+    // Back across every press and the addition: the optimum and the problem as they were.
+    while (player.lesson.Problem().Rows() == 4) {
+        player.lesson.GoBack();
+    }
+    EXPECT_TRUE(player.grid == optimum);
+    EXPECT_TRUE(player.lesson.CanAddConstraint());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dual, AddedConstraints,
+    ::testing::Values(
+        // The optimum x = (22/5; 9/5; 0) already satisfies x1 + x2 ≤ 7.
+        AddedCase{"AlreadySatisfied", {"1", "1", "0"}, Sense::LessEqual, "7", 0, EndMessage(),
+                  "Simplesso duale: La riga di x7 è riscritta nella base attuale: le si sottrae "
+                  "la riga di x2 moltiplicata per 1 e la riga di x1 moltiplicata per 1. Il suo "
+                  "termine noto vale 0.7999997. Nessun termine noto è negativo: la tabella mostra "
+                  "la soluzione ottima, Z = 28.4."},
+        // x1 ≤ 4 cuts it off: one dual pivot, to x = (4; 2; 0).
+        AddedCase{"CutOff", {"1", "0", "0"}, Sense::LessEqual, "4", 1, EndMessage(),
+                  "Simplesso duale: La riga di x7 è riscritta nella base attuale: le si sottrae "
+                  "la riga di x1 moltiplicata per 1. Il suo termine noto vale -0.4000001, "
+                  "negativo: la soluzione non è più ammissibile e si prosegue con il simplesso "
+                  "duale."},
+        // x1 + x2 ≥ 20 leaves nothing of the region.
+        AddedCase{"Infeasible", {"1", "1", "0"}, Sense::GreaterEqual, "20", 1, kInfeasible,
+                  "Simplesso duale: La riga di x7 è riscritta nella base attuale: le si sottrae "
+                  "la riga di x2 moltiplicata per -1 e la riga di x1 moltiplicata per -1. Il suo "
+                  "termine noto vale -13.8, negativo"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace simplesso
