@@ -8,11 +8,13 @@
 //              PrimoPasso ('0' off), CampiValidi ('1' on), RigaPivot and ColonnaPivot (digits,
 //              taken modulo the grid's size), extra presses at the end (digit modulo 4), '1'
 //              to colour the pivot cell cyan as an earlier computation would have, 'm' to
-//              minimise, and the three rows' senses ('>' or '=', anything else for "≤");
+//              minimise, the three rows' senses ('>' or '=', anything else for "≤"), and 'd'
+//              for the dual simplex;
 //   line 2     c1|c2|c3, the objective;
 //   lines 3-5  a1|a2|a3|b, the constraints;
-//   then       "=" presses the step, and any other line "RC..." writes what follows the two
-//              digits R and C into row R, column C.
+//   then       "=" presses the step, "+a1|a2|a3|b|s" adds that constraint (s '>' for "≥") as
+//              after an optimum, and any other line "RC..." writes what follows the two digits R
+//              and C into row R, column C.
 // After the last line the step is pressed once, plus the extra presses.
 #include <algorithm>
 #include <array>
@@ -43,7 +45,7 @@ void Dump(const char* title, const Grid& grid, const FormState& state) {
     std::fprintf(stderr, "%s (current %d,%d; PrimoPasso %d, CampiValidi %d, pivot %d,%d):\n", title,
                  grid.Row(), grid.Col(), state.PrimoPasso, state.CampiValidi, state.RigaPivot,
                  state.ColonnaPivot);
-    for (int r = 0; r < Grid::kRows; ++r) {
+    for (int r = 0; r < grid.Rows(); ++r) {
         for (int c = 0; c < grid.Cols(); ++c) {
             const Cell& cell = grid.At(r, c);
             std::fprintf(stderr, " [%s]%s", cell.text.c_str(),
@@ -78,6 +80,7 @@ struct Press {
     }
 
     bool Shown(const Message& message) const { return messages == std::vector<Message>{message}; }
+    TableauRows Rows() const { return TableauRows::Of(after.Rows()); }
 
     void CheckAll() const {
         using Kind = StepReport::Kind;
@@ -103,15 +106,27 @@ struct Press {
         Check(state.PrimoPasso == (report.end == StepReport::End::None),
               "the computation ends with the end message");
         Check(messages.empty() == (report.end == StepReport::End::None), "an end says so");
+        Check(after.Rows() == before.Rows(), "a press keeps the rows");
         if (report.kind == Kind::Pivot || report.kind == Kind::ArtificialOut) {
             CheckPivot();
+        } else if (report.kind == Kind::RowRewritten) {
+            Check(stateBefore.DaRiscrivere && !state.DaRiscrivere, "the added row is rewritten once");
+            for (int r = 0; r < after.Rows(); ++r) {
+                for (int c = 0; c < after.Cols(); ++c) {
+                    const bool rewritten = (r == Rows().LastConstraint() && c >= 2) ||
+                                           (r == Rows().Solution() && c >= 2);
+                    Check(rewritten || after.At(r, c) == before.At(r, c) ||
+                              (r == stateBefore.RigaPivot && c == stateBefore.ColonnaPivot),
+                          "a rewrite changes only the added row", r, c);
+                }
+            }
         } else if (report.kind == Kind::RowDropped) {
             for (int c = 0; c < after.Cols(); ++c) {
                 Check(after.TextMatrix(report.row, c).empty(), "a dropped row is empty",
                       report.row, c);
             }
         } else {
-            Check(state.Fase == Phase::Second && after.TextMatrix(9, 1) == "Z =",
+            Check(state.Fase == Phase::Second && after.TextMatrix(Rows().Objective(), 1) == "Z =",
                   "the switch starts the second phase");
             for (int c = 2; c < after.Cols() - 1; ++c) {
                 Check(!after.TextMatrix(0, c).starts_with('a'), "no artificial column left", 0,
@@ -125,13 +140,20 @@ struct Press {
         const int q = state.RigaPivot;
         const int p = state.ColonnaPivot;
         Check(q == report.row && p == report.col, "the pivot is the one reported", q, p);
-        Check(q >= 1 && q <= 3 && p >= 2 && p < after.Cols() - 1, "the pivot lies in the tableau",
-              q, p);
+        Check(q >= 1 && q <= Rows().LastConstraint() && p >= 2 && p < after.Cols() - 1,
+              "the pivot lies in the tableau", q, p);
         Check(after.Row() == q && after.Col() == p, "the pivot cell is current", q, p);
         Check(after.TextMatrix(q, 1) == after.TextMatrix(0, p), "the entering name", q, 1);
-        Check(after.TextMatrix(q, 0) == before.TextMatrix(6, p), "the entering cost", q, 0);
+        Check(after.TextMatrix(q, 0) == before.TextMatrix(Rows().Reduced(), p),
+              "the entering cost", q, 0);
         Check(after.Cols() == before.Cols(), "a pivot keeps the columns");
-        for (int r = 0; r < Grid::kRows; ++r) {
+        if (report.dual) {
+            const auto known = ReadSingle(before.TextMatrix(q, before.Cols() - 1), separator);
+            const auto entry = ReadSingle(before.TextMatrix(q, p), separator);
+            Check(known && *known < -kResidue && entry && *entry < -kResidue,
+                  "a dual pivot is negative, on a row whose known term is negative", q, p);
+        }
+        for (int r = 0; r < after.Rows(); ++r) {
             for (int c = 0; c < after.Cols(); ++c) {
                 CheckCell(r, c, q, p);
             }
@@ -143,7 +165,7 @@ struct Press {
     void CheckSolution() const {
         const int known = after.Cols() - 1;
         std::vector<std::string> expected(after.Cols(), "0");
-        for (int r = 1; r <= 3; ++r) {
+        for (int r = 1; r <= Rows().LastConstraint(); ++r) {
             const std::string& name = after.TextMatrix(r, 1);
             for (int c = 2; c < known && !name.empty(); ++c) {
                 if (after.TextMatrix(0, c) == name) {
@@ -153,7 +175,8 @@ struct Press {
             }
         }
         for (int c = 2; c < known; ++c) {
-            Check(after.TextMatrix(8, c) == expected[c], "the solution row", 8, c);
+            Check(after.TextMatrix(Rows().Solution(), c) == expected[c], "the solution row",
+                  Rows().Solution(), c);
         }
     }
 
@@ -169,11 +192,14 @@ struct Press {
         } else {
             Check(is.background == was.background, "other colours untouched", r, c);
         }
-        if (is.text == was.text || (r == q && c <= 1) || (r == 8 && c >= 2 && c < known)) {
+        const TableauRows rows = Rows();
+        if (is.text == was.text || (r == q && c <= 1) ||
+            (r == rows.Solution() && c >= 2 && c < known)) {
             return;  // unchanged, or checked as a name or a copy
         }
-        const bool computed =
-            (r >= 1 && r <= 3 && c >= 2) || (r == 6 && c >= 2 && c < known) || (r == 9 && c == 2);
+        const bool computed = (r >= 1 && r <= rows.LastConstraint() && c >= 2) ||
+                              (r == rows.Reduced() && c >= 2 && c < known) ||
+                              (r == rows.Objective() && c == 2);
         Check(computed, "the step writes only the tableau", r, c);
         Check(ReadSingle(is.text, separator).has_value(), "a written value reads back", r, c);
     }
@@ -215,6 +241,32 @@ std::array<std::string, N> Fields(std::string_view line) {
     return fields;
 }
 
+// A constraint added as after an optimum: the grid grows by its row and its slack's column, or,
+// refused, stays as it was.
+void AddConstraint(Grid& grid, FormState& state, ProblemTexts& problem, char separator,
+                   std::string_view line) {
+    const auto fields = Fields<5>(line);
+    ProblemTexts widened = problem;
+    widened.constraint.emplace_back(fields.begin(), fields.begin() + 3);
+    widened.known.push_back(fields[3]);
+    widened.sense.push_back(fields[4] == ">" ? Sense::GreaterEqual : Sense::LessEqual);
+    const Grid before(grid);
+    const FormState stateBefore = state;
+    if (!AggiungiVincolo(grid, state, widened, separator)) {
+        if (!(grid == before) || !(state == stateBefore)) {
+            std::fprintf(stderr, "property failed: a refused constraint changes nothing\n");
+            std::abort();
+        }
+        return;
+    }
+    if (grid.Rows() != before.Rows() + 1 || grid.Cols() != before.Cols() + 1 ||
+        !state.DaRiscrivere || state.Aggiunte != stateBefore.Aggiunte + 1) {
+        std::fprintf(stderr, "property failed: an added constraint is one row and column more\n");
+        std::abort();
+    }
+    problem = std::move(widened);
+}
+
 int Digit(char c, int modulo) {
     return ((c - '0') % modulo + modulo) % modulo;
 }
@@ -233,6 +285,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.PrimoPasso = setting(1, '1') != '0';
     state.CampiValidi = setting(2, '0') == '1';
     state.RigaPivot = static_cast<std::int16_t>(Digit(setting(3, '8'), Grid::kRows));
+    state.Duale = setting(11, '0') == 'd';
     state.ColonnaPivot = static_cast<std::int16_t>(Digit(setting(4, '8'), 10));
     const int extraPresses = Digit(setting(5, '0'), 4);
     const bool cyanPivot = setting(6, '0') == '1';
@@ -268,8 +321,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int action = 0; action < kMostActions && NextLine(rest, line); ++action) {
         if (line == "=") {
             PressStep(grid, state, problem, separator, window);
+        } else if (line.starts_with('+')) {
+            AddConstraint(grid, state, problem, separator, line.substr(1));
         } else if (line.size() >= 2) {
-            grid.SetTextMatrix(Digit(line[0], Grid::kRows), Digit(line[1], grid.Cols()),
+            grid.SetTextMatrix(Digit(line[0], grid.Rows()), Digit(line[1], grid.Cols()),
                                std::string(line.substr(2, kLongestText)));
         }
     }

@@ -1,5 +1,7 @@
 #include "lesson_document.h"
 
+#include <algorithm>
+
 #include "dual.h"
 
 #include "numbers.h"
@@ -94,8 +96,12 @@ Tableau TableauOf(const Snapshot& snapshot) {
     return tableau;
 }
 
-std::string PhaseName(Phase phase) {
-    switch (phase) {
+// What a section's heading above the tableau calls the part of the method it begins.
+std::string PhaseName(const FormState& state) {
+    if (DualPresses(state)) {
+        return "Simplesso duale";
+    }
+    switch (state.Fase) {
         case Phase::First:
             return "Prima fase";
         case Phase::Second:
@@ -106,12 +112,16 @@ std::string PhaseName(Phase phase) {
     return {};
 }
 
-LessonSection SectionOf(const Snapshot& snapshot, std::size_t index, const Snapshot* previous) {
+// The set-up is "Tabella iniziale", a constraint added after an optimum "Vincolo aggiunto", and
+// the presses are counted "Passo 1", "Passo 2", ... across both.
+LessonSection SectionOf(const Snapshot& snapshot, int presses, const Snapshot* previous) {
     LessonSection section;
-    if (!previous || previous->state.Fase != snapshot.state.Fase) {
-        section.phase = PhaseName(snapshot.state.Fase);
+    if (!previous || PhaseName(previous->state) != PhaseName(snapshot.state)) {
+        section.phase = PhaseName(snapshot.state);
     }
-    section.heading = index == 0 ? "Tabella iniziale" : "Passo " + std::to_string(index);
+    section.heading = !previous       ? "Tabella iniziale"
+                      : snapshot.added ? "Vincolo aggiunto"
+                                       : "Passo " + std::to_string(presses);
     section.tableau = TableauOf(snapshot);
     section.explanation = Lines(snapshot.explanation);
     for (const Message& m : snapshot.messages) {
@@ -155,11 +165,15 @@ std::vector<std::string> Outcome(const LessonRecord& record) {
                 " può crescere senza limite."};
     }
     if (!last.state.PrimoPasso && last.state.Inammissibile) {
-        std::vector<std::string> outcome{"Il problema non ha soluzioni ammissibili: la prima "
-                                         "fase è finita con W = " +
-                                         Trimmed(last.grid.TextMatrix(
-                                             TableauRows::Of(last.grid.Rows()).Objective(), 2)) +
-                                         "."};
+        const std::string why =
+            DualPresses(last.state) && last.press
+                ? "nel simplesso duale la riga di " + last.press->leaving +
+                      " ha il termine noto negativo e nessun valore negativo."
+                : "la prima fase è finita con W = " +
+                      Trimmed(last.grid.TextMatrix(TableauRows::Of(last.grid.Rows()).Objective(),
+                                                   2)) +
+                      ".";
+        std::vector<std::string> outcome{"Il problema non ha soluzioni ammissibili: " + why};
         const auto reasons = FalsifiedReasons(last);
         outcome.insert(outcome.end(), reasons.begin(), reasons.end());
         return outcome;
@@ -167,7 +181,8 @@ std::vector<std::string> Outcome(const LessonRecord& record) {
     if (!last.state.PrimoPasso) {
         return Optimum(last);
     }
-    const std::size_t presses = record.snapshots.size() - 1;
+    const auto presses = std::count_if(record.snapshots.begin(), record.snapshots.end(),
+                                       [](const Snapshot& s) { return s.press.has_value(); });
     if (presses == 0) {
         return {"La lezione non è finita: è stata mostrata solo la tabella iniziale."};
     }
@@ -238,9 +253,11 @@ LessonDocument BuildLessonDocument(const LessonRecord& record) {
     LessonDocument document;
     document.title = "Lezione sul metodo del simplesso";
     document.problem = ReadProblem(record);
+    int presses = 0;
     for (std::size_t i = 0; i < record.snapshots.size(); ++i) {
+        presses += record.snapshots[i].press ? 1 : 0;
         document.sections.push_back(
-            SectionOf(record.snapshots[i], i, i > 0 ? &record.snapshots[i - 1] : nullptr));
+            SectionOf(record.snapshots[i], presses, i > 0 ? &record.snapshots[i - 1] : nullptr));
     }
     document.outcome = Outcome(record);
     return document;

@@ -25,7 +25,8 @@ struct Judged {
     bool noticed = false;
 };
 
-Judged Judge(const PlayedToTheEnd& played, const Outcome& glpk) {
+// Where the end agrees, the exact tableau beside the grid ends on GLPK's optimum too.
+Judged Judge(const PlayedToTheEnd& played, const Outcome& glpk, const Lesson& lesson) {
     Judged judged;
     const StepReport::End end = played.end->end;
     if (glpk.infeasible || end == StepReport::End::Infeasible) {
@@ -35,6 +36,11 @@ Judged Judge(const PlayedToTheEnd& played, const Outcome& glpk) {
     }
     const Message& last = played.messages.back();
     judged.noticed = last.text.find(kFalsified) != std::string::npos;
+    const Shadow* exact = lesson.ExactTableau();
+    if (judged.agrees && glpk.z && exact) {
+        const mpq_class* z = exact->Value(exact->Layout().Objective(), 2);
+        EXPECT_LE(Gap(z->get_d(), *glpk.z, 1e-9), 1) << *z << " against " << *glpk.z;
+    }
     return judged;
 }
 
@@ -51,9 +57,10 @@ TEST(DualCourse, RandomDualLessonsEndAgreeWithGlpkOrSayRoundingFalsifiedThem) {
         const Outcome glpk = testing_support::SolveWithGlpk(p);
         ASSERT_TRUE(glpk.answered);
         ASSERT_TRUE(glpk.infeasible || glpk.z) << "a dual-feasible start cannot be unbounded";
-        const PlayedToTheEnd played = testing_support::PlayToTheEnd(p, '.', 80, true);
+        testing_support::LessonPlayer player(p, "", '.', true);
+        const PlayedToTheEnd played = testing_support::PlayOn(player.lesson, 80);
         ASSERT_TRUE(played.end) << "no end after " << played.presses << " presses";
-        const Judged judged = Judge(played, glpk);
+        const Judged judged = Judge(played, glpk, player.lesson);
         EXPECT_EQ(judged.noticed, !judged.agrees) << played.messages.back().text;
         optimal += glpk.z.has_value();
         infeasible += glpk.infeasible;
@@ -92,7 +99,7 @@ TEST(DualCourse, RandomConstraintsAddedToAnOptimumAgreeWithGlpk) {
         ASSERT_TRUE(glpk.answered);
         const PlayedToTheEnd played = testing_support::PlayOn(player.lesson, 80);
         ASSERT_TRUE(played.end) << "no end after " << played.presses << " presses";
-        const Judged judged = Judge(played, glpk);
+        const Judged judged = Judge(played, glpk, player.lesson);
         EXPECT_EQ(judged.noticed, !judged.agrees) << played.messages.back().text;
         stillOptimal += played.presses == 1 && played.end->end == StepReport::End::Optimal;
         optimal += glpk.z.has_value();

@@ -2,6 +2,8 @@
 // shows, what the lesson says, and where the exact side disagrees.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "explanation.h"
 #include "play_lesson.h"
 #include "setup.h"
@@ -158,6 +160,18 @@ TEST_P(AddedConstraints, AreRewrittenInTheBasisAndReoptimised) {
     ASSERT_FALSE(player.window.messages.empty());
     EXPECT_EQ(player.window.messages.back(), c.end);
     EXPECT_FALSE(player.lesson.EndFalsified());
+    // The analysis reads the new optimum, with the added row among the constraints.
+    EXPECT_EQ(player.lesson.PostOptimal().has_value(), c.end == EndMessage());
+    ASSERT_TRUE(player.lesson.FractionsAvailable());
+    // The saved lesson: the addition under a heading of its own, where the dual simplex begins,
+    // and the presses counted on across it.
+    const LessonDocument document = player.lesson.Document();
+    const auto added = std::find_if(document.sections.begin(), document.sections.end(),
+                                    [](const auto& s) { return s.heading == "Vincolo aggiunto"; });
+    ASSERT_NE(added, document.sections.end());
+    EXPECT_EQ(added->phase, "Simplesso duale");
+    EXPECT_EQ(std::prev(added)->heading, "Passo 2");
+    EXPECT_EQ(document.sections.back().heading, "Passo " + std::to_string(3 + c.dualPivots));
 
     // Back across every press and the addition: the optimum and the problem as they were.
     while (player.lesson.Problem().Rows() == 4) {
