@@ -10,6 +10,7 @@
 #include "notices.h"
 #include "random_problems.h"
 #include "recording_window.h"
+#include "setup.h"
 #include "step.h"
 
 namespace {
@@ -18,28 +19,34 @@ using namespace simplesso;
 
 struct PlayedLesson {
     ProblemTexts fields;
+    bool dual = false;
     std::vector<StepReport> presses;
     Message end;
     StepReport::End shown = StepReport::End::None;
     std::string shownZ;
 };
 
-PlayedLesson Play(const ProblemTexts& fields) {
+PlayedLesson Play(const ProblemTexts& fields, bool dual = false) {
     PlayedLesson lesson;
     lesson.fields = fields;
-    testing_support::Session session(fields);
-    while (session.window.messages.empty() && lesson.presses.size() < 200) {
-        lesson.presses.push_back(session.Step());
+    lesson.dual = dual;
+    Grid grid;
+    FormState state{false, true, 8, 8};
+    state.Duale = dual;
+    testing_support::RecordingWindow window;
+    ImpostaTabella(grid, state, fields, '.', window);
+    while (window.messages.empty() && lesson.presses.size() < 200) {
+        lesson.presses.push_back(Simplesso(grid, state, fields, '.', window));
     }
-    lesson.end = session.window.messages.empty() ? Message{} : session.window.messages[0];
+    lesson.end = window.messages.empty() ? Message{} : window.messages[0];
     lesson.shown = lesson.presses.back().end;
-    lesson.shownZ = session.grid.TextMatrix(TableauRows::Of(session.grid.Rows()).Objective(), 2);
+    lesson.shownZ = grid.TextMatrix(TableauRows::Of(grid.Rows()).Objective(), 2);
     return lesson;
 }
 
 // Everything the exact side does in one lesson; returns the notices, so that nothing is dropped.
 int ExactSide(const PlayedLesson& lesson) {
-    auto shadow = Shadow::Build(lesson.fields, '.');
+    auto shadow = Shadow::Build(lesson.fields, '.', lesson.dual ? 0 : lesson.fields.Rows());
     int notices = 0;
     for (const StepReport& press : lesson.presses) {
         if (shadow->Lost()) {
@@ -50,7 +57,8 @@ int ExactSide(const PlayedLesson& lesson) {
             case StepReport::Kind::ArtificialOut:
                 notices += PivotNotice(shadow->Check(press.col, press.row), press.entering,
                                        {shadow->Minimising(),
-                                        press.kind == StepReport::Kind::ArtificialOut})
+                                        press.kind == StepReport::Kind::ArtificialOut, press.dual},
+                                       '.', press.leaving)
                                .has_value();
                 shadow->Pivot(press.col, press.row);
                 break;
@@ -121,5 +129,22 @@ void HundredEightByEightProblems(benchmark::State& s) {
     Run(s, lessons);
 }
 BENCHMARK(HundredEightByEightProblems);
+
+// The dual simplex from the slack basis, worked by hand in the tests, and random dual lessons of
+// every size a course uses.
+void DualTextbookExample(benchmark::State& s) {
+    Run(s, {Play(testing_support::Typed("min 2 3 4 0 / 1 2 1 > 3 / 2 -1 3 > 4"), true)});
+}
+BENCHMARK(DualTextbookExample);
+
+void HundredDualLessons(benchmark::State& s) {
+    testing_support::RandomProblems generator(2024);
+    std::vector<PlayedLesson> lessons;
+    for (int i = 0; i < 100; ++i) {
+        lessons.push_back(Play(generator.NextForTheDual().texts, true));
+    }
+    Run(s, lessons);
+}
+BENCHMARK(HundredDualLessons);
 
 }  // namespace
