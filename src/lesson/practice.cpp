@@ -122,8 +122,11 @@ std::string DualVerdict(const Grid& before, PivotCell chosen, const StepReport& 
     }
     const std::string reason = "nella riga di " + press.leaving + " entra " + press.entering +
                                ", con " + theirs + " il rapporto più piccolo";
-    return kWrong + mine + (minesRatio.starts_with("|") ? " ha " : " ") + minesRatio + ", ma " +
-           reason;
+    const std::string why = minesRatio.starts_with("|")   ? mine + " ha " + minesRatio
+                            : minesRatio.starts_with("è") ? mine + " " + minesRatio
+                                                          : "nella colonna di " + mine + " " +
+                                                                minesRatio;
+    return kWrong + why + ", ma " + reason;
 }
 
 }  // namespace

@@ -96,6 +96,24 @@ INSTANTIATE_TEST_SUITE_P(
                  "Simplesso duale: Esce", EndMessage()}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Practising the dual simplex: the row is judged first, by its known term, then the column.
+TEST(DualPractice, TheLeavingRowFirstThenTheEnteringColumn) {
+    const std::pair<const char*, std::string> cases[] = {
+        {"22", "Giusto!"},
+        {"12", "Non è il pivot: esce la riga con il termine noto più negativo: x5 ha -4, x4 ha -3."},
+        {"23", "Non è il pivot: nella colonna di x2 il valore non è negativo, non entra nel confronto, ma nella "
+               "riga di x5 entra x1, con |2 / -2| = 1 il rapporto più piccolo."},
+        {"24", "Non è il pivot: x3 ha |4 / -3| = 1.333333, ma nella riga di x5 entra x1, con "
+               "|2 / -2| = 1 il rapporto più piccolo."},
+    };
+    for (const auto& [cell, verdict] : cases) {
+        LessonPlayer player(Typed(kTextbook), cell, '.', true);
+        EXPECT_EQ(player.lesson.Explanation().substr(0, 17 + verdict.size()),
+                  "Simplesso duale: " + verdict)
+            << cell;
+    }
+}
+
 TEST(DualRefusal, AnEqualityRowOrABasisThatIsNotOptimalForTheDual) {
     const struct {
         std::string problem;
