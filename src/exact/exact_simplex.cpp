@@ -118,7 +118,60 @@ void DriveOutArtificials(Shadow& s) {
     }
 }
 
+// The row whose known term is the most negative, or under the smallest-index rule the negative
+// one whose basic variable has the lowest index.
+std::optional<int> DualLeavingRow(const Shadow& s, bool smallestIndex) {
+    std::optional<int> leaving;
+    for (int r = 1; r <= s.Layout().LastConstraint(); ++r) {
+        if (!s.BasicColumn(r) || sgn(*s.Value(r, s.KnownColumn())) >= 0) {
+            continue;
+        }
+        const bool wins =
+            !leaving || (smallestIndex ? *s.BasicColumn(r) < *s.BasicColumn(*leaving)
+                                       : *s.Value(r, s.KnownColumn()) <
+                                             *s.Value(*leaving, s.KnownColumn()));
+        if (wins) {
+            leaving = r;
+        }
+    }
+    return leaving;
+}
+
+std::optional<int> DualEnteringColumn(const Shadow& s, int row) {
+    std::optional<int> entering;
+    mpq_class smallest;
+    mpq_class ratio;
+    for (int c = 2; c < s.KnownColumn(); ++c) {
+        const mpq_class& entry = *s.Value(row, c);
+        if (sgn(entry) >= 0 || s.IsArtificial(c)) {
+            continue;
+        }
+        mpq_div(ratio.get_mpq_t(), s.Value(s.Layout().Reduced(), c)->get_mpq_t(),
+                entry.get_mpq_t());
+        mpq_abs(ratio.get_mpq_t(), ratio.get_mpq_t());
+        if (!entering || ratio < smallest) {
+            swap(smallest, ratio);
+            entering = c;
+        }
+    }
+    return entering;
+}
+
 }  // namespace
+
+bool ReoptimiseByDual(Shadow& tableau) {
+    std::set<Basis> seen{SortedBasis(tableau)};
+    bool smallestIndex = false;
+    while (const auto row = DualLeavingRow(tableau, smallestIndex)) {
+        const auto col = DualEnteringColumn(tableau, *row);
+        if (!col) {
+            return false;
+        }
+        tableau.Pivot(*col, *row);
+        smallestIndex = smallestIndex || !seen.insert(SortedBasis(tableau)).second;
+    }
+    return true;
+}
 
 std::optional<ExactOptimum> SolveExactly(const ProblemTexts& typed, char separator) {
     auto shadow = Shadow::Build(typed, separator);

@@ -32,4 +32,11 @@ struct ExactOptimum {
 // objective's known term plays no part, as in the tableau. Empty if a text does not read exactly.
 std::optional<ExactOptimum> SolveExactly(const ProblemTexts& typed, char separator);
 
+// The dual simplex on an exact tableau whose DELTA r are all optimal, as after a row was added to
+// an optimum and rewritten in its basis: the row whose known term is the most negative leaves,
+// the column with the smallest |DELTA r / entry| among the negative entries of that row enters,
+// lowest row and column among equals; should a basis come back, the smallest index takes over.
+// True at an optimum, false when a leaving row has no negative entry (no feasible solution).
+bool ReoptimiseByDual(Shadow& tableau);
+
 }  // namespace simplesso

@@ -93,4 +93,43 @@ inline Outcome SolveWithGlpk(const ProblemTexts& problem) {
     return o;
 }
 
+// GLPK's branch and cut with every variable integer, after its exact simplex on the relaxation.
+// Where integer points run off to infinity its search may not end: it gives up after half a second.
+struct IntegerOutcome {
+    bool answered = true;
+    bool relaxationUnbounded = false;
+    std::optional<double> z;  // none when no integer point is feasible
+};
+
+inline IntegerOutcome SolveIntegerWithGlpk(const ProblemTexts& problem) {
+    const int n = problem.Variables();
+    glp_prob* lp = LoadIntoGlpk(problem.direction, problem.sense, n, [&](int r, int j) {
+        return Value(r < 0    ? problem.objective[j]
+                     : j == n ? problem.known[r]
+                              : problem.constraint[r][j]);
+    });
+    for (int j = 1; j <= n; ++j) {
+        glp_set_col_kind(lp, j, GLP_IV);
+    }
+    glp_smcp simplex;
+    glp_init_smcp(&simplex);
+    simplex.msg_lev = GLP_MSG_OFF;
+    IntegerOutcome o;
+    if (glp_exact(lp, &simplex) == 0 && glp_get_status(lp) == GLP_UNBND) {
+        o.relaxationUnbounded = true;
+    } else if (glp_get_status(lp) == GLP_OPT) {
+        glp_iocp branch;
+        glp_init_iocp(&branch);
+        branch.msg_lev = GLP_MSG_OFF;
+        branch.tm_lim = 500;
+        const int result = glp_intopt(lp, &branch);
+        o.answered = result == 0;
+        if (result == 0 && glp_mip_status(lp) == GLP_OPT) {
+            o.z = glp_mip_obj_val(lp);
+        }
+    }
+    glp_delete_prob(lp);
+    return o;
+}
+
 }  // namespace simplesso::testing_support

@@ -94,6 +94,34 @@ class RandomProblems {
         return p;
     }
 
+    // A problem of integers only, for integer programming: 2 to 5 variables, 1 to 5 rows. Four
+    // times in five the first row is a budget (positive coefficients, "≤" a positive known
+    // term), so that the integer points are finitely many and the search ends.
+    RandomProblem NextWithIntegers() {
+        const int variables = 2 + static_cast<int>(Below(4));
+        const int rows = 1 + static_cast<int>(Below(5));
+        RandomProblem p = NextOfTheCourse(variables, rows);
+        for (auto& c : p.texts.objective) {
+            c = Integer(35);
+        }
+        for (auto& row : p.texts.constraint) {
+            for (auto& a : row) {
+                a = Integer(30);
+            }
+        }
+        for (auto& b : p.texts.known) {
+            b = Integer(20);
+        }
+        if (Below(5) > 0) {
+            for (auto& a : p.texts.constraint[0]) {
+                a.assign(1, Digit('1'));
+            }
+            p.texts.known[0] = std::to_string(5 + Below(25));
+            p.texts.sense[0] = Sense::LessEqual;
+        }
+        return p;
+    }
+
     // A constraint to add to a problem's optimum, "≤" or "≥".
     struct Row {
         std::vector<std::string> coefficients;
@@ -142,6 +170,16 @@ class RandomProblems {
             text += '.';
             text += Digit('1');
         }
+        return text;
+    }
+
+    // Zero now and then, otherwise an integer from 1 to 9, negative with the given chance.
+    std::string Integer(std::uint32_t negativePercent) {
+        if (Below(100) < 20) {
+            return "0";
+        }
+        std::string text = Below(100) < negativePercent ? "-" : "";
+        text += Digit('1');
         return text;
     }
 
