@@ -87,6 +87,19 @@ std::string FixedForm(const std::string& digits, long exponent, char separator) 
 
 }  // namespace
 
+std::optional<mpq_class> ReadRational(std::string_view text, char separator) {
+    const auto slash = text.find('/');
+    if (slash == std::string_view::npos) {
+        return ReadExact(text, separator);
+    }
+    const auto numerator = ReadExact(text.substr(0, slash), separator);
+    const auto denominator = ReadExact(text.substr(slash + 1), separator);
+    if (!numerator || !denominator || sgn(*denominator) == 0) {
+        return std::nullopt;
+    }
+    return mpq_class(*numerator / *denominator);
+}
+
 std::optional<mpq_class> ReadExact(std::string_view text, char separator) {
     if (!IsNumber(text, separator)) {
         return std::nullopt;

@@ -19,6 +19,10 @@ inline constexpr long kLargestExactExponent = 4000;
 // kLargestExactExponent either way (a zero is always zero, whatever its exponent).
 std::optional<mpq_class> ReadExact(std::string_view text, char separator);
 
+// The same, or a fraction of two such numbers as FractionText writes one ("-3/20"): how the
+// lesson writes the rows it adds itself, a Gomory cut's coefficients, which nobody types.
+std::optional<mpq_class> ReadRational(std::string_view text, char separator);
+
 // The reduced fraction: "3/2", "-1/5", "4", "0".
 std::string FractionText(const mpq_class& value);
 

@@ -9,7 +9,7 @@ std::optional<ExactProblem> ReadExactProblem(const ProblemTexts& texts, char sep
     p.direction = texts.direction;
     p.sense = texts.sense;
     for (int v = 0; v < texts.Variables(); ++v) {
-        const auto c = ReadExact(texts.objective[v], separator);
+        const auto c = ReadRational(texts.objective[v], separator);
         if (!c) {
             return std::nullopt;
         }
@@ -17,13 +17,13 @@ std::optional<ExactProblem> ReadExactProblem(const ProblemTexts& texts, char sep
     }
     for (int r = 0; r < texts.Rows(); ++r) {
         for (int v = 0; v < texts.Variables(); ++v) {
-            const auto a = ReadExact(texts.constraint[r][v], separator);
+            const auto a = ReadRational(texts.constraint[r][v], separator);
             if (!a) {
                 return std::nullopt;
             }
             p.a[r][v] = *a;
         }
-        const auto b = ReadExact(texts.known[r], separator);
+        const auto b = ReadRational(texts.known[r], separator);
         if (!b) {
             return std::nullopt;
         }

@@ -21,7 +21,7 @@ std::optional<Shadow> Shadow::Build(const ProblemTexts& typed, char separator,
     s.objective_.resize(fields.Variables());
     s.basic_.resize(fields.Rows());
     for (int v = 0; v < fields.Variables(); ++v) {
-        const auto c = ReadExact(fields.objective[v], separator);
+        const auto c = ReadRational(fields.objective[v], separator);
         if (!c) {
             return std::nullopt;
         }
@@ -31,13 +31,13 @@ std::optional<Shadow> Shadow::Build(const ProblemTexts& typed, char separator,
     const int m = fields.Rows();
     for (int r = 1; r <= m; ++r) {
         for (int v = 0; v < fields.Variables(); ++v) {
-            const auto a = ReadExact(fields.constraint[r - 1][v], separator);
+            const auto a = ReadRational(fields.constraint[r - 1][v], separator);
             if (!a) {
                 return std::nullopt;
             }
             s.At(r, v + 2) = *a;
         }
-        const auto b = ReadExact(fields.known[r - 1], separator);
+        const auto b = ReadRational(fields.known[r - 1], separator);
         if (!b) {
             return std::nullopt;
         }
@@ -78,10 +78,10 @@ PivotCheck Shadow::Check(int col, int row) const {
 void Shadow::AddRow(const ProblemTexts& problem, char separator) {
     const int m = problem.Rows();
     const TurnedProblem turned = TurnRows(problem, separator, m - 1);
-    std::vector<mpq_class> row(shape_.variables);
-    std::optional<mpq_class> known = ReadExact(turned.texts.known[m - 1], separator);
+    std::vector<mpq_class> row(shape_.columns.size());
+    std::optional<mpq_class> known = ReadRational(turned.texts.known[m - 1], separator);
     for (int v = 0; v < shape_.variables && known; ++v) {
-        const auto a = ReadExact(turned.texts.constraint[m - 1][v], separator);
+        const auto a = ReadRational(turned.texts.constraint[m - 1][v], separator);
         if (!a) {
             known.reset();
         } else {
@@ -92,7 +92,19 @@ void Shadow::AddRow(const ProblemTexts& problem, char separator) {
         lost_ = true;
         return;
     }
+    InsertRow(std::move(row), *known);
+}
+
+void Shadow::AddCut(std::vector<mpq_class> entries, const mpq_class& known) {
+    if (entries.size() != shape_.columns.size()) {
+        throw std::invalid_argument("a cut needs an entry for every variable column");
+    }
+    InsertRow(std::move(entries), known);
+}
+
+void Shadow::InsertRow(std::vector<mpq_class> entries, const mpq_class& known) {
     // Every row moves down by one under the new one, every column right of the new slack.
+    const int m = rows_.constraints + 1;
     TableauShape shape = shape_;
     shape.columns.push_back({"x" + std::to_string(shape_.variables + m), ColumnKind::Slack, m - 1,
                              shape_.variables + m - 1});
@@ -111,11 +123,11 @@ void Shadow::AddRow(const ProblemTexts& problem, char separator) {
     rows_ = rows;
     cells_ = std::move(cells);
     basic_.push_back(slack);
-    for (int v = 0; v < shape_.variables; ++v) {
-        At(added, 2 + v) = row[v];
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        At(added, 2 + static_cast<int>(i)) = std::move(entries[i]);
     }
     At(added, slack) = 1;
-    At(added, KnownColumn()) = *known;
+    At(added, KnownColumn()) = known;
     RewriteSolution();
 }
 

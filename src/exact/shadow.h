@@ -48,6 +48,9 @@ class Shadow {
     // slack column before the known terms, "≤" as the dual simplex writes it. A text that does not
     // read exactly loses the shadow.
     void AddRow(const ProblemTexts& problem, char separator);
+    // A Gomory cut, already in terms of the basis: its entry in each variable column, its known
+    // term, under the last constraint row with a new slack column before the known terms.
+    void AddCut(std::vector<mpq_class> entries, const mpq_class& known);
     // The last constraint row rewritten in terms of the basis, as the step rewrites it.
     void RewriteAddedRow();
     bool Lost() const { return lost_; }
@@ -80,6 +83,7 @@ class Shadow {
     mpq_class& At(int row, int col) { return cells_[row * Cols() + col]; }
     const mpq_class& Get(int row, int col) const { return cells_[row * Cols() + col]; }
     void Eliminate(int row, int col, int pivotRow);
+    void InsertRow(std::vector<mpq_class> entries, const mpq_class& known);
     void RewriteSolution();
     void RewriteObjective();
     void RecomputeCostRows();

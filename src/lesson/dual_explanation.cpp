@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "explanation.h"
+#include "exact_number.h"
 #include "lesson_document.h"
 #include "next_press.h"
 #include "numbers.h"
@@ -257,6 +258,46 @@ std::string ExplainAddedRow(const Grid& grid, const ProblemTexts& problem, char 
     }
     return text + ". Entra nella tabella come riga " + std::to_string(m) +
            " con la variabile di scarto " + Basic(grid, row) + " in base.";
+}
+
+std::string ExplainCut(const Grid& before, const integer::GomoryCut& cut, int variables,
+                       int rowsWithCut) {
+    const auto term = [](const mpq_class& coefficient, const std::string& name, bool first) {
+        const std::string magnitude = coefficient == 1 || coefficient == -1
+                                          ? std::string()
+                                          : FractionText(abs(coefficient)) + " ";
+        const std::string sign = sgn(coefficient) < 0 ? (first ? "−" : " − ") : (first ? "" : " + ");
+        return sign + magnitude + name;
+    };
+    std::string parts, inColumns;
+    for (std::size_t i = 0; i < cut.f.size(); ++i) {
+        if (sgn(cut.f[i]) != 0) {
+            const std::string name = before.TextMatrix(0, 2 + static_cast<int>(i));
+            parts += (parts.empty() ? "" : ", ") + FractionText(cut.f[i]) + " per " + name;
+            inColumns += term(cut.f[i], name, inColumns.empty());
+        }
+    }
+    // In x1 ... xn as the problem keeps it, multiplied by -1: "3 x1 + 2 x2 ≤ 16".
+    std::string inX;
+    for (int v = 0; v < variables; ++v) {
+        if (sgn(cut.h[static_cast<std::size_t>(v)]) != 0) {
+            inX += term(-cut.h[static_cast<std::size_t>(v)], "x" + std::to_string(v + 1),
+                        inX.empty());
+        }
+    }
+    const std::string bound = (cut.h0 > 0 ? "−" : "") + FractionText(abs(cut.h0));
+    const std::string basic = Basic(before, cut.sourceRow);
+    return "Taglio di Gomory dalla riga di " + basic + ": il termine noto " +
+           FractionText(cut.known) + " ha parte frazionaria " +
+           FractionText(cut.f0) +
+           (parts.empty() ? "; nessun valore della riga fuori base ha parte frazionaria"
+                          : "; le parti frazionarie dei valori della riga fuori base sono " + parts) +
+           ". Il taglio " + (inColumns.empty() ? "0" : inColumns) + " ≥ " +
+           FractionText(cut.f0) + ", cioè " +
+           (inX.empty() ? "0" : inX) + " ≤ " + bound +
+           ", entra nella tabella come riga " + std::to_string(rowsWithCut) +
+           " con la variabile di scarto x" + std::to_string(variables + rowsWithCut) +
+           " in base.";
 }
 
 }  // namespace simplesso

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "form_state.h"
+#include "gomory.h"
 #include "grid.h"
 #include "problem.h"
 #include "shape.h"
@@ -89,5 +90,10 @@ std::string ExplainDualRows(const TurnedProblem& problem, char separator);
 // "Vincolo aggiunto: x1 + x2 ≤ 5. Entra nella tabella come riga 4 con la variabile di scarto x7
 // in base." for the problem's last row, just added to the grid.
 std::string ExplainAddedRow(const Grid& grid, const ProblemTexts& problem, char separator);
+
+// "Taglio di Gomory dalla riga di x1: ..." the source row, the fractional parts and the cut, in
+// the tableau's columns and in x1 ... xn, and the row it takes in the tableau.
+std::string ExplainCut(const Grid& before, const integer::GomoryCut& cut, int variables,
+                       int rowsWithCut);
 
 }  // namespace simplesso

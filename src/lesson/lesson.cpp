@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "exact_number.h"
+#include "gomory.h"
 #include "explanation.h"
 #include "next_press.h"
 #include "notices.h"
@@ -176,6 +177,9 @@ std::vector<Message> Lesson::Press() {
     if (next.shadow && !next.shadow->Lost()) {
         Replay(*next.shadow, press, stateBefore, shown);
     }
+    const std::string integerLine = ended && falsified.empty() && problem_.integer
+                                        ? IntegerEnd(next, press.end, shown.back())
+                                        : std::string();
     std::string line = ExplainPress(before, stateBefore, grid_, press, separator);
     if (practising_ && guess) {
         next.tally.Count(next.pivot && *guess == *next.pivot);
@@ -202,6 +206,7 @@ std::vector<Message> Lesson::Press() {
                 Append(explanation, analysis->lessonSentence);
             }
         }
+        Append(explanation, integerLine);
         if (next.tally.made > 0) {
             Append(explanation, next.tally.Text());
         }
@@ -211,6 +216,36 @@ std::vector<Message> Lesson::Press() {
     next.messages = shown;
     record_.snapshots.push_back(std::move(next));
     return shown;
+}
+
+// At the end of a lesson in integers: an optimum says whether it is integer (its message says so
+// in a line of its own) and which variables are fractional; a problem left without a feasible
+// point by its cuts has no integer solution.
+std::string Lesson::IntegerEnd(const Snapshot& shown, StepReport::End end, Message& message) const {
+    if (end == StepReport::End::Infeasible && problem_.cuts > 0) {
+        const std::string none = "Il problema non ha soluzioni ammissibili.";
+        if (const auto at = message.text.find(none); at != std::string::npos) {
+            message.text.replace(at, none.size(), "Il problema non ha soluzioni intere.");
+        }
+        return "Con i tagli non resta alcun punto ammissibile: il problema non ha soluzioni "
+               "intere.";
+    }
+    if (end != StepReport::End::Optimal || !shown.shadow || shown.shadow->Lost()) {
+        return {};
+    }
+    const std::vector<int> fractional = integer::FractionalVariables(*shown.shadow);
+    if (fractional.empty()) {
+        message.text += "\nLa soluzione ottima è intera.";
+        return {};
+    }
+    const std::vector<mpq_class> x = shown.shadow->Point();
+    std::string listed;
+    for (std::size_t i = 0; i < fractional.size(); ++i) {
+        const int v = fractional[i];
+        listed += (i == 0 ? "" : i + 1 == fractional.size() ? " e " : ", ") + VariableName(v + 1) +
+                  " = " + FractionText(x[static_cast<std::size_t>(v)]);
+    }
+    return "Con l'aritmetica esatta non è intera: " + listed + ".";
 }
 
 // The shadow makes the move the grid made; a pivot that exact arithmetic would not make is said
@@ -259,6 +294,7 @@ void Lesson::GoBack() {
     if (problem_.Rows() > Shown().problemRows) {
         // Back across an added constraint: the problem is again the one that tableau solves.
         const std::size_t rows = static_cast<std::size_t>(Shown().problemRows);
+        problem_.cuts -= std::min(problem_.cuts, problem_.Rows() - Shown().problemRows);
         problem_.constraint.resize(rows);
         problem_.known.resize(rows);
         problem_.sense.resize(rows);
@@ -422,6 +458,78 @@ std::string Lesson::AnalysisUnavailableReason() const {
         return "Con l'aritmetica esatta la base della tabella non è ottima: l'analisi non si "
                "può leggere.";
     }
+    return {};
+}
+
+bool Lesson::CanCut() const {
+    return CutUnavailableReason().empty();
+}
+
+std::string Lesson::CutUnavailableReason() const {
+    if (!problem_.integer) {
+        return "I tagli di Gomory si aggiungono quando è scelto \"Variabili intere\".";
+    }
+    if (!integer::IntegerData(problem_, record_.separator)) {
+        return "Il taglio di Gomory richiede coefficienti e termini noti interi.";
+    }
+    const auto end = EndPress();
+    if (!end || end->end != StepReport::End::Optimal || EndFalsified() || !ExactTableau()) {
+        return "Il taglio si aggiunge quando la lezione è finita su un ottimo confermato "
+               "dall'aritmetica esatta.";
+    }
+    if (integer::FractionalVariables(*ExactTableau()).empty()) {
+        return "La soluzione ottima è già intera: non serve un taglio.";
+    }
+    return {};
+}
+
+std::vector<Message> Lesson::AddGomoryCut() {
+    if (!CanCut()) {
+        return {};
+    }
+    if (problem_.Rows() >= kMostRowsWithCuts) {
+        return {{"Attenzione!",
+                 "Non c'è posto per altri tagli: la tabella ha già " +
+                     std::to_string(kMostRowsWithCuts) +
+                     " vincoli. Si può cercare la soluzione intera con il branch and bound.",
+                 MessageIcon::Warning}};
+    }
+    const char separator = record_.separator;
+    const Shadow& exact = *ExactTableau();
+    const auto cut = integer::FractionalCut(exact, problem_, state_, separator);
+    if (!cut) {
+        return {};
+    }
+    std::vector<float> entries;
+    std::vector<mpq_class> exactEntries;
+    for (const mpq_class& f : cut->f) {
+        exactEntries.push_back(-f);
+        entries.push_back(static_cast<float>(-f.get_d()));
+    }
+    const ProblemTexts widened = integer::WithCut(problem_, *cut);
+    Grid grid(grid_);
+    FormState state = state_;
+    if (!AggiungiTaglio(grid, state, widened, entries, static_cast<float>(-cut->f0.get_d()),
+                        separator)) {
+        return {StepFailedMessage()};
+    }
+    Snapshot added(grid, state);
+    added.shadow = exact;
+    added.shadow->AddCut(std::move(exactEntries), -cut->f0);
+    added.tally = Shown().tally;
+    added.problemRows = widened.Rows();
+    added.added = true;
+    added.explanation = PhasePrefix(state);
+    Append(added.explanation, ExplainCut(grid_, *cut, problem_.Variables(), widened.Rows()));
+
+    problem_ = widened;
+    record_.problem = problem_;
+    optimum_ = SolveExactly(problem_, separator);
+    grid_.TakeContentOf(grid);
+    state_ = state;
+    choice_.reset();
+    Append(added.explanation, ExplainNext(grid_, state_, problem_, separator));
+    record_.snapshots.push_back(std::move(added));
     return {};
 }
 

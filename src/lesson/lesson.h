@@ -51,6 +51,16 @@ class Lesson {
     // messages, in order, for the window to show once the tableau is shown.
     [[nodiscard]] std::vector<Message> Press();
 
+    // Gomory's cutting planes, while the problem asks for integer values: possible at an
+    // optimum exact arithmetic confirms, with a decision variable of fractional value, when every
+    // coefficient and known term typed is an integer. CutUnavailableReason says why not.
+    bool CanCut() const;
+    std::string CutUnavailableReason() const;
+    // Adds the fractional cut of the source row under the last constraint row, with a slack of
+    // its own in the basis: a tableau of its own, as an added constraint is; the presses that
+    // follow are the dual simplex's. Returns the messages to show when no cut was added.
+    [[nodiscard]] std::vector<Message> AddGomoryCut();
+
     bool CanGoBack() const { return record_.snapshots.size() > 1; }
     // Shows the tableau before the last press again, exactly as it was shown.
     void GoBack();
@@ -103,6 +113,7 @@ class Lesson {
     // the same phase.
     bool WouldCycle(char separator) const;
     std::optional<sensitivity::Analysis> AnalyseBasis() const;
+    std::string IntegerEnd(const Snapshot& shown, StepReport::End end, Message& message) const;
     void Replay(Shadow& shadow, const StepReport& press, const FormState& stateBefore,
                 std::vector<Message>& shown) const;
     Grid grid_;

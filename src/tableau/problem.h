@@ -23,6 +23,11 @@ struct ProblemTexts {
     std::string objectiveKnown;  // the objective's known term as typed: only the statement shows it
     // What an exercise file called x1 ... xn, in order; empty for a problem typed here.
     std::vector<std::string> names;
+    // Every decision variable must take an integer value.
+    bool integer = false;
+    // The last rows are Gomory cuts the lesson added, written "≤" with fractions as texts
+    // ("-1/5"): nobody typed them, and the equations do not show them.
+    int cuts = 0;
 
     // Empty texts, every row "≤", maximising.
     explicit ProblemTexts(int variables = 3, int rows = 3)
@@ -40,6 +45,8 @@ inline constexpr int kMinVariables = 2;
 inline constexpr int kMaxVariables = 8;
 inline constexpr int kMinRows = 1;
 inline constexpr int kMaxRows = 8;
+// Typed constraints and Gomory cuts together.
+inline constexpr int kMostRowsWithCuts = 16;
 
 // The sense a row takes when it is multiplied by -1: "≤" and "≥" swap, "=" stays.
 inline Sense Reversed(Sense sense) {

@@ -1,6 +1,8 @@
 #include "setup.h"
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "numbers.h"
 #include "step.h"
@@ -131,12 +133,18 @@ std::optional<DualRefusal> RefuseDual(const ProblemTexts& typed, char separator)
     return std::nullopt;
 }
 
-bool AggiungiVincolo(Grid& grid, FormState& state, const ProblemTexts& problem, char separator) {
+namespace {
+
+// The problem's last row written under the last constraint row with a new slack column before the
+// known terms as its basic variable: `entry` gives its text in each earlier variable column.
+bool InsertConstraint(Grid& grid, FormState& state, const ProblemTexts& problem, char separator,
+                      const std::function<std::string(const TableauColumn&, int)>& entry,
+                      const std::string& known) {
     const int m = problem.Rows();
     FormState after = state;
     ++after.Aggiunte;
-    const TurnedProblem turned = TurnRows(problem, separator, FirstDualRow(after, m));
-    TableauShape shape = InitialShape(turned.texts);
+    TableauShape shape =
+        InitialShape(TurnRows(problem, separator, FirstDualRow(after, m)).texts);
     if (state.Fase == Phase::Second) {
         shape = WithoutArtificials(shape);
     }
@@ -186,22 +194,46 @@ bool AggiungiVincolo(Grid& grid, FormState& state, const ProblemTexts& problem, 
     grid.SetTextMatrix(row, TableauRows::kCostColumn, "0");
     grid.SetTextMatrix(row, TableauRows::kBasisColumn, column.name);
     for (int c = TableauRows::kFirstVariableColumn; c < slack; ++c) {
-        const TableauColumn& other = shape.columns[c - 2];
-        grid.SetTextMatrix(row, c, other.kind == ColumnKind::Decision
-                                       ? turned.texts.constraint[m - 1][other.variable]
-                                       : "0");
+        grid.SetTextMatrix(row, c, entry(shape.columns[c - 2], c));
     }
     grid.SetTextMatrix(row, slack, "1");
-    grid.SetTextMatrix(row, shape.KnownColumn(), turned.texts.known[m - 1]);
+    grid.SetTextMatrix(row, shape.KnownColumn(), known);
     grid.SetTextMatrix(rows.Costs(), slack, "0");
     grid.SetTextMatrix(rows.Reduced(), slack, BlankSignedText(0.0f, separator));
-    grid.SetTextMatrix(rows.Solution(), slack, turned.texts.known[m - 1]);
+    grid.SetTextMatrix(rows.Solution(), slack, known);
     state = after;
-    state.DaRiscrivere = true;
     state.PrimoPasso = true;
     state.Inammissibile = false;
     state.MinimoIndice = false;
     return true;
+}
+
+}  // namespace
+
+bool AggiungiVincolo(Grid& grid, FormState& state, const ProblemTexts& problem, char separator) {
+    const int m = problem.Rows();
+    const TurnedProblem turned = TurnRows(problem, separator, m - 1);
+    const std::vector<std::string>& typed = turned.texts.constraint[m - 1];
+    const auto entry = [&](const TableauColumn& column, int) {
+        return column.kind == ColumnKind::Decision ? typed[column.variable] : std::string("0");
+    };
+    if (!InsertConstraint(grid, state, problem, separator, entry, turned.texts.known[m - 1])) {
+        return false;
+    }
+    state.DaRiscrivere = true;
+    return true;
+}
+
+bool AggiungiTaglio(Grid& grid, FormState& state, const ProblemTexts& problem,
+                    const std::vector<float>& entries, float known, char separator) {
+    if (entries.size() + 3 != static_cast<std::size_t>(grid.Cols())) {
+        return false;
+    }
+    const auto entry = [&](const TableauColumn&, int col) {
+        return SevenDigitText(entries[static_cast<std::size_t>(col - 2)], separator);
+    };
+    return InsertConstraint(grid, state, problem, separator, entry,
+                            SevenDigitText(known, separator));
 }
 
 }  // namespace simplesso

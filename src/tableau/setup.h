@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "form_state.h"
 #include "grid.h"
@@ -44,5 +45,12 @@ std::optional<DualRefusal> RefuseDual(const ProblemTexts& typed, char separator)
 // rewriting the row in terms of the basis. False, and nothing changes, when the grid does not
 // hold the tableau of the problem without that row.
 bool AggiungiVincolo(Grid& grid, FormState& state, const ProblemTexts& problem, char separator);
+
+// Writes a Gomory cut, the problem's last row, into the grid the same way, but already in terms of
+// the basis: its entry in each variable column and its known term, as seven-digit texts. The
+// presses then follow the dual simplex. False, and nothing changes, where AggiungiVincolo would
+// refuse, or when the entries are not one a variable column.
+bool AggiungiTaglio(Grid& grid, FormState& state, const ProblemTexts& problem,
+                    const std::vector<float>& entries, float known, char separator);
 
 }  // namespace simplesso

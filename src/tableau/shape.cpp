@@ -16,10 +16,19 @@ bool IsNonZero(std::string_view text) {
     return digits.find_first_of("123456789") != std::string_view::npos;
 }
 
+// A number, or a fraction of two as the lesson writes a Gomory cut's ("-3/20").
+bool IsNumberOrFraction(std::string_view text, char separator) {
+    const auto slash = text.find('/');
+    return slash == std::string_view::npos
+               ? IsNumber(text, separator)
+               : IsNumber(text.substr(0, slash), separator) &&
+                     IsNumber(text.substr(slash + 1), separator);
+}
+
 // A number with a minus sign that is not zero: negative even where it reads as zero in double
 // precision.
 bool IsNegative(std::string_view text, char separator) {
-    return IsNumber(text, separator) && text[text.find_first_not_of(' ')] == '-' &&
+    return IsNumberOrFraction(text, separator) && text[text.find_first_not_of(' ')] == '-' &&
            IsNonZero(text);
 }
 
@@ -35,7 +44,7 @@ std::optional<int> TableauShape::GridColumn(std::string_view name) const {
 }
 
 std::string NegatedText(std::string_view text, char separator) {
-    if (!IsNumber(text, separator) || !IsNonZero(text)) {
+    if (!IsNumberOrFraction(text, separator) || !IsNonZero(text)) {
         return std::string(text);
     }
     const std::size_t start = std::min(text.find_first_not_of(' '), text.size());
