@@ -276,10 +276,15 @@ std::optional<std::string> ShapeFault(glp_prob* lp, char separator) {
     for (int j = 1; j <= n; ++j) {
         const std::string name = ColumnName(lp, j);
         const std::string variable = "La variabile " + Quoted(name);
-        if (glp_get_col_kind(lp, j) != GLP_CV) {
-            return variable + (glp_get_col_kind(lp, j) == GLP_BV ? " è binaria" : " è intera") +
-                   ": finché il programma non tratta le variabili intere, un esercizio ha solo "
-                   "variabili continue.";
+        if (glp_get_col_kind(lp, j) == GLP_BV) {
+            return variable + " è binaria: un esercizio ha variabili intere o continue, senza "
+                              "limiti.";
+        }
+        if (glp_get_col_kind(lp, j) != glp_get_col_kind(lp, 1)) {
+            const std::string integer =
+                glp_get_col_kind(lp, j) == GLP_IV ? variable : "La variabile " + Quoted(ColumnName(lp, 1));
+            return integer + " è intera, ma non tutte lo sono: in un esercizio le variabili sono "
+                             "tutte intere o nessuna.";
         }
         const double lower = glp_get_col_lb(lp, j);
         const double upper = glp_get_col_ub(lp, j);
@@ -344,6 +349,7 @@ std::variant<Exercise, std::string> Texts(glp_prob* lp, double constant, char se
     Exercise exercise{ProblemTexts(n, m), {}};
     ProblemTexts& problem = exercise.problem;
     problem.direction = glp_get_obj_dir(lp) == GLP_MIN ? Direction::Minimise : Direction::Maximise;
+    problem.integer = glp_get_col_kind(lp, 1) == GLP_IV;
     std::optional<std::string> fault;  // the first number no field holds
     const auto field = [&](double value, const std::string& place) {
         std::optional<std::string> text = FieldOf(value, separator);
@@ -440,6 +446,7 @@ std::variant<Lp, std::string> Build(const ProblemTexts& problem, char separator)
         const std::string name = "x" + std::to_string(j);
         glp_set_col_name(lp.get(), j, name.c_str());
         glp_set_col_bnds(lp.get(), j, GLP_LO, 0, 0);
+        glp_set_col_kind(lp.get(), j, problem.integer ? GLP_IV : GLP_CV);
         glp_set_obj_coef(lp.get(), j, value(problem.objective[j - 1], Place("", name)));
     }
     glp_set_obj_coef(lp.get(), 0, value(problem.objectiveKnown, Place("", "")));

@@ -53,9 +53,10 @@ std::optional<Exercise> Opened(const std::string& path, char separator) {
 }
 
 void ExpectTyped(const ProblemTexts& p, const ProblemTexts& typed) {
-    EXPECT_EQ(std::tie(p.objective, p.objectiveKnown, p.constraint, p.known, p.sense, p.direction),
+    EXPECT_EQ(std::tie(p.objective, p.objectiveKnown, p.constraint, p.known, p.sense, p.direction,
+                       p.integer),
               std::tie(typed.objective, typed.objectiveKnown, typed.constraint, typed.known,
-                       typed.sense, typed.direction));
+                       typed.sense, typed.direction, typed.integer));
 }
 
 // Every sense and direction, negative, decimal and exponent texts, each already the shortest.
@@ -77,6 +78,7 @@ ProblemTexts Mixed(int n, int m, char separator) {
         p.sense[r] = static_cast<Sense>((r + n) % 3);
     }
     p.direction = (n + m) % 2 == 0 ? Direction::Maximise : Direction::Minimise;
+    p.integer = (n + m) % 4 == 1;  // declared in a "General" section
     return p;
 }
 
@@ -99,7 +101,8 @@ TEST(Exercise, EverySizeComesBackAsTypedAndGlpsolSolvesItSo) {
             if (!glpsol) {
                 continue;
             }
-            const std::string run = "glpsol --exact --lp '" + path + "' -o '" + report + "'";
+            // The relaxation: a problem declared integer is solved as continuous.
+            const std::string run = "glpsol --exact --nomip --lp '" + path + "' -o '" + report + "'";
             ASSERT_EQ(std::system((run + " >/dev/null 2>&1").c_str()), 0);
             const std::string solution = Read(report);
             const auto exact = SolveExactly(typed, separator);
