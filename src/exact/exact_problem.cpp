@@ -8,6 +8,7 @@ std::optional<ExactProblem> ReadExactProblem(const ProblemTexts& texts, char sep
     ExactProblem p(texts.Variables(), texts.Rows());
     p.direction = texts.direction;
     p.sense = texts.sense;
+    p.integer = texts.integer;
     for (int v = 0; v < texts.Variables(); ++v) {
         const auto c = ReadRational(texts.objective[v], separator);
         if (!c) {

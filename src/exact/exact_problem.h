@@ -17,6 +17,7 @@ struct ExactProblem {
     std::vector<std::vector<mpq_class>> a;  // a[r][v]
     std::vector<mpq_class> b;               // known terms
     std::vector<Sense> sense;
+    bool integer = false;  // every variable must take an integer value
 
     // Zeros, every row "≤", maximising.
     explicit ExactProblem(int variables = 3, int rows = 3)

@@ -75,6 +75,12 @@ Label TickLabel(const XY& at, double value, Anchor anchor) {
     return BlackLabel(at, TickText(value), TickText(value), anchor, LabelKind::Tick);
 }
 
+void AddIntegerPoints(Figure& figure, const Region& region, const Projection& proj) {
+    for (const Point& p : region.integerPoints) {
+        figure.integerPoints.push_back(At(proj, p));
+    }
+}
+
 void AddPath(Figure& figure, const Region& region, const Projection& proj) {
     for (std::size_t i = 0; i + 1 < region.path.size(); ++i) {
         if (region.path[i].at != region.path[i + 1].at) {
@@ -368,6 +374,7 @@ Figure LayFigure(const Region& region, const ViewAngles& view, const Rect& plot,
     } else {
         LaySpace(figure, region, proj, unit);
     }
+    AddIntegerPoints(figure, region, proj);
     AddPath(figure, region, proj);
     if (!region.plane) {
         AddLegend(figure, region);

@@ -70,6 +70,7 @@ inline constexpr double kDotRadius = 3;
 inline constexpr double kCurrentDotRadius = 4.2;
 inline constexpr double kCurrentRingGap = 2.5;
 inline constexpr double kDotPen = 1.2;
+inline constexpr double kIntegerDotRadius = 1.3;
 // How far from its centre a point covers what is under it, its pen included, in points.
 double DotReach(const Dot& dot);
 
@@ -88,6 +89,7 @@ struct Figure {
     std::vector<Segment> segments;     // edges and lines, then the axes, then the path
     std::vector<Label> labels;
     std::vector<Dot> dots;
+    std::vector<XY> integerPoints;  // small dots under everything but the path's
     std::vector<LegendEntry> legend;
     // "Regione illimitata", "Nessuna soluzione ammissibile", or kNotDrawable alone.
     std::vector<std::string> captions;

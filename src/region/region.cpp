@@ -390,6 +390,42 @@ bool RowMakesPlane(const ExactProblem& problem, int row) {
     return false;
 }
 
+// Every point of whole coordinates within the figure's corners that satisfies the system.
+void AddIntegerPoints(Region& region, const std::vector<Halfspace>& system, int n) {
+    Point top{};
+    for (const Point& corner : region.corners) {
+        for (int k = 0; k < n; ++k) {
+            top[k] = std::max(top[k], corner[k]);
+        }
+    }
+    std::array<long, 3> most{0, 0, 0};
+    double count = 1;
+    for (int k = 0; k < n; ++k) {
+        most[k] = mpz_class(top[k].get_num() / top[k].get_den()).get_si();
+        count *= static_cast<double>(most[k] + 1);
+    }
+    if (count > 50 * static_cast<double>(kMostIntegerPoints)) {
+        region.tooManyIntegerPoints = true;
+        return;
+    }
+    for (long i = 0; i <= most[0]; ++i) {
+        for (long j = 0; j <= most[1]; ++j) {
+            for (long k = 0; k <= most[2]; ++k) {
+                const Point p{mpq_class(i), mpq_class(j), mpq_class(k)};
+                if (std::all_of(system.begin(), system.end(),
+                                [&](const Halfspace& h) { return Holds(h, p, n); })) {
+                    if (region.integerPoints.size() == kMostIntegerPoints) {
+                        region.tooManyIntegerPoints = true;
+                        region.integerPoints.clear();
+                        return;
+                    }
+                    region.integerPoints.push_back(p);
+                }
+            }
+        }
+    }
+}
+
 Region BuildRegion(const ExactProblem& problem, std::span<const Point> path) {
     Region region;
     region.problem = problem;
@@ -474,6 +510,9 @@ Region BuildRegion(const ExactProblem& problem, std::span<const Point> path) {
     }
     measure();
     Connect(region, system, n);
+    if (problem.integer) {
+        AddIntegerPoints(region, system, n);
+    }
     return region;
 }
 
@@ -508,6 +547,23 @@ std::string RegionDescription(const Region& region) {
     }
     if (!region.bounded) {
         text += " Regione illimitata.";
+    }
+    if (region.problem.integer && !region.empty) {
+        constexpr std::size_t kListed = 40;
+        const auto& points = region.integerPoints;
+        if (region.tooManyIntegerPoints) {
+            text += " Punti interi: troppi per disegnarli.";
+        } else if (points.empty()) {
+            text += " Nessun punto intero.";
+        } else if (points.size() > kListed) {
+            text += " Punti interi: " + std::to_string(points.size()) + ".";
+        } else {
+            text += " Punti interi: ";
+            for (std::size_t i = 0; i < points.size(); ++i) {
+                text += (i ? ", " : "") + PointText(points[i], region.plane);
+            }
+            text += ".";
+        }
     }
     return text;
 }

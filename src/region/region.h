@@ -67,7 +67,13 @@ struct Region {
     // The same along each axis, at least a quarter of `extent`: in space the axes are drawn to it.
     std::array<mpq_class, 3> reach{1, 1, 1};
     std::vector<PathPoint> path;  // in press order, the last one being the current one
+    // For a problem in integers, every point of whole coordinates in the region (in the cutting
+    // cube where it is unbounded), in lexicographic order; none past kMostIntegerPoints.
+    std::vector<Point> integerPoints;
+    bool tooManyIntegerPoints = false;
 };
+
+inline constexpr std::size_t kMostIntegerPoints = 3000;
 
 // The problem has two or three variables, each row a coefficient for each: its region can be
 // drawn, in the plane or in space.
@@ -94,7 +100,8 @@ std::string PointText(const Point& point, bool plane);
 // with two coordinates in the plane; kNotDrawable alone for a region that cannot be drawn.
 // "Nessuna soluzione ammissibile." stands for the vertex list of an empty region; an unbounded
 // one ends with " Regione illimitata."; without a path, "Percorso" and "Punto attuale" are left
-// out. The parts are separated by one blank.
+// out. The parts are separated by one blank. A problem in integers adds its integer points,
+// "Punti interi: (0; 0), (1; 0).", or their count where they are many.
 std::string RegionDescription(const Region& region);
 
 // A constraint row written as an equation, "2x1 + x2 + 3x3 ≤ 18" (UTF-8 "≤", "≥", "="), over

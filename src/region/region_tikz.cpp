@@ -189,6 +189,9 @@ std::string RegionTikz(const Region& region, const ViewAngles& view, bool approx
     for (const Segment& s : figure.segments) {
         tex += "\\draw[" + StrokeStyle(s) + "] " + Coord(s.from) + " -- " + Coord(s.to) + ";\n";
     }
+    for (const XY& at : figure.integerPoints) {
+        tex += "\\fill[black] " + Coord(at) + " circle (" + Num(kIntegerDotRadius) + "pt);\n";
+    }
     // The points as large as the placement takes them to be.
     for (const Dot& d : figure.dots) {
         const double r = d.current ? kCurrentDotRadius : kDotRadius;

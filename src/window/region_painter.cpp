@@ -302,6 +302,11 @@ void PaintRegion(QPainter& painter, const QRectF& target, const Region& region,
                       pen.color());
         }
     }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QBrush(Qt::black));
+    for (const XY& at : figure.integerPoints) {
+        painter.drawEllipse(Q(at), kIntegerDotRadius * pt, kIntegerDotRadius * pt);
+    }
     for (const Dot& d : figure.dots) {
         const double r = (d.current ? kCurrentDotRadius : kDotRadius) * pt;
         painter.setPen(QPen(kPath, kDotPen * pt));

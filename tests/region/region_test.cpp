@@ -172,5 +172,37 @@ TEST(Region, ConstraintEquationsAndPlaneOrSpace) {
     EXPECT_EQ(RegionDescription(region), kNotDrawable);
 }
 
+// A problem in integers has its integer points, listed while they are few: in the plane, in
+// space, in the cube that cuts an unbounded region, and none where the region holds no whole one.
+TEST(Region, IntegerPoints) {
+    const auto integer = [](ExactProblem p) {
+        p.integer = true;
+        return p;
+    };
+    const struct {
+        ExactProblem problem;
+        std::string words;  // what the description ends with
+        std::size_t count;
+    } cases[] = {
+        {integer(Typed({1, 1}, {{{1, 1}, kLe, 2}})),
+         " Punti interi: (0; 0), (0; 1), (0; 2), (1; 0), (1; 1), (2; 0).", 6},
+        {integer(Typed({1, 1}, {{{2, 0}, Sense::GreaterEqual, 1}, {{2, 0}, kLe, 1}})),
+         " Regione illimitata. Nessun punto intero.", 0},
+        {integer(Lp({1, 1, 1}, {{{{1, 0, 0}, kLe, 1}, {{0, 1, 0}, kLe, 1}, {{0, 0, 1}, kLe, 1}}})),
+         " Punti interi: (0; 0; 0), (0; 0; 1), (0; 1; 0), (0; 1; 1), (1; 0; 0), (1; 0; 1), "
+         "(1; 1; 0), (1; 1; 1).",
+         8},
+        // x1 - x2 <= 1 in the box of side 3/2.
+        {integer(Typed({1, 1}, {{{1, -1}, kLe, 1}})),
+         " Regione illimitata. Punti interi: (0; 0), (0; 1), (1; 0), (1; 1).", 4},
+        {integer(Typed({1, 1}, {{{1, 1}, kLe, 20}})), " Punti interi: 231.", 231},
+    };
+    for (const auto& c : cases) {
+        const Region region = BuildRegion(c.problem, std::span<const Point>{});
+        EXPECT_TRUE(RegionDescription(region).ends_with(c.words)) << RegionDescription(region);
+        EXPECT_EQ(region.integerPoints.size(), c.count);
+    }
+}
+
 }  // namespace
 }  // namespace simplesso
