@@ -519,6 +519,7 @@ std::vector<Message> Lesson::AddGomoryCut() {
     added.tally = Shown().tally;
     added.problemRows = widened.Rows();
     added.added = true;
+    added.cut = true;
     added.explanation = PhasePrefix(state);
     Append(added.explanation, ExplainCut(grid_, *cut, problem_.Variables(), widened.Rows()));
 

@@ -112,7 +112,8 @@ std::string PhaseName(const FormState& state) {
     return {};
 }
 
-// The set-up is "Tabella iniziale", a constraint added after an optimum "Vincolo aggiunto", and
+// The set-up is "Tabella iniziale", a constraint added after an optimum "Vincolo aggiunto" (or
+// "Taglio di Gomory"), and
 // the presses are counted "Passo 1", "Passo 2", ... across both.
 LessonSection SectionOf(const Snapshot& snapshot, int presses, const Snapshot* previous) {
     LessonSection section;
@@ -120,6 +121,7 @@ LessonSection SectionOf(const Snapshot& snapshot, int presses, const Snapshot* p
         section.phase = PhaseName(snapshot.state);
     }
     section.heading = !previous       ? "Tabella iniziale"
+                      : snapshot.cut   ? "Taglio di Gomory"
                       : snapshot.added ? "Vincolo aggiunto"
                                        : "Passo " + std::to_string(presses);
     section.tableau = TableauOf(snapshot);

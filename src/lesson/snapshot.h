@@ -52,6 +52,7 @@ struct Snapshot {
     PracticeTally tally;    // the practice score so far
     int problemRows = 0;    // the constraints of the problem then: going back drops any added since
     bool added = false;     // a constraint added after the optimum, not a press
+    bool cut = false;       // that constraint is a Gomory cut
     std::string quotients;  // every row's quotient at this press's pivot, one line each
 };
 

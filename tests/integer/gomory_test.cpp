@@ -53,7 +53,7 @@ TEST(Gomory, TheWorkedExampleCutAndItsNextOptimum) {
     EXPECT_EQ(player.lesson.CutUnavailableReason(),
               "La soluzione ottima è già intera: non serve un taglio.");
     // The saved lesson keeps the cut under a heading of its own; going back takes it away.
-    EXPECT_EQ(player.lesson.Document().sections[3].heading, "Vincolo aggiunto");
+    EXPECT_EQ(player.lesson.Document().sections[3].heading, "Taglio di Gomory");
     player.lesson.GoBack();
     player.lesson.GoBack();
     EXPECT_EQ(player.lesson.Problem().cuts, 0);
