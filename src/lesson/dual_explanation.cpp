@@ -232,16 +232,8 @@ std::string ExplainDualEnd(const Grid& grid, const StepReport& press) {
 }
 
 std::string ExplainDualRows(const TurnedProblem& problem, char separator) {
-    const ProblemStatement statement = StatementOf(problem.texts, separator);
-    std::string text;
-    for (int r = 0; r < problem.texts.Rows(); ++r) {
-        if (problem.turned[r]) {
-            text += (text.empty() ? "" : " ") + std::string("Il vincolo ") +
-                    std::to_string(r + 1) + " era con ≥: moltiplicato per -1 ora si legge " +
-                    ConstraintText(statement, r) + ".";
-        }
-    }
-    return text + (text.empty() ? "" : " ") +
+    const std::string turned = ExplainTurnedRows(problem, separator, "era con ≥");
+    return turned + (turned.empty() ? "" : " ") +
            "Ogni vincolo è con ≤ e la base iniziale è quella delle variabili di scarto, senza "
            "variabili artificiali.";
 }

@@ -331,15 +331,15 @@ std::string ExplainEnd(const Grid& grid, const FormState& state, const StepRepor
     return {};
 }
 
-std::string ExplainTurnedRows(const TurnedProblem& problem, char separator) {
+std::string ExplainTurnedRows(const TurnedProblem& problem, char separator,
+                              const std::string& why) {
     const ProblemStatement statement = StatementOf(problem.texts, separator);
     std::string text;
     for (int r = 0; r < problem.texts.Rows(); ++r) {
         if (problem.turned[r]) {
             text += (text.empty() ? "" : " ") + std::string("Il vincolo ") +
-                    std::to_string(r + 1) +
-                    " aveva il termine noto negativo: moltiplicato per -1 ora si legge " +
-                    ConstraintText(statement, r) + ".";
+                    std::to_string(r + 1) + " " + why +
+                    ": moltiplicato per -1 ora si legge " + ConstraintText(statement, r) + ".";
         }
     }
     return text;

@@ -68,7 +68,8 @@ std::string ExplainEnd(const Grid& grid, const FormState& state, const StepRepor
 
 // "Il vincolo 2 aveva il termine noto negativo: moltiplicato per -1 ora si legge ..." for the
 // rows the set-up turned; empty when none was.
-std::string ExplainTurnedRows(const TurnedProblem& problem, char separator);
+std::string ExplainTurnedRows(const TurnedProblem& problem, char separator,
+                              const std::string& why = "aveva il termine noto negativo");
 
 // "x1 = sedie, x2 = tavoli." for the names an exercise file gave the variables; empty when it
 // gave none, or each name already is its xj.

@@ -68,13 +68,18 @@ glp_prob* LoadIntoGlpk(Direction direction, const std::vector<Sense>& senses, in
 
 // GLPK's exact (rational) simplex on the values the texts denote in double precision, each row
 // with its sense and sign as typed.
-inline Outcome SolveWithGlpk(const ProblemTexts& problem) {
+inline glp_prob* LoadTexts(const ProblemTexts& problem) {
     const int n = problem.Variables();
-    glp_prob* lp = LoadIntoGlpk(problem.direction, problem.sense, n, [&](int r, int j) {
+    return LoadIntoGlpk(problem.direction, problem.sense, n, [&](int r, int j) {
         return Value(r < 0    ? problem.objective[j]
                      : j == n ? problem.known[r]
                               : problem.constraint[r][j]);
     });
+}
+
+inline Outcome SolveWithGlpk(const ProblemTexts& problem) {
+    const int n = problem.Variables();
+    glp_prob* lp = LoadTexts(problem);
     glp_smcp parm;
     glp_init_smcp(&parm);
     parm.msg_lev = GLP_MSG_OFF;
@@ -103,11 +108,7 @@ struct IntegerOutcome {
 
 inline IntegerOutcome SolveIntegerWithGlpk(const ProblemTexts& problem) {
     const int n = problem.Variables();
-    glp_prob* lp = LoadIntoGlpk(problem.direction, problem.sense, n, [&](int r, int j) {
-        return Value(r < 0    ? problem.objective[j]
-                     : j == n ? problem.known[r]
-                              : problem.constraint[r][j]);
-    });
+    glp_prob* lp = LoadTexts(problem);
     for (int j = 1; j <= n; ++j) {
         glp_set_col_kind(lp, j, GLP_IV);
     }
