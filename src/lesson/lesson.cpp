@@ -64,8 +64,9 @@ void Lesson::SetUp(const ProblemTexts& typed, char separator, bool dual) {
     record_.snapshots.push_back(std::move(first));
 }
 
+// A typed constraint goes after the typed ones: not once the lesson has cut the problem.
 bool Lesson::CanAddConstraint() const {
-    return problem_.Rows() < kMaxRows && PostOptimal().has_value();
+    return problem_.cuts == 0 && problem_.Rows() < kMaxRows && PostOptimal().has_value();
 }
 
 bool Lesson::AddConstraint(const std::vector<std::string>& coefficients, Sense sense,

@@ -36,7 +36,7 @@ class Lesson {
     void SetUp(const ProblemTexts& typed, char separator, bool dual = false);
 
     // Whether a constraint can be added: the lesson shown ended on an optimum that exact
-    // arithmetic confirms, and the problem has fewer than kMaxRows constraints.
+    // arithmetic confirms, and the problem has fewer than kMaxRows constraints and no cut.
     bool CanAddConstraint() const;
     // Adds a constraint to the problem, its coefficients of x1 ... xn, "≤" or "≥" and its known
     // term as typed (checked as a row is), and to the tableau under the last constraint row with

@@ -50,6 +50,7 @@ TEST(Gomory, TheWorkedExampleCutAndItsNextOptimum) {
               "Fine del calcolo del simplesso.\n\rIl risultato è riportato nella tabella.\nLa "
               "soluzione ottima è intera.");
     EXPECT_EQ(played.shownZ, " 28");
+    EXPECT_FALSE(player.lesson.CanAddConstraint());  // typed rows come before the cuts
     EXPECT_EQ(player.lesson.CutUnavailableReason(),
               "La soluzione ottima è già intera: non serve un taglio.");
     // The saved lesson keeps the cut under a heading of its own; going back takes it away.
