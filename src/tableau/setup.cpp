@@ -175,13 +175,13 @@ bool InsertConstraint(Grid& grid, FormState& state, const ProblemTexts& problem,
     };
     const int currentRow = grid.Row();
     const int currentCol = grid.Col();
-    for (int c = 0; c < grid.Cols(); ++c) {
-        format(row, c, row - 1, c);
-    }
     for (int r = 0; r < grid.Rows(); ++r) {
         if (r != row) {
             format(r, slack, r, slack - 1);
         }
+    }
+    for (int c = 0; c < grid.Cols(); ++c) {
+        format(row, c, row - 1, c);
     }
     grid.SetRow(currentRow);
     grid.SetCol(currentCol);

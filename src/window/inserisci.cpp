@@ -17,6 +17,7 @@
 #include <QStyle>
 
 #include "accessibility.h"
+#include "add_constraint_dialog.h"
 #include "analysis_window.h"
 #include "region_window.h"
 #include "window_placement.h"
@@ -32,6 +33,7 @@
 #include "lesson_file.h"
 #include "range_checks.h"
 #include "sense_button.h"
+#include "setup.h"
 #include "shape.h"
 #include "tableau_view.h"
 
@@ -248,7 +250,9 @@ void Inserisci::Disponi() {
         {lblVincoli, plan.vincoliLabel},
         {spnVincoli, plan.vincoli},
         {cmdApri, plan.apriEsercizio},
-        {cmdSalvaEsercizio, plan.salvaEsercizio}};
+        {cmdSalvaEsercizio, plan.salvaEsercizio},
+        {chkDuale, plan.duale},
+        {cmdAggiungi, plan.aggiungiVincolo}};
     for (const auto& [widget, place] : places) {
         widget->setGeometry(place);
     }
@@ -336,7 +340,7 @@ void Inserisci::OrdineTab() {
                                chkEsercitati, cmdSalva});
     order.insert(order.end(), versi_.begin(), versi_.end());
     order.insert(order.end(), {chkMinimizza, cmdRegione, cmdAnalisi, spnVariabili, spnVincoli,
-                               cmdApri, cmdSalvaEsercizio});
+                               cmdApri, cmdSalvaEsercizio, chkDuale, cmdAggiungi});
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -435,12 +439,19 @@ void Inserisci::CreateSizeControls() {
                       lblVincoli);
 }
 
-// Opening and saving an exercise, last in the tab order.
+// Opening and saving an exercise, then the dual simplex and a constraint added after an
+// optimum, last in the tab order.
 void Inserisci::CreateFileControls() {
     cmdApri = Pulsante("cmdApri", "Apri esercizio…");
     cmdSalvaEsercizio = Pulsante("cmdSalvaEsercizio", "Salva esercizio…");
     connect(cmdApri, &QPushButton::clicked, this, [this] { cmdApri_Click(); });
     connect(cmdSalvaEsercizio, &QPushButton::clicked, this, [this] { cmdSalvaEsercizio_Click(); });
+    chkDuale = new QCheckBox("Simplesso duale", this);
+    chkDuale->setObjectName("chkDuale");
+    chkDuale->setAccessibleName("Simplesso duale");
+    controlli_.push_back(chkDuale);
+    cmdAggiungi = Pulsante("cmdAggiungi", "Aggiungi vincolo");
+    connect(cmdAggiungi, &QPushButton::clicked, this, [this] { cmdAggiungi_Click(); });
 }
 
 void Inserisci::MostraLezione() {
@@ -474,6 +485,9 @@ void Inserisci::MostraLezione() {
         cmdAnalisi->setToolTip(QString::fromStdString(lesson_.AnalysisUnavailableReason()));
         TabellaPivot->SetOffered(lesson_.Started() && region, analysis);
         MostraFinestre();
+    }
+    if (cmdAggiungi) {
+        cmdAggiungi->setEnabled(lesson_.CanAddConstraint());
     }
 }
 
@@ -558,8 +572,20 @@ void Inserisci::Form_Load() {
 }
 
 void Inserisci::calcola_Click() {
+    const FormState before = state_;
     if (!CampiControllati()) {
         return;
+    }
+    // A problem the dual simplex cannot start from is said, and nothing else changes.
+    if (chkDuale->isChecked()) {
+        if (const auto refusal = RefuseDual(Scritto(), Separator())) {
+            state_ = before;
+            ShowMessage(refusal->message);
+            if (refusal->row) {
+                versi_[static_cast<std::size_t>(*refusal->row)]->setFocus(Qt::OtherFocusReason);
+            }
+            return;
+        }
     }
     state_.PrimoPasso = true;
     ImpostaTabella();
@@ -592,8 +618,34 @@ void Inserisci::cmdPassoS_Click() {
 }
 
 void Inserisci::cmdPassoP_Click() {
+    const int rows = lesson_.Problem().Rows();
     lesson_.GoBack();
+    if (lesson_.Problem().Rows() < rows) {
+        MostraProblema(lesson_.Problem());  // back across an added constraint
+    }
     MostraLezione();
+}
+
+// The row is checked in the dialog; the lesson goes on with it, and the equations show the
+// problem it now solves.
+void Inserisci::cmdAggiungi_Click() {
+    if (!lesson_.CanAddConstraint()) {
+        return;
+    }
+    AddConstraintDialog dialog(lesson_.Problem().Variables(), Separator(), presenter_, this);
+    if (!vincoli_(dialog)) {
+        return;
+    }
+    const NewConstraint row = dialog.Constraint();
+    if (lesson_.AddConstraint(row.coefficients, row.sense, row.known)) {
+        MostraProblema(lesson_.Problem());
+        nomi_ = lesson_.Problem().names;
+    }
+    MostraLezione();
+}
+
+bool Inserisci::AskConstraint(AddConstraintDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void Inserisci::cmdSalva_Click() {
@@ -622,7 +674,13 @@ bool Inserisci::ApriEsercizio(const QString& path) {
         ShowMessage({"Attenzione!", *reason, MessageIcon::Warning});
         return false;
     }
-    const ProblemTexts& problem = std::get<Exercise>(opened).problem;
+    MostraProblema(std::get<Exercise>(opened).problem);
+    nomi_ = std::get<Exercise>(opened).names;
+    MostraLezione();
+    return true;
+}
+
+void Inserisci::MostraProblema(const ProblemTexts& problem) {
     spnVariabili->setValue(problem.Variables());
     spnVincoli->setValue(problem.Rows());
     const int n = problem.Variables();
@@ -639,9 +697,6 @@ bool Inserisci::ApriEsercizio(const QString& path) {
         sensi_[r + 1] = problem.sense[r];
     }
     chkMinimizza->setChecked(problem.direction == Direction::Minimise);
-    nomi_ = std::get<Exercise>(opened).names;
-    MostraLezione();
-    return true;
 }
 
 // Saved as typed, once every field has passed the checks that "Calcola il simplesso" makes.
@@ -707,7 +762,7 @@ ProblemTexts Inserisci::Scritto() const {
 }
 
 void Inserisci::ImpostaTabella() {
-    lesson_.SetUp(Scritto(), Separator());
+    lesson_.SetUp(Scritto(), Separator(), chkDuale->isChecked());
     cmdPassoS->setEnabled(true);
 }
 

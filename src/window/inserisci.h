@@ -26,6 +26,7 @@ class QSpinBox;
 namespace simplesso {
 
 class TableauView;
+class AddConstraintDialog;
 class CaptionFrame;
 class EquationRow;
 class SenseButton;
@@ -55,6 +56,10 @@ class Inserisci : public QWidget {
     // would type them; a file that cannot be shown so is refused with a message and changes
     // nothing. Returns whether it was opened.
     bool ApriEsercizio(const QString& path);
+    // Runs the dialog of "Aggiungi vincolo" and says whether it was accepted, its row checked.
+    using ConstraintAsker = std::function<bool(AddConstraintDialog& dialog)>;
+    static bool AskConstraint(AddConstraintDialog& dialog);
+    void SetConstraintAsker(ConstraintAsker asker) { vincoli_ = std::move(asker); }
     // The modal box ShowMessageBox runs: the title, the text and one OK button.
     static std::unique_ptr<QMessageBox> MessageBox(QWidget* parent, const Message& message);
 
@@ -88,9 +93,12 @@ class Inserisci : public QWidget {
     void cmdAnalisi_Click();
     void cmdApri_Click();
     void cmdSalvaEsercizio_Click();
+    void cmdAggiungi_Click();
     // The problem as typed: every field's text, the rows' senses, the direction and the names
     // an exercise file gave the variables.
     ProblemTexts Scritto() const;
+    // Shows a problem in the equations, its size, fields, senses and direction, as typed.
+    void MostraProblema(const ProblemTexts& problem);
     // The checks of "Calcola il simplesso" on every row and on the numbers' range, each failure
     // said and its field focused; whether every one passed.
     bool CampiControllati();
@@ -135,6 +143,7 @@ class Inserisci : public QWidget {
     MessagePresenter presenter_;
     FileChooser chooser_ = ChooseLessonFile;
     ExerciseChooser esercizi_ = ChooseExerciseFile;
+    ConstraintAsker vincoli_ = AskConstraint;
     // The lesson owns the tableau and the form state; the window reads them through these.
     Lesson lesson_;
     Grid& grid_ = lesson_.Tableau();
@@ -168,6 +177,8 @@ class Inserisci : public QWidget {
     QSpinBox* spnVincoli = nullptr;
     QPushButton* cmdApri = nullptr;
     QPushButton* cmdSalvaEsercizio = nullptr;
+    QCheckBox* chkDuale = nullptr;
+    QPushButton* cmdAggiungi = nullptr;
     // The names the exercise opened last gave x1 ... xn; dropped when the number of variables
     // changes.
     std::vector<std::string> nomi_;

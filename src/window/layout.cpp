@@ -245,6 +245,8 @@ WindowPlan PlanOf(int variables, int rows, int gridRows, int gridCols) {
     const int files = strip + kCourseStripHeight;
     p.apriEsercizio = Rect(120, files + 45, 2190, 330);
     p.salvaEsercizio = Rect(2415, files + 45, 2190, 330);
+    p.duale = Rect(5430 + extra, files + 90, 2190, 255);
+    p.aggiungiVincolo = Rect(7725 + extra, files + 45, 2190, 330);
     p.size = QSize(Px(width), Px(files + kFileStripHeight));
     return p;
 }

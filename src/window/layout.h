@@ -35,7 +35,8 @@ inline const QRect kPassoPrecedente = Rect(5430, 3015, 1935, 330);
 // The course's controls: a second strip under the explanation, with the objective's direction
 // and the two windows that follow the lesson.
 inline constexpr int kCourseStripHeight = 450;
-// The exercise files' strip, last: opening and saving the problem typed.
+// The exercise files' strip, last: opening and saving the problem typed, then the dual simplex
+// and a constraint added after an optimum.
 inline constexpr int kFileStripHeight = 450;
 inline constexpr int kWindowHeight =
     kClientHeight + kStripHeight + kCourseStripHeight + kFileStripHeight;
@@ -126,6 +127,9 @@ struct WindowPlan {
     QRect spiegazione, minimizza, regione, analisi;
     QRect variabiliLabel, variabili, vincoliLabel, vincoli;
     QRect apriEsercizio, salvaEsercizio;
+    // The dual simplex's check box beside the exercise files, and adding a constraint after an
+    // optimum under "Analisi di sensitività".
+    QRect duale, aggiungiVincolo;
     // How much wider than today's the grid is, in twips: its number columns share that too.
     int tableauExtraWidth = 0;
 };

@@ -17,10 +17,17 @@ SenseButton::SenseButton(int row, const QFont& font, const QColor& colour, QWidg
     setAccessibleDescription(Words(sense_));
     setToolTip(Words(sense_));
     connect(this, &QAbstractButton::clicked, this, [this] {
-        SetValue(sense_ == Sense::LessEqual      ? Sense::GreaterEqual
-                 : sense_ == Sense::GreaterEqual ? Sense::Equal
-                                                 : Sense::LessEqual);
+        SetValue(sense_ == Sense::LessEqual                       ? Sense::GreaterEqual
+                 : sense_ == Sense::GreaterEqual && equalOffered_ ? Sense::Equal
+                                                                  : Sense::LessEqual);
     });
+}
+
+void SenseButton::SetEqualOffered(bool offered) {
+    equalOffered_ = offered;
+    if (!offered && sense_ == Sense::Equal) {
+        SetValue(Sense::LessEqual);
+    }
 }
 
 void SenseButton::SetValue(Sense sense) {
@@ -81,7 +88,7 @@ void SenseButton::keyPressEvent(QKeyEvent* event) {
         SetValue(Sense::LessEqual);
     } else if (typed == QLatin1String(">")) {
         SetValue(Sense::GreaterEqual);
-    } else if (typed == QLatin1String("=")) {
+    } else if (typed == QLatin1String("=") && equalOffered_) {
         SetValue(Sense::Equal);
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         click();

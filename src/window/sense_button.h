@@ -1,6 +1,7 @@
 // The sense of one constraint, "<", ">" or "=", drawn where the window has always drawn its "<"
 // and exactly as it was drawn. A click, Space or Enter moves it on ("<", ">", "=", "<"); typing
-// "<", ">" or "=" sets it. Its accessible description and tooltip say the sense in words.
+// "<", ">" or "=" sets it. Its accessible description and tooltip say the sense in words. Limited
+// to the inequalities, it offers only "<" and ">".
 #pragma once
 
 #include <QAbstractButton>
@@ -18,6 +19,8 @@ class SenseButton : public QAbstractButton {
 
     Sense Value() const { return sense_; }
     void SetValue(Sense sense);
+    // Whether "=" is offered at all; a sense "=" already set turns to "<".
+    void SetEqualOffered(bool offered);
 
     // "<", ">" or "=", as the window writes a sense.
     static QString Symbol(Sense sense);
@@ -33,6 +36,7 @@ class SenseButton : public QAbstractButton {
 
   private:
     Sense sense_ = Sense::LessEqual;
+    bool equalOffered_ = true;
     QColor colour_;
 };
 

@@ -22,6 +22,8 @@ EXPLANATION = "Spiegazione"
 GRID = "Tabella del Pivot"
 VARIABLES = "Numero di variabili"
 CONSTRAINTS_COUNT = "Numero di vincoli"
+DUAL = "Simplesso duale"
+ADD_CONSTRAINT = "Aggiungi vincolo"
 ROWS, COLS = 10, 9
 COLUMN_WIDTHS = {0: 700 // 15, 1: 1200 // 15}  # logical pixels, grid line included
 
@@ -83,6 +85,8 @@ def expected_shape(typed):
         ("spin button", CONSTRAINTS_COUNT, []),
         ("push button", "Apri esercizio…", []),
         ("push button", "Salva esercizio…", []),
+        ("check box", DUAL, []),
+        ("push button", ADD_CONSTRAINT, []),
     ])
 
 
@@ -331,6 +335,10 @@ def run(pid):
     wait_for("the closing message to go away",
              lambda: (not any(w is not None and w.name == "Fine" for w in app), app.childCount))
     print("ok - the closing message is announced and dismissed, Z = 28.4")
+    add = only(named_descendants(window), ADD_CONSTRAINT, pyatspi.ROLE_PUSH_BUTTON)
+    wait_for(f"{ADD_CONSTRAINT!r} to become enabled at the optimum",
+             lambda: (is_enabled(add), states(add).getStates()))
+    print(f"ok - {ADD_CONSTRAINT!r} is offered once the lesson ends on an optimum")
 
     # A screen reader that has read every cell, then a tableau of another width: every cell must
     # still come through, and again once today's width is back.
