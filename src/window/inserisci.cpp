@@ -252,7 +252,9 @@ void Inserisci::Disponi() {
         {cmdApri, plan.apriEsercizio},
         {cmdSalvaEsercizio, plan.salvaEsercizio},
         {chkDuale, plan.duale},
-        {cmdAggiungi, plan.aggiungiVincolo}};
+        {chkIntere, plan.intere},
+        {cmdAggiungi, plan.aggiungiVincolo},
+        {cmdTaglio, plan.taglio}};
     for (const auto& [widget, place] : places) {
         widget->setGeometry(place);
     }
@@ -340,7 +342,8 @@ void Inserisci::OrdineTab() {
                                chkEsercitati, cmdSalva});
     order.insert(order.end(), versi_.begin(), versi_.end());
     order.insert(order.end(), {chkMinimizza, cmdRegione, cmdAnalisi, spnVariabili, spnVincoli,
-                               cmdApri, cmdSalvaEsercizio, chkDuale, cmdAggiungi});
+                               cmdApri, cmdSalvaEsercizio, chkDuale, cmdAggiungi, chkIntere,
+                               cmdTaglio});
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -452,6 +455,16 @@ void Inserisci::CreateFileControls() {
     controlli_.push_back(chkDuale);
     cmdAggiungi = Pulsante("cmdAggiungi", "Aggiungi vincolo");
     connect(cmdAggiungi, &QPushButton::clicked, this, [this] { cmdAggiungi_Click(); });
+    chkIntere = new QCheckBox("Variabili intere", this);
+    chkIntere->setObjectName("chkIntere");
+    chkIntere->setAccessibleName("Variabili intere");
+    controlli_.push_back(chkIntere);
+    // In the tableau's frame, as the presses are.
+    cmdTaglio = new QPushButton("Taglio di Gomory", Frame3);
+    cmdTaglio->setObjectName("cmdTaglio");
+    cmdTaglio->setAccessibleName("Taglio di Gomory");
+    cmdTaglio->setAutoDefault(false);
+    connect(cmdTaglio, &QPushButton::clicked, this, [this] { cmdTaglio_Click(); });
 }
 
 void Inserisci::MostraLezione() {
@@ -488,6 +501,8 @@ void Inserisci::MostraLezione() {
     }
     if (cmdAggiungi) {
         cmdAggiungi->setEnabled(lesson_.CanAddConstraint());
+        cmdTaglio->setEnabled(lesson_.CanCut());
+        cmdTaglio->setToolTip(QString::fromStdString(lesson_.CutUnavailableReason()));
     }
 }
 
@@ -618,9 +633,10 @@ void Inserisci::cmdPassoS_Click() {
 }
 
 void Inserisci::cmdPassoP_Click() {
-    const int rows = lesson_.Problem().Rows();
+    const auto typed = [this] { return lesson_.Problem().Rows() - lesson_.Problem().cuts; };
+    const int rows = typed();
     lesson_.GoBack();
-    if (lesson_.Problem().Rows() < rows) {
+    if (typed() < rows) {
         MostraProblema(lesson_.Problem());  // back across an added constraint
     }
     MostraLezione();
@@ -640,6 +656,13 @@ void Inserisci::cmdAggiungi_Click() {
     if (lesson_.AddConstraint(row.coefficients, row.sense, row.known)) {
         MostraProblema(lesson_.Problem());
         nomi_ = lesson_.Problem().names;
+    }
+    MostraLezione();
+}
+
+void Inserisci::cmdTaglio_Click() {
+    for (const Message& message : lesson_.AddGomoryCut()) {
+        ShowMessage(message);
     }
     MostraLezione();
 }
@@ -680,7 +703,13 @@ bool Inserisci::ApriEsercizio(const QString& path) {
     return true;
 }
 
-void Inserisci::MostraProblema(const ProblemTexts& problem) {
+void Inserisci::MostraProblema(const ProblemTexts& shown) {
+    // The equations show the rows typed, never the lesson's cuts.
+    ProblemTexts problem = shown;
+    const auto typed = static_cast<std::size_t>(shown.Rows() - shown.cuts);
+    problem.constraint.resize(typed);
+    problem.known.resize(typed);
+    problem.sense.resize(typed);
     spnVariabili->setValue(problem.Variables());
     spnVincoli->setValue(problem.Rows());
     const int n = problem.Variables();
@@ -697,6 +726,7 @@ void Inserisci::MostraProblema(const ProblemTexts& problem) {
         sensi_[r + 1] = problem.sense[r];
     }
     chkMinimizza->setChecked(problem.direction == Direction::Minimise);
+    chkIntere->setChecked(problem.integer);
 }
 
 // Saved as typed, once every field has passed the checks that "Calcola il simplesso" makes.
@@ -758,6 +788,7 @@ ProblemTexts Inserisci::Scritto() const {
     }
     typed.direction = chkMinimizza->isChecked() ? Direction::Minimise : Direction::Maximise;
     typed.names = nomi_;
+    typed.integer = chkIntere->isChecked();
     return typed;
 }
 

@@ -94,6 +94,7 @@ class Inserisci : public QWidget {
     void cmdApri_Click();
     void cmdSalvaEsercizio_Click();
     void cmdAggiungi_Click();
+    void cmdTaglio_Click();
     // The problem as typed: every field's text, the rows' senses, the direction and the names
     // an exercise file gave the variables.
     ProblemTexts Scritto() const;
@@ -179,6 +180,8 @@ class Inserisci : public QWidget {
     QPushButton* cmdSalvaEsercizio = nullptr;
     QCheckBox* chkDuale = nullptr;
     QPushButton* cmdAggiungi = nullptr;
+    QCheckBox* chkIntere = nullptr;
+    QPushButton* cmdTaglio = nullptr;
     // The names the exercise opened last gave x1 ... xn; dropped when the number of variables
     // changes.
     std::vector<std::string> nomi_;

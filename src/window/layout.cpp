@@ -243,10 +243,13 @@ WindowPlan PlanOf(int variables, int rows, int gridRows, int gridCols) {
     p.vincoli = Rect(4440, strip + 45, 525, 330);
     // The exercise files under the problem's direction, at the course buttons' size.
     const int files = strip + kCourseStripHeight;
-    p.apriEsercizio = Rect(120, files + 45, 2190, 330);
-    p.salvaEsercizio = Rect(2415, files + 45, 2190, 330);
-    p.duale = Rect(5430 + extra, files + 90, 2190, 255);
+    p.apriEsercizio = Rect(120, files + 45, 1740, 330);
+    p.salvaEsercizio = Rect(1950, files + 45, 1740, 330);
+    p.duale = Rect(3810, files + 90, 1800, 255);
+    p.intere = Rect(5700, files + 90, 1800, 255);
     p.aggiungiVincolo = Rect(7725 + extra, files + 45, 2190, 330);
+    p.taglio = Rect(540, 3015 + taller, 2190, 330);
+    p.branch = Rect(2835, 3015 + taller, 2190, 330);
     p.size = QSize(Px(width), Px(files + kFileStripHeight));
     return p;
 }

@@ -35,8 +35,8 @@ inline const QRect kPassoPrecedente = Rect(5430, 3015, 1935, 330);
 // The course's controls: a second strip under the explanation, with the objective's direction
 // and the two windows that follow the lesson.
 inline constexpr int kCourseStripHeight = 450;
-// The exercise files' strip, last: opening and saving the problem typed, then the dual simplex
-// and a constraint added after an optimum.
+// The exercise files' strip, last: opening and saving the problem typed, then the dual simplex,
+// integer variables and a constraint added after an optimum.
 inline constexpr int kFileStripHeight = 450;
 inline constexpr int kWindowHeight =
     kClientHeight + kStripHeight + kCourseStripHeight + kFileStripHeight;
@@ -127,9 +127,11 @@ struct WindowPlan {
     QRect spiegazione, minimizza, regione, analisi;
     QRect variabiliLabel, variabili, vincoliLabel, vincoli;
     QRect apriEsercizio, salvaEsercizio;
-    // The dual simplex's check box beside the exercise files, and adding a constraint after an
-    // optimum under "Analisi di sensitività".
-    QRect duale, aggiungiVincolo;
+    // The dual simplex's and the integers' check boxes beside the exercise files, and adding a
+    // constraint after an optimum under "Analisi di sensitività"; Gomory's cut and branch and
+    // bound in the tableau's frame, left of "Passo precedente".
+    QRect duale, intere, aggiungiVincolo;
+    QRect taglio, branch;  // in the tableau's frame
     // How much wider than today's the grid is, in twips: its number columns share that too.
     int tableauExtraWidth = 0;
 };

@@ -175,5 +175,38 @@ TEST(Dual, AConstraintAddedAfterTheOptimumGoesBackAndOnToTheEnd) {
     EXPECT_EQ(h.Window().CurrentLesson().Problem().Rows(), 4);
 }
 
+// "Variabili intere": at the fractional optimum the cut is offered and made, the dual simplex
+// reaches the integer optimum, and no more cut is offered; with data that are not integers the
+// button says why it is not.
+TEST(Integer, AGomoryCutFromTheWindow) {
+    for (const char* line : {kExample, "4 6 2 0 / 2 1 3 18.5 / 1 2 4 8 / 3 1 1 15"}) {
+        WindowHarness h;
+        Type(h, line, "<<<", false);
+        Find<QCheckBox>(&h.Window(), "Variabili intere")->setChecked(true);
+        h.PressCalcola();
+        auto* cut = Find<QPushButton>(&h.Window(), "Taglio di Gomory");
+        for (int press = 0; press < 5 && h.messages.empty(); ++press) {
+            EXPECT_FALSE(cut->isEnabled());
+            h.PressPasso();
+        }
+        const bool integerData = line == kExample;
+        EXPECT_EQ(cut->isEnabled(), integerData);
+        if (!integerData) {
+            EXPECT_EQ(cut->toolTip(),
+                      "Il taglio di Gomory richiede coefficienti e termini noti interi.");
+            continue;
+        }
+        h.messages.clear();
+        cut->click();
+        EXPECT_TRUE(h.Window().findChild<QLabel*>("lblSpiegazione")->text().startsWith(
+            "Simplesso duale: Taglio di Gomory dalla riga di x2"));
+        EXPECT_EQ(Find<QSpinBox>(&h.Window(), "Numero di vincoli")->value(), 3);
+        h.PressPasso();
+        ASSERT_EQ(h.messages.size(), 1u);
+        EXPECT_TRUE(h.messages[0].text.ends_with("\nLa soluzione ottima è intera."));
+        EXPECT_FALSE(cut->isEnabled());
+    }
+}
+
 }  // namespace
 }  // namespace simplesso

@@ -104,7 +104,7 @@ TEST(Size, EverySizeIsNamedOrderedKeptAndLaidOutClear) {
         SCOPED_TRACE(std::to_string(n) + "x" + std::to_string(m));
         const auto expected = ExpectedFields(n, m);
         EXPECT_EQ(h.Window().findChildren<InputField*>().size(), qsizetype(expected.size()));
-        Find<QWidget>(h, "chkDuale")->setFocus();  // the last control enabled: Tab goes round
+        Find<QWidget>(h, "chkIntere")->setFocus();  // the last control enabled: Tab goes round
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         for (const auto& [name, accessible, text, group] : expected) {
             QLineEdit* field = Find(h, name);

@@ -95,7 +95,7 @@ TEST(Keyboard, TabOrderFiveCharactersAndNoDefaultButton) {
     forwards.insert(forwards.end(), {"calcola", "TabellaPivot", "chkEsercitati", "cmdVerso1",
                                      "cmdVerso2", "cmdVerso3", "chkMinimizza", "spnVariabili",
                                      "spnVincoli", "cmdApri", "cmdSalvaEsercizio", "chkDuale",
-                                     "txtx1"});
+                                     "chkIntere", "txtx1"});
     // The region opens once a tableau is shown, the analysis once the lesson ends on an optimum.
     EXPECT_EQ(cycle(Qt::NoModifier), forwards);
     EXPECT_EQ(cycle(Qt::ShiftModifier), Texts(forwards.rbegin(), forwards.rend()));
@@ -108,9 +108,9 @@ TEST(Keyboard, TabOrderFiveCharactersAndNoDefaultButton) {
     EXPECT_TRUE(h.messages.empty() && h.Window().isVisible() && !h.PassoSuccessivo()->isEnabled());
     h.PressCalcola();
     // The lesson's controls come last; going back is not possible at the initial tableau.
-    forwards.insert(forwards.end() - 11, {"cmdPassoS", "chkFrazioni"});
-    forwards.insert(forwards.end() - 10, "cmdSalva");
-    forwards.insert(forwards.end() - 6, "cmdRegione");
+    forwards.insert(forwards.end() - 12, {"cmdPassoS", "chkFrazioni"});
+    forwards.insert(forwards.end() - 11, "cmdSalva");
+    forwards.insert(forwards.end() - 7, "cmdRegione");
     EXPECT_EQ(cycle(Qt::NoModifier), forwards);
     EXPECT_EQ(cycle(Qt::ShiftModifier), Texts(forwards.rbegin(), forwards.rend()));
 }
