@@ -70,7 +70,7 @@ inline constexpr double kDotRadius = 3;
 inline constexpr double kCurrentDotRadius = 4.2;
 inline constexpr double kCurrentRingGap = 2.5;
 inline constexpr double kDotPen = 1.2;
-inline constexpr double kIntegerDotRadius = 1.3;
+inline constexpr double kIntegerDotRadius = 2;
 // How far from its centre a point covers what is under it, its pen included, in points.
 double DotReach(const Dot& dot);
 
