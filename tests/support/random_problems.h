@@ -42,19 +42,21 @@ class RandomProblems {
 
     // A problem of the whole course: each row "≤", "≥" or "=", a known term negative now and
     // then, the objective minimised half of the time. Small integers, so that infeasible,
-    // unbounded and optimal outcomes all come often.
-    RandomProblem NextOfTheCourse(int variables = 3, int rows = 3) {
+    // unbounded and optimal outcomes all come often; `value` draws every number.
+    using Draw = std::string (RandomProblems::*)(std::uint32_t negativePercent);
+    RandomProblem NextOfTheCourse(int variables = 3, int rows = 3,
+                                  Draw value = &RandomProblems::SmallInteger) {
         RandomProblem p{ProblemTexts(variables, rows), {}};
         for (auto& c : p.texts.objective) {
-            c = SmallInteger(35);
+            c = (this->*value)(35);
         }
         for (auto& row : p.texts.constraint) {
             for (auto& a : row) {
-                a = SmallInteger(30);
+                a = (this->*value)(30);
             }
         }
         for (int r = 0; r < rows; ++r) {
-            std::string known = SmallInteger(25);
+            std::string known = (this->*value)(25);
             if (Below(100) < 10) {
                 known.assign(1, '0');
             }
@@ -100,18 +102,7 @@ class RandomProblems {
     RandomProblem NextWithIntegers() {
         const int variables = 2 + static_cast<int>(Below(4));
         const int rows = 1 + static_cast<int>(Below(5));
-        RandomProblem p = NextOfTheCourse(variables, rows);
-        for (auto& c : p.texts.objective) {
-            c = Integer(35);
-        }
-        for (auto& row : p.texts.constraint) {
-            for (auto& a : row) {
-                a = Integer(30);
-            }
-        }
-        for (auto& b : p.texts.known) {
-            b = Integer(20);
-        }
+        RandomProblem p = NextOfTheCourse(variables, rows, &RandomProblems::Integer);
         if (Below(5) > 0) {
             for (auto& a : p.texts.constraint[0]) {
                 a.assign(1, Digit('1'));
