@@ -24,6 +24,8 @@ VARIABLES = "Numero di variabili"
 CONSTRAINTS_COUNT = "Numero di vincoli"
 DUAL = "Simplesso duale"
 ADD_CONSTRAINT = "Aggiungi vincolo"
+INTEGER = "Variabili intere"
+GOMORY_CUT = "Taglio di Gomory"
 ROWS, COLS = 10, 9
 COLUMN_WIDTHS = {0: 700 // 15, 1: 1200 // 15}  # logical pixels, grid line included
 
@@ -71,7 +73,8 @@ def expected_shape(typed):
         ("panel", "Vincoli", [("label", "Inserire le equazioni dei vincoli :", [])] + rows[1:]),
         ("push button", CALCULATE, []),
         ("panel", GRID, [("table", GRID, []), ("push button", NEXT_STEP, []),
-                         ("push button", PREVIOUS_STEP, [])]),
+                         ("push button", PREVIOUS_STEP, []),
+                         ("push button", GOMORY_CUT, [])]),
         ("check box", "Frazioni", []),
         ("check box", "Esercitati", []),
         ("push button", "Salva la lezione…", []),
@@ -87,6 +90,7 @@ def expected_shape(typed):
         ("push button", "Salva esercizio…", []),
         ("check box", DUAL, []),
         ("push button", ADD_CONSTRAINT, []),
+        ("check box", INTEGER, []),
     ])
 
 
