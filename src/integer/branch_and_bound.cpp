@@ -179,26 +179,37 @@ std::string Tree::NodeText(int index) const {
     return text + "chiuso per limite.";
 }
 
-std::string Tree::Description() const {
-    std::string text;
+std::vector<std::string> Tree::Lines() const {
+    std::vector<std::string> lines;
     for (std::size_t i = 0; i < nodes.size(); ++i) {
-        text += (i > 0 ? " " : "") + NodeText(static_cast<int>(i));
+        lines.push_back(NodeText(static_cast<int>(i)));
     }
-    text += text.empty() ? "" : " ";
     switch (end) {
         case End::Optimum: {
             const Node& node = nodes[static_cast<std::size_t>(*best)];
-            return text + "Ottimo intero: Z = " + FractionText(node.z) + ", x = " +
-                   PointText(node.x) + ".";
+            lines.push_back("Ottimo intero: Z = " + FractionText(node.z) + ", x = " +
+                            PointText(node.x) + ".");
+            break;
         }
         case End::NoIntegerSolution:
-            return text + "Nessuna soluzione intera.";
+            lines.emplace_back("Nessuna soluzione intera.");
+            break;
         case End::UnboundedRelaxation:
-            return text + "Rilassamento illimitato.";
+            lines.emplace_back("Rilassamento illimitato.");
+            break;
         case End::NodeLimit:
+            lines.push_back("Limite di " + std::to_string(mostNodes) + " nodi raggiunto.");
             break;
     }
-    return text + "Limite di " + std::to_string(mostNodes) + " nodi raggiunto.";
+    return lines;
+}
+
+std::string Tree::Description() const {
+    std::string text;
+    for (const std::string& line : Lines()) {
+        text += (text.empty() ? "" : " ") + line;
+    }
+    return text;
 }
 
 }  // namespace simplesso::integer

@@ -49,6 +49,8 @@ struct Tree {
     // "Nodo 1: Z = 142/5, x = (22/5; 9/5; 0), si dirama su x1. Nodo 2 (x1 ≤ 4): ... Ottimo
     // intero: Z = 28, x = (4; 2; 0)."
     std::string Description() const;
+    // The same, a line a node and the end's line last.
+    std::vector<std::string> Lines() const;
     // One node's line of the description, without its number's sentence separator.
     std::string NodeText(int index) const;
 };

@@ -289,6 +289,12 @@ std::string LessonLatex(const LessonDocument& document) {
     if (document.analysis) {
         out += AnalysisLatex(*document.analysis);
     }
+    if (!document.branchAndBound.empty()) {
+        out += "\\subsection*{" + LatexEscaped(kBranchHeading) + "}\n";
+        for (const std::string& line : document.branchAndBound) {
+            out += LatexEscaped(line) + "\\par\n";
+        }
+    }
     return out + "\\end{document}\n";
 }
 

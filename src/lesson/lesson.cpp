@@ -535,6 +535,16 @@ std::vector<Message> Lesson::AddGomoryCut() {
     return {};
 }
 
+bool Lesson::CanBranch() const {
+    const auto end = EndPress();
+    return problem_.integer && end && end->end == StepReport::End::Optimal && !EndFalsified() &&
+           ExactTableau() && !integer::FractionalVariables(*ExactTableau()).empty();
+}
+
+std::optional<integer::Tree> Lesson::BranchTree() const {
+    return CanBranch() ? integer::BranchAndBound(problem_, record_.separator) : std::nullopt;
+}
+
 LessonDocument Lesson::Document() const {
     LessonDocument document = BuildLessonDocument(record_);
     // A problem of more than three variables has no picture: the document leaves it out.
@@ -544,6 +554,9 @@ LessonDocument Lesson::Document() const {
         document.pathApproximate = PathApproximate();
     }
     document.analysis = PostOptimal();
+    if (const auto tree = BranchTree()) {
+        document.branchAndBound = tree->Lines();
+    }
     return document;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "exact_problem.h"
+#include "branch_and_bound.h"
 #include "exact_simplex.h"
 #include "lesson_document.h"
 #include "sensitivity.h"
@@ -60,6 +61,12 @@ class Lesson {
     // its own in the basis: a tableau of its own, as an added constraint is; the presses that
     // follow are the dual simplex's. Returns the messages to show when no cut was added.
     [[nodiscard]] std::vector<Message> AddGomoryCut();
+
+    // Branch and bound from the lesson's problem as it stands, cuts and all: possible at an
+    // optimum exact arithmetic confirms, in integers, with a decision variable of fractional
+    // value; empty otherwise.
+    bool CanBranch() const;
+    std::optional<integer::Tree> BranchTree() const;
 
     bool CanGoBack() const { return record_.snapshots.size() > 1; }
     // Shows the tableau before the last press again, exactly as it was shown.

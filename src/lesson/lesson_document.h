@@ -71,10 +71,13 @@ struct LessonDocument {
     std::vector<LessonSection> sections;
     std::vector<std::string> outcome;
     std::optional<sensitivity::Analysis> analysis;  // after an optimum, at the end
+    // In integers, after a fractional optimum: the branch and bound tree in words, a line a node.
+    std::vector<std::string> branchAndBound;
 };
 
 inline const std::string kRegionHeading = "Regione ammissibile";
 inline const std::string kAnalysisHeading = "Analisi di sensitività";
+inline const std::string kBranchHeading = "Branch and bound";
 
 inline const std::string kProblemHeading = "Problema";
 inline const std::string kSubjectTo = "soggetto ai vincoli";

@@ -378,6 +378,10 @@ bool WriteLessonPdf(const LessonDocument& document, QIODevice& out) {
     pages.Block({{Q(kOutcomeHeading), TextFont(12, true), Mm(8)}}, nullptr,
                 Lines(document.outcome, TextFont(10), Mm(2.5)));
     WriteAnalysis(pages, document);
+    if (!document.branchAndBound.empty()) {
+        pages.Block({{Q(kBranchHeading), TextFont(12, true), Mm(8)}}, nullptr,
+                    Lines(document.branchAndBound, TextFont(10), Mm(2.5)));
+    }
     return painter.end();
 }
 
