@@ -20,6 +20,7 @@
 #include "add_constraint_dialog.h"
 #include "analysis_window.h"
 #include "region_window.h"
+#include "tree_window.h"
 #include "window_placement.h"
 #include "appearance.h"
 #include "caption_frame.h"
@@ -254,7 +255,8 @@ void Inserisci::Disponi() {
         {chkDuale, plan.duale},
         {chkIntere, plan.intere},
         {cmdAggiungi, plan.aggiungiVincolo},
-        {cmdTaglio, plan.taglio}};
+        {cmdTaglio, plan.taglio},
+        {cmdBranch, plan.branch}};
     for (const auto& [widget, place] : places) {
         widget->setGeometry(place);
     }
@@ -343,7 +345,7 @@ void Inserisci::OrdineTab() {
     order.insert(order.end(), versi_.begin(), versi_.end());
     order.insert(order.end(), {chkMinimizza, cmdRegione, cmdAnalisi, spnVariabili, spnVincoli,
                                cmdApri, cmdSalvaEsercizio, chkDuale, cmdAggiungi, chkIntere,
-                               cmdTaglio});
+                               cmdTaglio, cmdBranch});
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -465,6 +467,11 @@ void Inserisci::CreateFileControls() {
     cmdTaglio->setAccessibleName("Taglio di Gomory");
     cmdTaglio->setAutoDefault(false);
     connect(cmdTaglio, &QPushButton::clicked, this, [this] { cmdTaglio_Click(); });
+    cmdBranch = new QPushButton("Branch and bound", Frame3);
+    cmdBranch->setObjectName("cmdBranch");
+    cmdBranch->setAccessibleName("Branch and bound");
+    cmdBranch->setAutoDefault(false);
+    connect(cmdBranch, &QPushButton::clicked, this, [this] { cmdBranch_Click(); });
 }
 
 void Inserisci::MostraLezione() {
@@ -503,6 +510,7 @@ void Inserisci::MostraLezione() {
         cmdAggiungi->setEnabled(lesson_.CanAddConstraint());
         cmdTaglio->setEnabled(lesson_.CanCut());
         cmdTaglio->setToolTip(QString::fromStdString(lesson_.CutUnavailableReason()));
+        cmdBranch->setEnabled(lesson_.CanBranch());
     }
 }
 
@@ -521,6 +529,9 @@ void Inserisci::MostraFinestre() {
 
 // Shows the lesson's present state in a window that follows it.
 void Inserisci::Riempi(QWidget* window) {
+    if (window == albero_) {
+        return;  // the tree is shown as it was asked for
+    }
     if (window == regione_) {
         if (!RegioneDisegnabile()) {
             regione_->Clear(kRegioneTroppeVariabili);
@@ -546,9 +557,14 @@ void Inserisci::OpenBeside(QWidget* window, bool& placed) {
         window->setFont(QApplication::font());
         Riempi(window);
         window->adjustSize();
-        QWidget* other = window == regione_ ? static_cast<QWidget*>(analisi_) : regione_;
-        OpenBesideMain(window, this, {Side::Right, Side::Left, Side::Below, Side::Above},
-                       {other});
+        std::vector<const QWidget*> others;
+        for (QWidget* open : {static_cast<QWidget*>(regione_), static_cast<QWidget*>(analisi_),
+                              static_cast<QWidget*>(albero_)}) {
+            if (open && open != window) {
+                others.push_back(open);
+            }
+        }
+        OpenBesideMain(window, this, {Side::Right, Side::Left, Side::Below, Side::Above}, others);
         placed = true;
     }
     window->show();
@@ -658,6 +674,19 @@ void Inserisci::cmdAggiungi_Click() {
         nomi_ = lesson_.Problem().names;
     }
     MostraLezione();
+}
+
+// The tree of the lesson's problem as it stands, in a window of its own beside this one.
+void Inserisci::cmdBranch_Click() {
+    auto tree = lesson_.BranchTree();
+    if (!tree) {
+        return;
+    }
+    if (!albero_) {
+        albero_ = new TreeWindow(this);
+    }
+    albero_->ShowTree(std::move(*tree), chkFrazioni->isChecked(), Separator());
+    OpenBeside(albero_, alberoPlaced_);
 }
 
 void Inserisci::cmdTaglio_Click() {

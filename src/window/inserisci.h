@@ -32,6 +32,7 @@ class EquationRow;
 class SenseButton;
 class RegionWindow;
 class AnalysisWindow;
+class TreeWindow;
 
 class Inserisci : public QWidget {
     Q_OBJECT
@@ -69,6 +70,7 @@ class Inserisci : public QWidget {
     // The windows that follow the lesson, once opened; null before.
     RegionWindow* Regione() const { return regione_; }
     AnalysisWindow* Analisi() const { return analisi_; }
+    TreeWindow* Albero() const { return albero_; }
 
     static inline const QString kRegioneTroppeVariabili =
         QStringLiteral("La regione si disegna con 2 o 3 variabili.");
@@ -95,6 +97,7 @@ class Inserisci : public QWidget {
     void cmdSalvaEsercizio_Click();
     void cmdAggiungi_Click();
     void cmdTaglio_Click();
+    void cmdBranch_Click();
     // The problem as typed: every field's text, the rows' senses, the direction and the names
     // an exercise file gave the variables.
     ProblemTexts Scritto() const;
@@ -182,6 +185,7 @@ class Inserisci : public QWidget {
     QPushButton* cmdAggiungi = nullptr;
     QCheckBox* chkIntere = nullptr;
     QPushButton* cmdTaglio = nullptr;
+    QPushButton* cmdBranch = nullptr;
     // The names the exercise opened last gave x1 ... xn; dropped when the number of variables
     // changes.
     std::vector<std::string> nomi_;
@@ -196,6 +200,8 @@ class Inserisci : public QWidget {
     AnalysisWindow* analisi_ = nullptr;
     bool regionePlaced_ = false;
     bool analisiPlaced_ = false;
+    TreeWindow* albero_ = nullptr;
+    bool alberoPlaced_ = false;
 };
 
 }  // namespace simplesso

@@ -7,6 +7,7 @@
 #include "add_constraint_dialog.h"
 #include "range_checks.h"
 #include "sense_button.h"
+#include "tree_window.h"
 #include "window_harness.h"
 
 namespace simplesso {
@@ -196,6 +197,23 @@ TEST(Integer, AGomoryCutFromTheWindow) {
                       "Il taglio di Gomory richiede coefficienti e termini noti interi.");
             continue;
         }
+        // Branch and bound from this optimum: the tree told in words, its best node shown.
+        auto* branch = Find<QPushButton>(&h.Window(), "Branch and bound");
+        ASSERT_TRUE(branch->isEnabled());
+        branch->click();
+        TreeWindow* tree = h.Window().Albero();
+        ASSERT_TRUE(tree && tree->isVisible());
+        EXPECT_EQ(Find(tree, "Albero di branch and bound")->accessibleDescription(),
+                  "Nodo 1: Z = 142/5, x = (22/5; 9/5; 0), si dirama su x1. Nodo 2 (x1 ≤ 4): Z = "
+                  "28, x = (4; 2; 0), intera, nuova soluzione migliore. Nodo 3 (x1 ≥ 5): Z = 20, "
+                  "x = (5; 0; 0), chiuso per limite. Ottimo intero: Z = 28, x = (4; 2; 0).");
+        EXPECT_EQ(tree->SelectedNode(), 1);
+        // Its tableau has the bound's row, Z in row 10; the root's has not. "Frazioni" is off.
+        auto* table = Find<QTableWidget>(tree, "Tabella del nodo");
+        EXPECT_EQ(std::pair(table->item(10, 1)->text(), table->item(10, 2)->text()),
+                  std::pair(QString("Z ="), QString("28")));
+        tree->SelectNode(0);
+        EXPECT_EQ(table->item(9, 2)->text(), "28.4");
         h.messages.clear();
         cut->click();
         EXPECT_TRUE(h.Window().findChild<QLabel*>("lblSpiegazione")->text().startsWith(
@@ -205,6 +223,7 @@ TEST(Integer, AGomoryCutFromTheWindow) {
         ASSERT_EQ(h.messages.size(), 1u);
         EXPECT_TRUE(h.messages[0].text.ends_with("\nLa soluzione ottima è intera."));
         EXPECT_FALSE(cut->isEnabled());
+        EXPECT_FALSE(branch->isEnabled());
     }
 }
 

@@ -26,6 +26,7 @@ DUAL = "Simplesso duale"
 ADD_CONSTRAINT = "Aggiungi vincolo"
 INTEGER = "Variabili intere"
 GOMORY_CUT = "Taglio di Gomory"
+BRANCH = "Branch and bound"
 ROWS, COLS = 10, 9
 COLUMN_WIDTHS = {0: 700 // 15, 1: 1200 // 15}  # logical pixels, grid line included
 
@@ -74,7 +75,8 @@ def expected_shape(typed):
         ("push button", CALCULATE, []),
         ("panel", GRID, [("table", GRID, []), ("push button", NEXT_STEP, []),
                          ("push button", PREVIOUS_STEP, []),
-                         ("push button", GOMORY_CUT, [])]),
+                         ("push button", GOMORY_CUT, []),
+                         ("push button", BRANCH, [])]),
         ("check box", "Frazioni", []),
         ("check box", "Esercitati", []),
         ("push button", "Salva la lezione…", []),
