@@ -1,15 +1,7 @@
-// The branch and bound tree: worked by hand, and random integer problems judged by GLPK's branch
-// and cut, every node's Z by the exact optimum of its relaxation solved on its own.
+// The branch and bound tree worked by hand; gomory_test.cpp plays random trees against GLPK.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <iostream>
-
 #include "branch_and_bound.h"
-#include "exact_simplex.h"
-#include "glpk_oracle.h"
-#include "random_problems.h"
-#include "random_share.h"
 #include "recording_window.h"
 
 namespace simplesso::integer {
@@ -75,62 +67,6 @@ TEST(Trees, StopAtTheNodeLimit) {
     ASSERT_TRUE(tree);
     EXPECT_EQ(tree->end, Tree::End::NodeLimit);
     EXPECT_TRUE(tree->Description().ends_with("si dirama su x1. Limite di 1 nodi raggiunto."));
-}
-
-// The relaxation of a node solved on its own: the typed rows and its bounds.
-std::optional<ExactOptimum> OnItsOwn(ProblemTexts problem, const Node& node) {
-    for (const Bound& bound : node.bounds) {
-        std::vector<std::string> row(static_cast<std::size_t>(problem.Variables()), "0");
-        row[static_cast<std::size_t>(bound.variable)] = "1";
-        problem.constraint.push_back(row);
-        problem.known.push_back(bound.value.get_str());
-        problem.sense.push_back(bound.upper ? Sense::LessEqual : Sense::GreaterEqual);
-    }
-    return SolveExactly(problem, '.');
-}
-
-TEST(RandomTrees, AgreeWithGlpkAndEveryNodeWithItsRelaxation) {
-    testing_support::RandomProblems generator(20261211);
-    const int count = testing_support::RandomCount(5000);
-    std::array<int, 4> ends{};
-    int nodes = 0, unjudged = 0;
-    for (int i = 0; i < count; ++i) {
-        const ProblemTexts p = generator.NextWithIntegers().texts;
-        SCOPED_TRACE(testing::Message() << "problem " << i);
-        const auto tree = BranchAndBound(p, '.');
-        ASSERT_TRUE(tree);
-        ++ends[static_cast<std::size_t>(tree->end)];
-        nodes += static_cast<int>(tree->nodes.size());
-        const testing_support::IntegerOutcome glpk = testing_support::SolveIntegerWithGlpk(p);
-        // Where integer points run off to infinity, neither search need end.
-        const bool judged = glpk.answered && tree->end != Tree::End::NodeLimit;
-        unjudged += !judged;
-        EXPECT_EQ(tree->end == Tree::End::UnboundedRelaxation, glpk.relaxationUnbounded);
-        if (judged && !glpk.relaxationUnbounded) {
-            ASSERT_EQ(tree->best.has_value(), glpk.z.has_value());
-            if (glpk.z) {
-                EXPECT_NEAR(tree->nodes[*tree->best].z.get_d(), *glpk.z, 1e-9);
-            }
-        }
-        for (const Node& node : tree->nodes) {
-            if (tree->end == Tree::End::NodeLimit) {
-                break;  // hundreds of rows deep: solving each node afresh would take minutes
-            }
-            const auto alone = OnItsOwn(p, node);
-            ASSERT_TRUE(alone);
-            EXPECT_EQ(node.Solved(), alone->kind == ExactOptimum::Kind::Optimal);
-            if (node.Solved()) {
-                EXPECT_EQ(node.z, alone->z);
-            }
-        }
-    }
-    std::cout << count << " integer problems, " << nodes << " nodes: " << ends[0]
-              << " integer optima, " << ends[1] << " without an integer solution, " << ends[2]
-              << " unbounded relaxations, " << ends[3] << " at the node limit; " << unjudged
-              << " not judged (GLPK gave up or the tree reached its limit)\n";
-    EXPECT_LE(unjudged * 100, count);
-    EXPECT_GE(ends[0] * 4, count);
-    EXPECT_GE(ends[1] * 20, count);
 }
 
 }  // namespace
