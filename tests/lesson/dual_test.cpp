@@ -193,6 +193,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "Simplesso duale: La riga di x7 è riscritta nella base attuale: le si sottrae "
                   "la riga di x1 moltiplicata per 1. Il suo termine noto vale -0.4000001, "
                   "negativo"},
+        // x1 + x2 ≤ 3 takes two dual pivots, to x = (0; 3; 1/2), Z = 19.
+        AddedCase{"TwoDualPivots", {"1", "1", "0"}, Sense::LessEqual, "3", 2, EndMessage(),
+                  "Simplesso duale: La riga di x7 è riscritta nella base attuale: le si sottrae "
+                  "la riga di x2 moltiplicata per 1 e la riga di x1 moltiplicata per 1."},
         // x1 + x2 ≥ 20 leaves nothing of the region.
         AddedCase{"Infeasible", {"1", "1", "0"}, Sense::GreaterEqual, "20", 1, kInfeasible,
                   "Simplesso duale: La riga di x7 è riscritta nella base attuale: le si sottrae "
