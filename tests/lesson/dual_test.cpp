@@ -78,11 +78,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "|4 / -2.5| = 1.6 è il rapporto più piccolo. Nessun termine noto è negativo: la "
                  "tabella mostra la soluzione ottima, Z = 5.6.",
                  EndMessage()},
-        DualCase{"ARowThatCannotBeMet", "min 1 1 0 | 1 1 < -2 | 1 0 > 1", 1,
-                 {{1, 6, "-2"}},
-                 "Simplesso duale: Nella riga di x3 il termine noto (-2) è negativo ma nessun "
-                 "valore è negativo",
-                 kInfeasible},
         DualCase{"TwoVariablesFourRows", "min 1 1 0 | 1 0 > 2 | 0 1 > 3 | 1 1 > 6 | 2 1 > 1", 10,
                  {{10, 2, " 6"}},
                  "Simplesso duale: Esce", EndMessage()}),
@@ -128,6 +123,7 @@ struct AddedCase {
     int dualPivots;  // after the rewrite
     Message end;
     std::string rewrite;  // the explanation after the rewrite press, its start
+    std::string exactKnown;  // the added row's known term at the end, exactly
 };
 
 class AddedConstraints : public ::testing::TestWithParam<AddedCase> {};
@@ -155,6 +151,8 @@ TEST_P(AddedConstraints, AreRewrittenInTheBasisAndReoptimised) {
     ASSERT_FALSE(player.window.messages.empty());
     EXPECT_EQ(player.window.messages.back(), c.end);
     EXPECT_FALSE(player.lesson.EndFalsified());
+    // The exact tableau has followed the row into its place: x7's row, from x2's and x1's.
+    EXPECT_EQ(player.lesson.Fraction(4, 9), c.exactKnown);
     // The analysis reads the new optimum, with the added row among the constraints.
     EXPECT_EQ(player.lesson.PostOptimal().has_value(), c.end == EndMessage());
     ASSERT_TRUE(player.lesson.FractionsAvailable());
@@ -183,20 +181,24 @@ INSTANTIATE_TEST_SUITE_P(
         AddedCase{"AlreadySatisfied", {"1", "1", "0"}, Sense::LessEqual, "7", 0, EndMessage(),
                   "Simplesso duale: La riga di x7 è riscritta nella base attuale: le si sottrae "
                   "la riga di x2 moltiplicata per 1 e la riga di x1 moltiplicata per 1. Il suo "
-                  "termine noto vale 0.7999997. Nessun termine noto è negativo"},
+                  "termine noto vale 0.7999997. Nessun termine noto è negativo",
+                  "4/5"},
         // x1 ≤ 4 cuts it off: one dual pivot, to x = (4; 2; 0).
         AddedCase{"CutOff", {"1", "0", "0"}, Sense::LessEqual, "4", 1, EndMessage(),
                   "Simplesso duale: La riga di x7 è riscritta nella base attuale: le si sottrae "
                   "la riga di x1 moltiplicata per 1. Il suo termine noto vale -0.4000001, "
-                  "negativo"},
+                  "negativo",
+                  "1"},
         // x1 + x2 ≤ 3 takes two dual pivots, to x = (0; 3; 1/2), Z = 19.
         AddedCase{"TwoDualPivots", {"1", "1", "0"}, Sense::LessEqual, "3", 2, EndMessage(),
                   "Simplesso duale: La riga di x7 è riscritta nella base attuale: le si sottrae "
-                  "la riga di x2 moltiplicata per 1 e la riga di x1 moltiplicata per 1."},
+                  "la riga di x2 moltiplicata per 1 e la riga di x1 moltiplicata per 1.",
+                  "23/2"},  // x6, the third row's slack, ends basic in it
         // x1 + x2 ≥ 20 leaves nothing of the region.
         AddedCase{"Infeasible", {"1", "1", "0"}, Sense::GreaterEqual, "20", 1, kInfeasible,
                   "Simplesso duale: La riga di x7 è riscritta nella base attuale: le si sottrae "
-                  "la riga di x2 moltiplicata per -1 e la riga di x1 moltiplicata per -1."}),
+                  "la riga di x2 moltiplicata per -1 e la riga di x1 moltiplicata per -1.",
+                  "-69/5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
