@@ -685,7 +685,8 @@ void Inserisci::cmdBranch_Click() {
     if (!albero_) {
         albero_ = new TreeWindow(this);
     }
-    albero_->ShowTree(std::move(*tree), chkFrazioni->isChecked(), Separator());
+    albero_->ShowTree(std::move(*tree), ReadExactProblem(lesson_.Problem(), Separator()),
+                      chkFrazioni->isChecked(), Separator());
     OpenBeside(albero_, alberoPlaced_);
 }
 

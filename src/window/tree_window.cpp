@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 
 #include "exact_number.h"
+#include "region.h"
+#include "region_window.h"
 
 namespace simplesso {
 namespace {
@@ -43,17 +45,24 @@ TreeWindow::TreeWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     tableau_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tableau_->horizontalHeader()->setVisible(false);
     tableau_->verticalHeader()->setVisible(false);
+    // The region's own window, held here as a part of this one.
+    region_ = new RegionWindow;
+    region_->setWindowFlags(Qt::Widget);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(outline_, 2);
     layout->addWidget(node_);
     layout->addWidget(tableau_, 3);
+    layout->addWidget(region_, 4);
     connect(outline_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         ShowNode(item ? item->data(0, Qt::UserRole).toInt() : -1);
     });
 }
 
-void TreeWindow::ShowTree(integer::Tree tree, bool fractions, char separator) {
+void TreeWindow::ShowTree(integer::Tree tree, std::optional<ExactProblem> problem,
+                          bool fractions, char separator) {
     tree_ = std::move(tree);
+    problem_ = std::move(problem);
+    region_->setVisible(problem_ && RegionDrawable(*problem_));
     fractions_ = fractions;
     separator_ = separator;
     outline_->clear();
@@ -102,6 +111,23 @@ void TreeWindow::ShowNode(int index) {
     }
     const integer::Node& node = tree_.nodes[static_cast<std::size_t>(index)];
     node_->setText(Q(tree_.NodeText(index)));
+    if (region_->isVisibleTo(this)) {
+        // The root's rows and each bound on the node's path, "x1 ≤ 4" a row of its own.
+        ExactProblem bounded = *problem_;
+        for (const integer::Bound& bound : node.bounds) {
+            std::vector<mpq_class> row(bounded.c.size());
+            row[static_cast<std::size_t>(bound.variable)] = 1;
+            bounded.a.push_back(row);
+            bounded.b.emplace_back(bound.value);
+            bounded.sense.push_back(bound.upper ? Sense::LessEqual : Sense::GreaterEqual);
+        }
+        std::vector<Point> at;
+        if (node.Solved()) {
+            at.push_back({});
+            std::copy_n(node.x.begin(), std::min<std::size_t>(node.x.size(), 3), at[0].begin());
+        }
+        region_->ShowLesson(bounded, at, false);
+    }
     if (!node.tableau) {
         tableau_->setRowCount(0);
         return;

@@ -1,12 +1,16 @@
 // The window "Branch and bound": the tree of the lesson's integer problem, solved exactly, as an
 // outline a node a line under its parent, each with its bound, Z, x and verdict, the best one in
-// bold; the selected node's last tableau beside it, in fractions or decimals. The tree's words
-// are its accessible description. It only shows; the tree comes from the exact side.
+// bold; the selected node's last tableau under it, in fractions or decimals, and for two or
+// three variables the region with the node's bounds and its point. The tree's words are its
+// accessible description. It only shows; the tree comes from the exact side.
 #pragma once
 
 #include <QWidget>
 
+#include <optional>
+
 #include "branch_and_bound.h"
+#include "exact_problem.h"
 
 class QLabel;
 class QTableWidget;
@@ -14,27 +18,35 @@ class QTreeWidget;
 
 namespace simplesso {
 
+class RegionWindow;
+
 class TreeWindow : public QWidget {
     Q_OBJECT
   public:
     explicit TreeWindow(QWidget* parent = nullptr);
 
-    void ShowTree(integer::Tree tree, bool fractions, char separator);
+    // `problem` is the tree's root problem, exactly, for the nodes' regions.
+    void ShowTree(integer::Tree tree, std::optional<ExactProblem> problem, bool fractions,
+                  char separator);
+    // The region of the node shown; hidden where the problem has more than three variables.
+    RegionWindow* Region() const { return region_; }
     // The node shown, its index among the tree's nodes in the order solved; -1 for none.
     int SelectedNode() const;
     void SelectNode(int index);
     // Room for the outline's lines and a tableau of today's size beside the main window.
-    QSize sizeHint() const override { return {680, 640}; }
+    QSize sizeHint() const override { return {680, 900}; }
 
   private:
     void ShowNode(int index);
 
     integer::Tree tree_;
+    std::optional<ExactProblem> problem_;
     bool fractions_ = true;
     char separator_ = '.';
     QTreeWidget* outline_;
     QLabel* node_;
     QTableWidget* tableau_;
+    RegionWindow* region_;
 };
 
 }  // namespace simplesso

@@ -7,6 +7,7 @@
 #include "add_constraint_dialog.h"
 #include "range_checks.h"
 #include "sense_button.h"
+#include "region_window.h"
 #include "tree_window.h"
 #include "window_harness.h"
 
@@ -210,6 +211,10 @@ TEST(Integer, AGomoryCutFromTheWindow) {
         auto* table = Find<QTableWidget>(tree, "Tabella del nodo");
         EXPECT_EQ(std::pair(table->item(10, 1)->text(), table->item(10, 2)->text()),
                   std::pair(QString("Z ="), QString("28")));
+        // Three variables: the region of the node, its bound a row of its own.
+        EXPECT_TRUE(tree->Region()->isVisibleTo(tree));
+        EXPECT_TRUE(tree->Region()->Drawing()->accessibleDescription().contains(
+            "Punto attuale: (4; 2; 0)."));
         tree->SelectNode(0);
         EXPECT_EQ(table->item(9, 2)->text(), "28.4");
         h.messages.clear();
