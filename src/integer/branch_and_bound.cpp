@@ -8,16 +8,6 @@
 namespace simplesso::integer {
 namespace {
 
-mpz_class Floor(const mpq_class& v) {
-    mpz_class f;
-    mpz_fdiv_q(f.get_mpz_t(), v.get_num_mpz_t(), v.get_den_mpz_t());
-    return f;
-}
-
-mpq_class FractionalPart(const mpq_class& v) {
-    return v - mpq_class(Floor(v));
-}
-
 // The problem of a node: the typed rows, then one row a bound, in the order of its path.
 ProblemTexts WithBound(const ProblemTexts& problem, const Bound& bound) {
     ProblemTexts bounded = problem;
@@ -42,6 +32,16 @@ std::string PointText(const std::vector<mpq_class>& x) {
 }
 
 }  // namespace
+
+mpz_class Floor(const mpq_class& v) {
+    mpz_class f;
+    mpz_fdiv_q(f.get_mpz_t(), v.get_num_mpz_t(), v.get_den_mpz_t());
+    return f;
+}
+
+mpq_class FractionalPart(const mpq_class& v) {
+    return v - mpq_class(Floor(v));
+}
 
 std::string BoundText(const Bound& bound) {
     return "x" + std::to_string(bound.variable + 1) + (bound.upper ? " ≤ " : " ≥ ") +

@@ -61,6 +61,10 @@ inline constexpr int kMostNodes = 500;
 std::optional<Tree> BranchAndBound(const ProblemTexts& typed, char separator,
                                    int mostNodes = kMostNodes);
 
+// ⌊v⌋, and v - ⌊v⌋ in [0, 1).
+mpz_class Floor(const mpq_class& v);
+mpq_class FractionalPart(const mpq_class& v);
+
 // The variable to branch on: the one whose fractional part is nearest 1/2, the lowest among
 // equals; none when every value is integer.
 std::optional<int> BranchingVariable(const std::vector<mpq_class>& x);

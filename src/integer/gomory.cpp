@@ -1,18 +1,10 @@
 #include "gomory.h"
 
+#include "branch_and_bound.h"
 #include "exact_number.h"
 #include "shape.h"
 
 namespace simplesso::integer {
-namespace {
-
-mpq_class FractionalPart(const mpq_class& v) {
-    mpz_class floor;
-    mpz_fdiv_q(floor.get_mpz_t(), v.get_num_mpz_t(), v.get_den_mpz_t());
-    return v - mpq_class(floor);
-}
-
-}  // namespace
 
 std::vector<int> FractionalVariables(const Shadow& tableau) {
     std::vector<int> fractional;
