@@ -23,6 +23,8 @@ bool Better(const mpq_class& z, const mpq_class& than, Direction direction) {
     return direction == Direction::Maximise ? z > than : z < than;
 }
 
+}  // namespace
+
 std::string PointText(const std::vector<mpq_class>& x) {
     std::string text = "(";
     for (std::size_t v = 0; v < x.size(); ++v) {
@@ -31,7 +33,21 @@ std::string PointText(const std::vector<mpq_class>& x) {
     return text + ")";
 }
 
-}  // namespace
+std::string VerdictWords(const Node& node) {
+    switch (node.verdict) {
+        case Node::Verdict::Branched:
+            return "si dirama su x" + std::to_string(node.branchVariable + 1);
+        case Node::Verdict::NewBest:
+            return "intera, nuova soluzione migliore";
+        case Node::Verdict::ClosedByBound:
+            return "chiuso per limite";
+        case Node::Verdict::Infeasible:
+            return "non ammissibile";
+        case Node::Verdict::Unbounded:
+            break;
+    }
+    return "illimitato";
+}
 
 mpz_class Floor(const mpq_class& v) {
     mpz_class f;
@@ -157,26 +173,10 @@ std::string Tree::NodeText(int index) const {
         text += ")";
     }
     text += ": ";
-    switch (node.verdict) {
-        case Node::Verdict::Infeasible:
-            return text + "non ammissibile.";
-        case Node::Verdict::Unbounded:
-            return text + "illimitato.";
-        case Node::Verdict::Branched:
-        case Node::Verdict::NewBest:
-        case Node::Verdict::ClosedByBound:
-            break;
+    if (node.Solved()) {
+        text += "Z = " + FractionText(node.z) + ", x = " + PointText(node.x) + ", ";
     }
-    text += "Z = " + FractionText(node.z) + ", x = " + PointText(node.x) + ", ";
-    switch (node.verdict) {
-        case Node::Verdict::Branched:
-            return text + "si dirama su x" + std::to_string(node.branchVariable + 1) + ".";
-        case Node::Verdict::NewBest:
-            return text + "intera, nuova soluzione migliore.";
-        default:
-            break;
-    }
-    return text + "chiuso per limite.";
+    return text + VerdictWords(node) + ".";
 }
 
 std::vector<std::string> Tree::Lines() const {

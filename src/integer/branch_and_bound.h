@@ -61,6 +61,12 @@ inline constexpr int kMostNodes = 500;
 std::optional<Tree> BranchAndBound(const ProblemTexts& typed, char separator,
                                    int mostNodes = kMostNodes);
 
+// "(22/5; 9/5; 0)"
+std::string PointText(const std::vector<mpq_class>& x);
+// The node's verdict as its words have it: "si dirama su x1", "intera, nuova soluzione
+// migliore", "chiuso per limite", "non ammissibile", "illimitato".
+std::string VerdictWords(const Node& node);
+
 // ⌊v⌋, and v - ⌊v⌋ in [0, 1).
 mpz_class Floor(const mpq_class& v);
 mpq_class FractionalPart(const mpq_class& v);

@@ -6,6 +6,7 @@
 
 #include "analysis_text.h"
 #include "region_tikz.h"
+#include "tree_tikz.h"
 
 namespace simplesso {
 namespace {
@@ -266,7 +267,8 @@ std::string LessonLatex(const LessonDocument& document) {
         "\\usepackage[utf8]{inputenc}\n"
         "\\usepackage[margin=2cm]{geometry}\n"
         "\\usepackage{color}\n" +
-        std::string(document.region ? "\\usepackage{tikz}\n" : "") +
+        std::string(document.region || document.branchAndBound ? "\\usepackage{tikz}\n" : "") +
+        std::string(document.branchAndBound ? "\\usepackage{graphicx}\n" : "") +
         "\\definecolor{pivot}{rgb}{0,1,1}\n"
         "\\setlength{\\parindent}{0pt}\n"
         "\\setlength{\\tabcolsep}{5pt}\n"
@@ -289,9 +291,10 @@ std::string LessonLatex(const LessonDocument& document) {
     if (document.analysis) {
         out += AnalysisLatex(*document.analysis);
     }
-    if (!document.branchAndBound.empty()) {
-        out += "\\subsection*{" + LatexEscaped(kBranchHeading) + "}\n";
-        for (const std::string& line : document.branchAndBound) {
+    if (document.branchAndBound) {
+        out += "\\subsection*{" + LatexEscaped(kBranchHeading) + "}\n\\begin{center}\n" +
+               TreeTikz(*document.branchAndBound) + "\\end{center}\n";
+        for (const std::string& line : document.branchAndBound->Lines()) {
             out += LatexEscaped(line) + "\\par\n";
         }
     }

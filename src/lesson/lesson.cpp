@@ -554,8 +554,11 @@ LessonDocument Lesson::Document() const {
         document.pathApproximate = PathApproximate();
     }
     document.analysis = PostOptimal();
-    if (const auto tree = BranchTree()) {
-        document.branchAndBound = tree->Lines();
+    document.branchAndBound = BranchTree();
+    if (document.branchAndBound) {
+        for (integer::Node& node : document.branchAndBound->nodes) {
+            node.tableau.reset();
+        }
     }
     return document;
 }

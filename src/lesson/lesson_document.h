@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "branch_and_bound.h"
 #include "grid.h"
 #include "problem.h"
 #include "region.h"
@@ -71,8 +72,9 @@ struct LessonDocument {
     std::vector<LessonSection> sections;
     std::vector<std::string> outcome;
     std::optional<sensitivity::Analysis> analysis;  // after an optimum, at the end
-    // In integers, after a fractional optimum: the branch and bound tree in words, a line a node.
-    std::vector<std::string> branchAndBound;
+    // In integers, after a fractional optimum: the branch and bound tree, drawn and in words,
+    // without its nodes' tableaux.
+    std::optional<integer::Tree> branchAndBound;
 };
 
 inline const std::string kRegionHeading = "Regione ammissibile";

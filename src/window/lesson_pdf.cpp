@@ -3,6 +3,7 @@
 #include "analysis_text.h"
 #include "appearance.h"
 #include "region_painter.h"
+#include "tree_painter.h"
 
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -131,6 +132,7 @@ class Pages {
           page_(writer.pageLayout().paintRectPixels(kResolution).size()) {}
 
     int Width() const { return page_.width(); }
+    int Height() const { return page_.height(); }
 
     void Block(const std::vector<Line>& above, const Tableau* tableau,
                const std::vector<Line>& below) {
@@ -298,6 +300,28 @@ void WriteRegion(Pages& pages, const LessonDocument& document) {
                  });
 }
 
+// The tree drawn at the text's size where it fits the page, scaled down where it does not, then
+// in words.
+void WriteTree(Pages& pages, const LessonDocument& document, const QPdfWriter& writer) {
+    if (!document.branchAndBound) {
+        return;
+    }
+    const QFont font = TextFont(8);
+    const integer::TreeFigure figure = LayTreeFor(*document.branchAndBound, font, &writer);
+    const double scale =
+        std::min({1.0, pages.Width() / std::max(figure.width, 1.0),
+                  (pages.Height() - Mm(30)) / std::max(figure.height, 1.0)});
+    pages.Figure({{Q(kBranchHeading), TextFont(12, true), Mm(8)}},
+                 static_cast<int>(figure.height * scale) + Mm(4),
+                 [&](QPainter& painter, const QRect& box) {
+                     painter.translate(box.left() + (box.width() - figure.width * scale) / 2,
+                                       box.top() + Mm(2));
+                     painter.scale(scale, scale);
+                     PaintTree(painter, QPointF(0, 0), figure, font);
+                 });
+    pages.Block({}, nullptr, Lines(document.branchAndBound->Lines(), TextFont(10), Mm(2.5)));
+}
+
 void WriteAnalysis(Pages& pages, const LessonDocument& document) {
     if (!document.analysis) {
         return;
@@ -378,10 +402,7 @@ bool WriteLessonPdf(const LessonDocument& document, QIODevice& out) {
     pages.Block({{Q(kOutcomeHeading), TextFont(12, true), Mm(8)}}, nullptr,
                 Lines(document.outcome, TextFont(10), Mm(2.5)));
     WriteAnalysis(pages, document);
-    if (!document.branchAndBound.empty()) {
-        pages.Block({{Q(kBranchHeading), TextFont(12, true), Mm(8)}}, nullptr,
-                    Lines(document.branchAndBound, TextFont(10), Mm(2.5)));
-    }
+    WriteTree(pages, document, writer);
     return painter.end();
 }
 

@@ -1,14 +1,20 @@
 #include "tree_window.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "exact_number.h"
 #include "region.h"
 #include "region_window.h"
+#include "tree_painter.h"
 
 namespace simplesso {
 namespace {
@@ -28,6 +34,64 @@ QString Label(const TableauRows& rows, int row) {
 
 }  // namespace
 
+// The tree drawn at its natural size, in a scroll area: a click on a box picks its node.
+class TreeDrawing : public QWidget {
+  public:
+    static constexpr int kMargin = 12;
+
+    explicit TreeDrawing(std::function<void(int)> pick) : pick_(std::move(pick)) {
+        setObjectName("disegnoAlbero");
+        setAccessibleName("Disegno dell'albero");
+        setAutoFillBackground(true);
+        QPalette white = palette();
+        white.setColor(QPalette::Window, Qt::white);
+        setPalette(white);
+    }
+
+    void Show(const integer::Tree& tree) {
+        figure_ = LayTreeFor(tree, font(), this);
+        setAccessibleDescription(Q(tree.Description()));
+        resize(sizeHint());
+        update();
+    }
+    void Select(int node) {
+        selected_ = node;
+        update();
+    }
+    // The box of a node in this widget's coordinates.
+    QRect BoxOf(int node) const {
+        for (const integer::TreeBox& box : figure_.boxes) {
+            if (box.node == node) {
+                return QRectF(box.left + kMargin, box.top + kMargin, box.width, box.height)
+                    .toAlignedRect();
+            }
+        }
+        return {};
+    }
+    QSize sizeHint() const override {
+        return QSizeF(figure_.width + 2 * kMargin, figure_.height + 2 * kMargin).toSize();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        PaintTree(painter, QPointF(kMargin, kMargin), figure_, font(), selected_);
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        for (const integer::TreeBox& box : figure_.boxes) {
+            if (BoxOf(box.node).contains(event->position().toPoint())) {
+                pick_(box.node);
+                return;
+            }
+        }
+    }
+
+  private:
+    std::function<void(int)> pick_;
+    integer::TreeFigure figure_;
+    int selected_ = -1;
+};
+
 TreeWindow::TreeWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle("Branch and bound");
     outline_ = new QTreeWidget;
@@ -35,6 +99,15 @@ TreeWindow::TreeWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     outline_->setAccessibleName("Albero di branch and bound");
     outline_->setHeaderHidden(true);
     outline_->setColumnCount(1);
+    drawing_ = new TreeDrawing([this](int node) { SelectNode(node); });
+    scroll_ = new QScrollArea;
+    scroll_->setObjectName("scorrimentoAlbero");
+    scroll_->setWidget(drawing_);
+    scroll_->setAlignment(Qt::AlignCenter);
+    end_ = new QLabel;
+    end_->setObjectName("fineAlbero");
+    end_->setWordWrap(true);
+    end_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     node_ = new QLabel;
     node_->setObjectName("nodoBranch");
     node_->setWordWrap(true);
@@ -48,11 +121,17 @@ TreeWindow::TreeWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     // The region's own window, held here as a part of this one.
     region_ = new RegionWindow;
     region_->setWindowFlags(Qt::Widget);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(outline_, 2);
-    layout->addWidget(node_);
-    layout->addWidget(tableau_, 3);
-    layout->addWidget(region_, 4);
+    auto* tree = new QVBoxLayout;
+    tree->addWidget(scroll_, 3);
+    tree->addWidget(end_);
+    tree->addWidget(outline_, 1);
+    auto* node = new QVBoxLayout;
+    node->addWidget(node_);
+    node->addWidget(tableau_, 3);
+    node->addWidget(region_, 4);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(tree, 3);
+    layout->addLayout(node, 2);
     connect(outline_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         ShowNode(item ? item->data(0, Qt::UserRole).toInt() : -1);
     });
@@ -67,6 +146,8 @@ void TreeWindow::ShowTree(integer::Tree tree, std::optional<ExactProblem> proble
     separator_ = separator;
     outline_->clear();
     outline_->setAccessibleDescription(Q(tree_.Description()));
+    drawing_->Show(tree_);
+    end_->setText(Q(tree_.Lines().back()));
     std::vector<QTreeWidgetItem*> items;
     for (std::size_t i = 0; i < tree_.nodes.size(); ++i) {
         const integer::Node& node = tree_.nodes[i];
@@ -83,6 +164,14 @@ void TreeWindow::ShowTree(integer::Tree tree, std::optional<ExactProblem> proble
     }
     outline_->expandAll();
     SelectNode(tree_.best.value_or(0));
+}
+
+QWidget* TreeWindow::Drawing() const {
+    return drawing_;
+}
+
+QRect TreeWindow::NodeBox(int index) const {
+    return drawing_->BoxOf(index);
 }
 
 int TreeWindow::SelectedNode() const {
@@ -106,11 +195,16 @@ void TreeWindow::ShowNode(int index) {
     tableau_->clear();
     if (index < 0 || index >= static_cast<int>(tree_.nodes.size())) {
         node_->clear();
+        drawing_->Select(-1);
         tableau_->setRowCount(0);
         return;
     }
     const integer::Node& node = tree_.nodes[static_cast<std::size_t>(index)];
     node_->setText(Q(tree_.NodeText(index)));
+    drawing_->Select(index);
+    const QRect box = drawing_->BoxOf(index);
+    scroll_->ensureVisible(box.center().x(), box.center().y(), box.width() / 2 + 20,
+                           box.height() / 2 + 20);
     if (region_->isVisibleTo(this)) {
         // The root's rows and each bound on the node's path, "x1 ≤ 4" a row of its own.
         ExactProblem bounded = *problem_;

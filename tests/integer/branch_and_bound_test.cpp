@@ -1,8 +1,12 @@
 // The branch and bound tree worked by hand; gomory_test.cpp plays random trees against GLPK.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "branch_and_bound.h"
+#include "random_knapsacks.h"
 #include "recording_window.h"
+#include "tree_figure.h"
 
 namespace simplesso::integer {
 namespace {
@@ -67,6 +71,104 @@ TEST(Trees, StopAtTheNodeLimit) {
     ASSERT_TRUE(tree);
     EXPECT_EQ(tree->end, Tree::End::NodeLimit);
     EXPECT_TRUE(tree->Description().ends_with("si dirama su x1. Limite di 1 nodi raggiunto."));
+}
+
+// The drawing of worked and random trees: each parent above its children and centred over them,
+// ≤ child left of ≥ child, the lines from box to box, and no two boxes or edge labels (measured
+// as the layout measures them) over each other or over a box.
+TEST(TreeDrawings, KeepBoxesAndLabelsApart) {
+    struct Box {
+        double left, top, right, bottom;
+        bool Meets(const Box& o) const {
+            return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+        }
+    };
+    const auto width = [](const std::string& text) {
+        return 7.0 * static_cast<double>(std::count_if(text.begin(), text.end(), [](char c) {
+                   return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+               }));
+    };
+    std::vector<Tree> trees{*BranchAndBound(Typed("8 11 6 4 0 | 5 7 4 3 14 | 1 0 0 0 1 | 0 1 0 "
+                                                  "0 1 | 0 0 1 0 1 | 0 0 0 1 1"),
+                                            '.')};
+    std::mt19937 engine(20261209);
+    for (int i = 0; i < 40; ++i) {
+        trees.push_back(*BranchAndBound(testing_support::RandomKnapsack(engine, 8), '.'));
+    }
+    for (const Tree& tree : trees) {
+        const TreeFigure figure = LayTree(tree, width, 14);
+        ASSERT_EQ(figure.boxes.size(), tree.nodes.size());
+        ASSERT_EQ(figure.edges.size(), tree.nodes.size() - 1);
+        std::vector<Box> taken;
+        double left = figure.width, right = 0;
+        for (std::size_t i = 0; i < figure.boxes.size(); ++i) {
+            const TreeBox& box = figure.boxes[i];
+            EXPECT_EQ(box.best, tree.best == box.node);
+            for (const std::string& line : box.lines) {
+                EXPECT_LE(width(line), box.width - 14);
+            }
+            taken.push_back({box.left, box.top, box.left + box.width, box.top + box.height});
+            left = std::min(left, box.left);
+            right = std::max(right, box.left + box.width);
+        }
+        // No empty slot at either side.
+        EXPECT_LT(left, figure.boxes[0].width);
+        EXPECT_GT(right, figure.width - figure.boxes[0].width);
+        std::vector<std::vector<int>> children(tree.nodes.size());
+        for (std::size_t i = 1; i < tree.nodes.size(); ++i) {
+            const Node& node = tree.nodes[i];
+            const TreeBox& parent = figure.boxes[static_cast<std::size_t>(node.parent)];
+            const TreeBox& child = figure.boxes[i];
+            children[static_cast<std::size_t>(node.parent)].push_back(static_cast<int>(i));
+            const TreeEdge& edge = figure.edges[i - 1];
+            EXPECT_EQ(std::tuple(edge.fromX, edge.fromY, edge.toX, edge.toY, edge.label),
+                      std::tuple(parent.left + parent.width / 2, parent.top + parent.height,
+                                 child.left + child.width / 2, child.top,
+                                 BoundText(node.bounds.back())));
+            EXPECT_GT(child.top, parent.top + parent.height);
+            const double label = width(edge.label);
+            const double middleX = (edge.fromX + edge.toX) / 2, middleY = (edge.fromY + edge.toY) / 2;
+            taken.push_back({edge.labelLeft ? middleX - label : middleX, middleY - 14,
+                             edge.labelLeft ? middleX : middleX + label, middleY});
+        }
+        for (std::size_t i = 0; i < children.size(); ++i) {
+            if (children[i].size() == 2) {
+                const TreeBox& low = figure.boxes[static_cast<std::size_t>(children[i][0])];
+                const TreeBox& high = figure.boxes[static_cast<std::size_t>(children[i][1])];
+                EXPECT_LT(low.left, high.left);
+                EXPECT_DOUBLE_EQ(figure.boxes[i].left, (low.left + high.left) / 2);
+            }
+        }
+        for (std::size_t a = 0; a < taken.size(); ++a) {
+            EXPECT_GE(taken[a].left, 0);
+            EXPECT_LE(taken[a].right, figure.width);
+            EXPECT_LE(taken[a].bottom, figure.height);
+            for (std::size_t b = a + 1; b < taken.size(); ++b) {
+                EXPECT_FALSE(taken[a].Meets(taken[b])) << a << " " << b;
+            }
+        }
+    }
+}
+
+// The best node, a branched one, one closed by its bound and one without a solution each look
+// different from the others.
+TEST(TreeDrawings, MarkEachVerdictApart) {
+    const Tree tree = *BranchAndBound(Typed("8 11 6 4 0 | 5 7 4 3 14 | 1 0 0 0 1 | 0 1 0 0 1 | "
+                                            "0 0 1 0 1 | 0 0 0 1 1"),
+                                      '.');
+    const TreeFigure figure = LayTree(tree, [](const std::string& s) { return 7.0 * s.size(); }, 14);
+    std::vector<std::tuple<int, int, double, bool>> looks;
+    for (const int node : {11, 0, 4, 7}) {  // best, branched, closed by bound, infeasible
+        const BoxStyle style = StyleOf(figure.boxes[static_cast<std::size_t>(node)]);
+        looks.emplace_back(style.fill[0] * 65536 + style.fill[1] * 256 + style.fill[2],
+                           style.border[0] * 65536 + style.border[1] * 256 + style.border[2],
+                           style.pen, style.dashed);
+    }
+    for (std::size_t a = 0; a < looks.size(); ++a) {
+        for (std::size_t b = a + 1; b < looks.size(); ++b) {
+            EXPECT_NE(looks[a], looks[b]) << a << " " << b;
+        }
+    }
 }
 
 }  // namespace

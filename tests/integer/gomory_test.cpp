@@ -35,7 +35,7 @@ TEST(Gomory, TheWorkedExampleCutAndItsNextOptimum) {
         "Con l'aritmetica esatta non è intera: x1 = 22/5 e x2 = 9/5."));
     ASSERT_TRUE(player.lesson.CanCut());
     // The saved lesson has the branch and bound tree from this optimum, a line a node.
-    const std::vector<std::string> tree = player.lesson.Document().branchAndBound;
+    const std::vector<std::string> tree = player.lesson.Document().branchAndBound->Lines();
     ASSERT_EQ(tree.size(), 4u);
     EXPECT_EQ(tree.back(), "Ottimo intero: Z = 28, x = (4; 2; 0).");
     EXPECT_TRUE(player.lesson.AddGomoryCut().empty());

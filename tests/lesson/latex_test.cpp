@@ -27,11 +27,15 @@ TEST(LatexEscaped, KeepsTextModeSafe) {
 }
 
 TEST(LessonLatex, WorkedExampleCompilesWithEveryCharacterItMayMeet) {
-    LessonRecord record = LessonPlayer(kWorkedExample, "- -", ',').lesson.Record();
+    const LessonPlayer player(kWorkedExample, "- -", ',');
+    LessonRecord record = player.lesson.Record();
     record.snapshots[1].explanation += "\n50% _ & # $ { } ~ ^ \\ < > | \" « » … ≤ ≥ − × è É ð";
     record.snapshots[2].messages.push_back(
         {"Attenzione!", "Con l'aritmetica esatta\rquesto passo {non} si farebbe", {}});
-    const std::string latex = LessonLatex(BuildLessonDocument(record));
+    LessonDocument document = BuildLessonDocument(record);
+    // Its tree in integers drawn: three boxes, the best one green, two labelled lines.
+    document.branchAndBound = integer::BranchAndBound(player.lesson.Problem(), ',');
+    const std::string latex = LessonLatex(document);
 
     // The problem as typed, the first press's tableau as shown (labels bold, the pivot boxed, Z
     // to the left) and the end message.
@@ -40,7 +44,11 @@ TEST(LessonLatex, WorkedExampleCompilesWithEveryCharacterItMayMeet) {
           "\\quad \\mbox{2}\\,x_{1} + x_{2} + \\mbox{3}\\,x_{3} \\leq \\mbox{18}\\\\\n",
           "\\textbf{6} & \\textbf{x2} & 0,5 & \\fcolorbox{black}{pivot}{\\strut 1} & 2 & 0 & 0,5",
           "\\multicolumn{1}{r|}{\\textbf{Z =}} & \\multicolumn{1}{l}{ 24} &  &",
-          "\\textit{Fine:} Fine del calcolo del simplesso.\\\\\nIl risultato"}) {
+          "\\textit{Fine:} Fine del calcolo del simplesso.\\\\\nIl risultato",
+          "\\scalebox{1.000}{%\n\\begin{tikzpicture}", "{\\strut Nodo 3}",
+          "{\\strut intera, nuova soluzione migliore}", "{x1 $\\leq$ 4}",
+          "\\filldraw[fill={rgb,255:red,220;green,245;blue,220}",
+          "Ottimo intero: Z = 28, x = (4; 2; 0).\\par"}) {
         EXPECT_NE(latex.find(part), std::string::npos) << part;
     }
     // After each press its pivot cell holds 1, boxed; the initial tableau has no pivot.

@@ -215,6 +215,13 @@ TEST(Integer, AGomoryCutFromTheWindow) {
         EXPECT_TRUE(tree->Region()->isVisibleTo(tree));
         EXPECT_TRUE(tree->Region()->Drawing()->accessibleDescription().contains(
             "Punto attuale: (4; 2; 0)."));
+        // The drawing tells the same words; a click on the third node's box shows that node.
+        QWidget* drawing = Find(tree, "Disegno dell'albero");
+        EXPECT_EQ(drawing->accessibleDescription(),
+                  Find(tree, "Albero di branch and bound")->accessibleDescription());
+        QTest::mouseClick(drawing, Qt::LeftButton, {}, tree->NodeBox(2).center());
+        EXPECT_EQ(tree->SelectedNode(), 2);
+        EXPECT_EQ(table->item(10, 2)->text(), "20");
         tree->SelectNode(0);
         EXPECT_EQ(table->item(9, 2)->text(), "28.4");
         h.messages.clear();

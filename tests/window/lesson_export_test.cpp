@@ -108,6 +108,24 @@ TEST(SaveLesson, KeepsEveryHeadingWithWhatFollowsAndNeverCutsALabel) {
     }
 }
 
+// In whole numbers, the lesson ends with its branch and bound tree drawn, each box's words and
+// each line's bound on the page, then told a line a node.
+TEST(SaveLesson, AnIntegerLessonDrawsItsTreeThenTellsIt) {
+    ProblemTexts problem = Typed("4 6 2 0 | 2 1 3 18 | 1 2 4 8 | 3 1 1 15");
+    problem.integer = true;
+    LessonPlayer player(problem);
+    PlayOn(player.lesson);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("lezione.pdf");
+    ASSERT_FALSE(SaveLesson(pdf, player.lesson.Document()));
+    const QString text = PdfText(pdf);
+    const QString tree = text.mid(text.lastIndexOf("Branch and bound"));
+    EXPECT_EQ(tree.count("Nodo 3"), 2) << tree.toStdString();
+    EXPECT_EQ(tree.count("x1 ≤ 4"), 2);
+    EXPECT_EQ(tree.count("chiuso per limite"), 2);
+    EXPECT_TRUE(tree.contains("Ottimo intero: Z = 28, x = (4; 2; 0)."));
+}
+
 // A tableau too wide for a portrait page turns the pages to landscape, its labels whole; today's
 // tableau stays on a portrait page.
 TEST(SaveLesson, AWideTableauTurnsThePage) {
