@@ -6,8 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "branch_and_bound.h"
 #include "exact_simplex.h"
 #include "notices.h"
+#include "random_knapsacks.h"
 #include "random_problems.h"
 #include "recording_window.h"
 #include "setup.h"
@@ -146,5 +148,29 @@ void HundredDualLessons(benchmark::State& s) {
     Run(s, lessons);
 }
 BENCHMARK(HundredDualLessons);
+
+// Branch and bound, exactly, on 100 random 0-1 knapsacks of 8 items (the capacity row and a
+// bound row an item): the whole tree each time, and the nodes solved.
+void HundredKnapsacks(benchmark::State& s) {
+    std::mt19937 engine(2026);
+    std::vector<ProblemTexts> knapsacks;
+    for (int i = 0; i < 100; ++i) {
+        knapsacks.push_back(testing_support::RandomKnapsack(engine, 8));
+    }
+    std::int64_t nodes = 0;
+    for (auto _ : s) {
+        nodes = 0;
+        for (const ProblemTexts& knapsack : knapsacks) {
+            const auto tree = integer::BranchAndBound(knapsack, '.');
+            nodes += static_cast<std::int64_t>(tree->nodes.size());
+            benchmark::DoNotOptimize(tree);
+        }
+    }
+    s.counters["nodes"] = static_cast<double>(nodes);
+    s.counters["per_node_us"] = benchmark::Counter(
+        static_cast<double>(nodes) * static_cast<double>(s.iterations()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(HundredKnapsacks)->Unit(benchmark::kMillisecond);
 
 }  // namespace

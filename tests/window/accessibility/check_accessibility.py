@@ -242,6 +242,29 @@ def wait_for_cell(table, row, col, text, when):
              lambda: (cell(table, row, col) == text, cell(table, row, col)))
 
 
+def app_window(app, title):
+    """The application's one top-level window of that title, once it is there."""
+    def probe():
+        windows = [w for w in app if w is not None and w.name == title]
+        if len(windows) == 1:
+            return True, windows[0]
+        return False, [(w.getRoleName(), w.name) for w in app if w is not None]
+    return wait_for(f"a window titled {title!r}", probe)
+
+
+def close_end_message(app, check):
+    """Waits for the closing message "Fine", runs `check` while it is open, and presses its OK."""
+    box = app_window(app, "Fine")
+    check()
+    ok_button = pyatspi.utils.findDescendant(
+        box, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name == "OK")
+    if ok_button is None:
+        raise Failure("the closing message has no 'OK' button")
+    press(ok_button, "OK")
+    wait_for("the closing message to go away",
+             lambda: (not any(w is not None and w.name == "Fine" for w in app), app.childCount))
+
+
 def set_fields(fields, values):
     """Types each value into its field through the editable text interface."""
     for name, value in values.items():
@@ -324,22 +347,7 @@ def run(pid):
 
     # The next step ends the computation with a modal message, which must reach the user too.
     press(next_step, NEXT_STEP)
-
-    def message_box():
-        boxes = [w for w in app if w is not None and w.name == "Fine"]
-        if len(boxes) == 1:
-            return True, boxes[0]
-        return False, [(w.getRoleName(), w.name) for w in app if w is not None]
-
-    box = wait_for("the closing message titled 'Fine'", message_box)
-    check_cells(table, {(9, 2): " 28.4"}, "at the end")
-    ok_button = pyatspi.utils.findDescendant(
-        box, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name == "OK")
-    if ok_button is None:
-        raise Failure("the closing message has no 'OK' button")
-    press(ok_button, "OK")
-    wait_for("the closing message to go away",
-             lambda: (not any(w is not None and w.name == "Fine" for w in app), app.childCount))
+    close_end_message(app, lambda: check_cells(table, {(9, 2): " 28.4"}, "at the end"))
     print("ok - the closing message is announced and dismissed, Z = 28.4")
     add = only(named_descendants(window), ADD_CONSTRAINT, pyatspi.ROLE_PUSH_BUTTON)
     wait_for(f"{ADD_CONSTRAINT!r} to become enabled at the optimum",
@@ -394,6 +402,39 @@ def run_opened(pid):
     if explanation.description != names:
         raise Failure(f"the explanation reads {explanation.description!r}, not {names!r}")
     print("ok - the exercise named on the command line fills every field, its names said")
+
+    # Its variables are declared integer: at the fractional optimum, the branch and bound window
+    # tells its tree in words through the outline and the drawing, shows the tree's end, and
+    # gives the best node's tableau cell by cell.
+    found = named_descendants(window)
+    press(only(found, CALCULATE, pyatspi.ROLE_PUSH_BUTTON), CALCULATE)
+    next_step = only(found, NEXT_STEP, pyatspi.ROLE_PUSH_BUTTON)
+    for first in ("Entra x2:", "Entra x1:"):
+        wait_for(f"{NEXT_STEP!r} to become enabled",
+                 lambda: (is_enabled(next_step), states(next_step).getStates()))
+        press(next_step, NEXT_STEP)
+        wait_for(f"the explanation to begin {first!r}",
+                 lambda: (explanation.description.startswith(first), explanation.description))
+    close_end_message(app, lambda: None)
+    branch = only(named_descendants(window), BRANCH, pyatspi.ROLE_PUSH_BUTTON)
+    wait_for(f"{BRANCH!r} to become enabled", lambda: (is_enabled(branch),
+                                                       states(branch).getStates()))
+    press(branch, BRANCH)
+    tree_window = app_window(app, BRANCH)
+    found = named_descendants(tree_window)
+    words = ("Nodo 1: Z = 142/5, x = (22/5; 9/5; 0), si dirama su x1. Nodo 2 (x1 ≤ 4): Z = 28, "
+             "x = (4; 2; 0), intera, nuova soluzione migliore. Nodo 3 (x1 ≥ 5): Z = 20, "
+             "x = (5; 0; 0), chiuso per limite. Ottimo intero: Z = 28, x = (4; 2; 0).")
+    for name in ("Albero di branch and bound", "Disegno dell'albero"):
+        told = [a.description for a in found.get(name, [])]
+        if told != [words]:
+            raise Failure(f"{name!r} tells {told!r}, not {words!r}")
+    if "Ottimo intero: Z = 28, x = (4; 2; 0)." not in found:
+        raise Failure(f"the tree's end is not among the window's texts: {sorted(found)}")
+    node_table = only(found, "Tabella del nodo", pyatspi.ROLE_TABLE).queryTable()
+    check_cells(node_table, {(10, 1): "Z =", (10, 2): "28"}, "in the best node's tableau")
+    print("ok - the branch and bound tree is told in words, its end and its best node's tableau "
+          "read out")
 
 
 def main():
