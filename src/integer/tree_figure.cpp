@@ -45,7 +45,7 @@ TreeFigure LayTree(const Tree& tree, const TextWidth& textWidth, double lineHeig
         return figure;
     }
     const double padding = lineHeight / 2;
-    double boxWidth = 0;
+    double narrowest = 0;
     double widestLabel = 0;
     std::size_t mostLines = 0;
     std::vector<std::vector<int>> children(count);
@@ -56,8 +56,10 @@ TreeFigure LayTree(const Tree& tree, const TextWidth& textWidth, double lineHeig
         box.verdict = tree.nodes[i].verdict;
         box.best = tree.best == box.node;
         for (const std::string& line : box.lines) {
-            boxWidth = std::max(boxWidth, textWidth(line));
+            box.width = std::max(box.width, textWidth(line));
         }
+        box.width += 2 * padding;
+        narrowest = i == 0 ? box.width : std::min(narrowest, box.width);
         mostLines = std::max(mostLines, box.lines.size());
         const Node& node = tree.nodes[i];
         if (node.parent >= 0) {
@@ -66,47 +68,62 @@ TreeFigure LayTree(const Tree& tree, const TextWidth& textWidth, double lineHeig
         }
         figure.boxes.push_back(std::move(box));
     }
-    boxWidth += 2 * padding;
     const double boxHeight = static_cast<double>(mostLines) * lineHeight + 2 * padding;
-    // Two neighbouring families' labels face each other across at most one slot less a box: the
-    // gap keeps them apart.
-    const double gap = std::max(2 * lineHeight, 2 * (widestLabel + padding) - boxWidth);
-    const double slot = boxWidth + gap;
+    // Two neighbouring families' labels face each other across half of each of two boxes and
+    // the gap between them: the gap keeps them apart.
+    const double gap = std::max(2 * lineHeight, 2 * (widestLabel + padding) - narrowest);
     const double level = boxHeight + 3 * lineHeight;
-    // Centres: a leaf takes the next slot, a parent the middle of its first and last child.
+    // Each subtree takes a band of its own from `start`, left to right in the order of the
+    // search: a leaf its box, a parent the bands of its children with itself centred over them,
+    // moved right with all of them where it would stick out to the left. Returns where the next
+    // band may start.
     std::vector<double> centre(count);
-    double nextSlot = 0;
-    const auto place = [&](const auto& self, int index) -> void {
-        const auto& below = children[static_cast<std::size_t>(index)];
-        for (const int child : below) {
-            self(self, child);
+    const auto shift = [&](const auto& self, int index, double by) -> void {
+        centre[static_cast<std::size_t>(index)] += by;
+        for (const int child : children[static_cast<std::size_t>(index)]) {
+            self(self, child, by);
         }
-        centre[static_cast<std::size_t>(index)] =
-            below.empty() ? (nextSlot++ + 0.5) * slot
-                          : (centre[static_cast<std::size_t>(below.front())] +
-                             centre[static_cast<std::size_t>(below.back())]) / 2;
     };
-    place(place, 0);
+    const auto place = [&](const auto& self, int index, double start) -> double {
+        const auto& below = children[static_cast<std::size_t>(index)];
+        const double half = figure.boxes[static_cast<std::size_t>(index)].width / 2;
+        double end = start;
+        for (const int child : below) {
+            end = self(self, child, end);
+        }
+        double& middle = centre[static_cast<std::size_t>(index)];
+        if (below.empty()) {
+            middle = start + half;
+        } else {
+            middle = (centre[static_cast<std::size_t>(below.front())] +
+                      centre[static_cast<std::size_t>(below.back())]) / 2;
+            if (middle - half < start) {
+                const double by = start - (middle - half);
+                shift(shift, index, by);
+                end += by;
+            }
+        }
+        return std::max(end, middle + half + gap);
+    };
+    figure.width = place(place, 0, 0) - gap;
     for (TreeBox& box : figure.boxes) {
         const Node& node = tree.nodes[static_cast<std::size_t>(box.node)];
-        box.width = boxWidth;
         box.height = boxHeight;
-        box.left = centre[static_cast<std::size_t>(box.node)] - boxWidth / 2;
+        box.left = centre[static_cast<std::size_t>(box.node)] - box.width / 2;
         box.top = static_cast<double>(node.bounds.size()) * level;
         figure.height = std::max(figure.height, box.top + boxHeight);
         if (node.parent >= 0) {
             const TreeBox& parent = figure.boxes[static_cast<std::size_t>(node.parent)];
             TreeEdge edge;
-            edge.fromX = parent.left + boxWidth / 2;
+            edge.fromX = parent.left + parent.width / 2;
             edge.fromY = parent.top + boxHeight;
-            edge.toX = box.left + boxWidth / 2;
+            edge.toX = box.left + box.width / 2;
             edge.toY = box.top;
             edge.label = BoundText(node.bounds.back());
             edge.labelLeft = edge.toX < edge.fromX;
             figure.edges.push_back(std::move(edge));
         }
     }
-    figure.width = nextSlot * slot;
     return figure;
 }
 

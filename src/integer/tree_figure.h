@@ -51,8 +51,8 @@ BoxStyle StyleOf(const TreeBox& box);
 // How wide a line of text comes out in the target's units.
 using TextWidth = std::function<double(const std::string&)>;
 
-// Every box as wide as the widest of them; each leaf takes a slot of its own left to right in
-// the order of the search, each parent stands centred above its children, one level a depth.
+// Each box as wide as its own words; each subtree takes a band of its own left to right in the
+// order of the search, each parent stands centred above its children, one level a depth.
 TreeFigure LayTree(const Tree& tree, const TextWidth& textWidth, double lineHeight);
 
 }  // namespace simplesso::integer

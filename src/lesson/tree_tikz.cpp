@@ -11,7 +11,7 @@ namespace {
 
 // Estimates for \footnotesize, in centimetres, on the generous side: a box a little too wide only
 // leaves room round its text.
-constexpr double kCharacterWidth = 0.16;
+constexpr double kCharacterWidth = 0.15;
 constexpr double kLineHeight = 0.4;
 
 double TextWidth(const std::string& text) {

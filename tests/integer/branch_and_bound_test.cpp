@@ -136,7 +136,9 @@ TEST(TreeDrawings, KeepBoxesAndLabelsApart) {
                 const TreeBox& low = figure.boxes[static_cast<std::size_t>(children[i][0])];
                 const TreeBox& high = figure.boxes[static_cast<std::size_t>(children[i][1])];
                 EXPECT_LT(low.left, high.left);
-                EXPECT_DOUBLE_EQ(figure.boxes[i].left, (low.left + high.left) / 2);
+                const TreeBox& parent = figure.boxes[i];
+                EXPECT_DOUBLE_EQ(parent.left + parent.width / 2,
+                                 (low.left + low.width / 2 + high.left + high.width / 2) / 2);
             }
         }
         for (std::size_t a = 0; a < taken.size(); ++a) {
