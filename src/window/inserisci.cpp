@@ -386,7 +386,12 @@ void Inserisci::CreateLessonControls() {
     connect(cmdPassoP, &QPushButton::clicked, this, [this] { cmdPassoP_Click(); });
     connect(cmdSalva, &QPushButton::clicked, this, [this] { cmdSalva_Click(); });
     connect(TabellaPivot, &TableauView::saveRequested, this, [this] { cmdSalva_Click(); });
-    connect(chkFrazioni, &QCheckBox::toggled, this, [this] { MostraLezione(); });
+    connect(chkFrazioni, &QCheckBox::toggled, this, [this](bool fractions) {
+        MostraLezione();
+        if (albero_) {
+            albero_->SetFractions(fractions);
+        }
+    });
     connect(chkEsercitati, &QCheckBox::toggled, this,
             [this](bool on) { lesson_.SetPractising(on); });
     connect(TabellaPivot, &QAbstractItemView::clicked, this,

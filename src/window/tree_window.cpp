@@ -189,6 +189,11 @@ void TreeWindow::SelectNode(int index) {
     }
 }
 
+void TreeWindow::SetFractions(bool fractions) {
+    fractions_ = fractions;
+    ShowNode(SelectedNode());
+}
+
 // The node's words and its last tableau: names, the basis and the labels as the lesson's grid
 // has them, every number exact.
 void TreeWindow::ShowNode(int index) {

@@ -38,6 +38,8 @@ class TreeWindow : public QWidget {
     // A node's box in the drawing, in the drawing's coordinates.
     QRect NodeBox(int index) const;
     void SelectNode(int index);
+    // The node's tableau in fractions or in decimals, as "Frazioni" now says.
+    void SetFractions(bool fractions);
     // The drawing of the tree, boxes and lines.
     QWidget* Drawing() const;
     // Room for the drawing and the outline beside a tableau of today's size and its region.

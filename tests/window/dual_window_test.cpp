@@ -224,6 +224,8 @@ TEST(Integer, AGomoryCutFromTheWindow) {
         EXPECT_EQ(table->item(10, 2)->text(), "20");
         tree->SelectNode(0);
         EXPECT_EQ(table->item(9, 2)->text(), "28.4");
+        Find<QCheckBox>(&h.Window(), "Frazioni")->setChecked(true);  // the tableau follows
+        EXPECT_EQ(table->item(9, 2)->text(), "142/5");
         h.messages.clear();
         cut->click();
         EXPECT_TRUE(h.Window().findChild<QLabel*>("lblSpiegazione")->text().startsWith(
