@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
+#include <QTimer>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -31,6 +32,15 @@ QString Label(const TableauRows& rows, int row) {
            : row == rows.Objective() ? QStringLiteral("Z =")
                                      : QString();
 }
+
+// The window's two columns. Wrapped lines would make the row ask for its height at its width,
+// which the scroll area round it then takes from every part's preferred height, the drawing's
+// whole height among them: the window would scroll at any size.
+class PlainRow : public QHBoxLayout {
+  public:
+    using QHBoxLayout::QHBoxLayout;
+    bool hasHeightForWidth() const override { return false; }
+};
 
 }  // namespace
 
@@ -129,9 +139,20 @@ TreeWindow::TreeWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     node->addWidget(node_);
     node->addWidget(tableau_, 3);
     node->addWidget(region_, 4);
-    auto* layout = new QHBoxLayout(this);
+    // All of it scrolls where the screen is smaller than the window's least size, at a large
+    // scale: nothing is cut off.
+    auto* content = new QWidget;
+    auto* layout = new PlainRow(content);
     layout->addLayout(tree, 3);
     layout->addLayout(node, 2);
+    auto* whole = new QScrollArea;
+    whole->setObjectName("scorrimentoBranch");
+    whole->setWidgetResizable(true);
+    whole->setFrameShape(QFrame::NoFrame);
+    whole->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(whole);
     connect(outline_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         ShowNode(item ? item->data(0, Qt::UserRole).toInt() : -1);
     });
@@ -189,6 +210,18 @@ void TreeWindow::SelectNode(int index) {
     }
 }
 
+void TreeWindow::ScrollToSelected() {
+    const QRect box = drawing_->BoxOf(SelectedNode());
+    scroll_->ensureVisible(box.center().x(), box.center().y(), box.width() / 2 + 20,
+                           box.height() / 2 + 20);
+}
+
+// Once shown, the scroll area has its size: the selected node comes into view.
+void TreeWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    QTimer::singleShot(0, this, [this] { ScrollToSelected(); });
+}
+
 void TreeWindow::SetFractions(bool fractions) {
     fractions_ = fractions;
     ShowNode(SelectedNode());
@@ -207,9 +240,7 @@ void TreeWindow::ShowNode(int index) {
     const integer::Node& node = tree_.nodes[static_cast<std::size_t>(index)];
     node_->setText(Q(tree_.NodeText(index)));
     drawing_->Select(index);
-    const QRect box = drawing_->BoxOf(index);
-    scroll_->ensureVisible(box.center().x(), box.center().y(), box.width() / 2 + 20,
-                           box.height() / 2 + 20);
+    ScrollToSelected();
     if (region_->isVisibleTo(this)) {
         // The root's rows and each bound on the node's path, "x1 ≤ 4" a row of its own.
         ExactProblem bounded = *problem_;

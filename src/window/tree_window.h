@@ -45,8 +45,12 @@ class TreeWindow : public QWidget {
     // Room for the drawing and the outline beside a tableau of today's size and its region.
     QSize sizeHint() const override { return {1200, 720}; }
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void ShowNode(int index);
+    void ScrollToSelected();
 
     integer::Tree tree_;
     std::optional<ExactProblem> problem_;
