@@ -202,6 +202,7 @@ TEST(Integer, AGomoryCutFromTheWindow) {
         branch->click();
         TreeWindow* tree = h.Window().Albero();
         ASSERT_TRUE(tree && tree->isVisible());
+        EXPECT_TRUE(tree->screen()->availableGeometry().contains(tree->frameGeometry()));
         EXPECT_EQ(Find(tree, "Albero di branch and bound")->accessibleDescription(),
                   "Nodo 1: Z = 142/5, x = (22/5; 9/5; 0), si dirama su x1. Nodo 2 (x1 ≤ 4): Z = "
                   "28, x = (4; 2; 0), intera, nuova soluzione migliore. Nodo 3 (x1 ≥ 5): Z = 20, "
