@@ -10,6 +10,9 @@ namespace {
 std::vector<std::string> BoxLines(const Tree& tree, int index) {
     const Node& node = tree.nodes[static_cast<std::size_t>(index)];
     std::vector<std::string> lines{"Nodo " + std::to_string(index + 1)};
+    if (!node.bounds.empty()) {
+        lines[0] += ": " + BoundText(node.bounds.back());
+    }
     if (node.Solved()) {
         lines.push_back("Z = " + FractionText(node.z));
         lines.push_back("x = " + PointText(node.x));

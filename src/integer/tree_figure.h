@@ -15,7 +15,7 @@ struct TreeBox {
     int node = 0;  // its index among the tree's nodes
     // Its rectangle, y downwards, in the units of the measure given to LayTree.
     double left = 0, top = 0, width = 0, height = 0;
-    std::vector<std::string> lines;  // "Nodo 2", "Z = 28", "x = (4; 2; 0)", its verdict
+    std::vector<std::string> lines;  // "Nodo 2: x1 ≤ 4", "Z = 28", "x = (4; 2; 0)", its verdict
     Node::Verdict verdict = Node::Verdict::Infeasible;
     bool best = false;
 };

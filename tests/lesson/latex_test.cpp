@@ -45,7 +45,7 @@ TEST(LessonLatex, WorkedExampleCompilesWithEveryCharacterItMayMeet) {
           "\\textbf{6} & \\textbf{x2} & 0,5 & \\fcolorbox{black}{pivot}{\\strut 1} & 2 & 0 & 0,5",
           "\\multicolumn{1}{r|}{\\textbf{Z =}} & \\multicolumn{1}{l}{ 24} &  &",
           "\\textit{Fine:} Fine del calcolo del simplesso.\\\\\nIl risultato",
-          "\\scalebox{1.000}{%\n\\begin{tikzpicture}", "{\\strut Nodo 3}",
+          "\\scalebox{1.000}{%\n\\begin{tikzpicture}", "{\\strut Nodo 3: x1 $\\geq$ 5}",
           "{\\strut intera, nuova soluzione migliore}", "{x1 $\\leq$ 4}",
           "\\filldraw[fill={rgb,255:red,220;green,245;blue,220}",
           "Ottimo intero: Z = 28, x = (4; 2; 0).\\par"}) {
